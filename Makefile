@@ -1,0 +1,50 @@
+# Two commands do everything on a fresh Debian 12 machine:
+#   make run    install what is missing, build, start the program
+#   make test   install what is missing, build, run every test (also under sanitizers)
+
+JOBS ?= $(shell nproc)
+
+.PHONY: run test deps build build-asan test-dev test-asan bench format format-check clean
+
+run: build
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+	    ./build/bin/plenara; \
+	else \
+	    echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): showing the sample building with plenara-cli instead."; \
+	    ./build/bin/plenara-cli --sample; \
+	fi
+
+test: test-dev test-asan
+
+deps:
+	@./scripts/install-deps
+
+build/build.ninja: | deps
+	cmake --preset dev
+
+build: deps build/build.ninja
+	cmake --build --preset dev -j $(JOBS)
+
+build-asan/build.ninja: | deps
+	cmake --preset asan
+
+build-asan: deps build-asan/build.ninja
+	cmake --build --preset asan -j $(JOBS)
+
+test-dev: build
+	ctest --preset dev -j $(JOBS)
+
+test-asan: build-asan
+	ctest --preset asan -j $(JOBS)
+
+bench: build
+	./build/bin/plenara-bench
+
+format: build/build.ninja
+	cmake --build build --target format
+
+format-check: build/build.ninja
+	cmake --build build --target format-check
+
+clean:
+	rm -rf build build-asan

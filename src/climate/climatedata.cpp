@@ -1,0 +1,172 @@
+#include "climate/climatedata.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace plenara {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// The closing lines of every climate-file message: what the file is for.
+std::string purposeLines() {
+    return std::string("This file is provides Heating and Cooling Degree Day data") +
+           std::string(kCrLf) + "required for Method 3 calculations.";
+}
+
+std::string inQuotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string notFoundMessage(const std::string& fileName, const std::string& folder) {
+    std::string m = "File " + inQuotes(fileName) + " was not found in folder ";
+    m += std::string(kCrLf) + std::string(kCrLf);
+    m += inQuotes(folder) + std::string(kCrLf) + std::string(kCrLf);
+    m += purposeLines();
+    return m;
+}
+
+std::string badFileMessage(const std::string& fileName, const std::string& folder,
+                           const std::string& problem) {
+    std::string m = "File " + inQuotes(fileName) + " in folder ";
+    m += std::string(kCrLf) + std::string(kCrLf);
+    m += inQuotes(folder) + std::string(kCrLf) + std::string(kCrLf);
+    m += "cannot be used: " + problem + std::string(kCrLf) + std::string(kCrLf);
+    m += purposeLines();
+    return m;
+}
+
+std::vector<std::string> splitFields(std::string_view line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t bar = line.find('|', start);
+        if (bar == std::string_view::npos) {
+            fields.emplace_back(line.substr(start));
+            break;
+        }
+        fields.emplace_back(line.substr(start, bar - start));
+        start = bar + 1;
+    }
+    return fields;
+}
+
+} // namespace
+
+const std::array<std::string_view, 5>& climateColumnTitles() {
+    static const std::array<std::string_view, 5> titles = {"State", "City", "HDD", "CDD",
+                                                           "Avg Temp"};
+    return titles;
+}
+
+const std::array<std::string_view, 51>& stateNames() {
+    static const std::array<std::string_view, 51> names = {
+        "Alabama",       "Alaska",      "Arizona",        "Arkansas",      "California",
+        "Colorado",      "Connecticut", "Delaware",       "Florida",       "Georgia",
+        "Hawaii",        "Idaho",       "Illinois",       "Indiana",       "Iowa",
+        "Kansas",        "Kentucky",    "Louisiana",      "Maine",         "Maryland",
+        "Massachusetts", "Michigan",    "Minnesota",      "Mississippi",   "Missouri",
+        "Montana",       "Nebraska",    "Nevada",         "New Hampshire", "New Jersey",
+        "New Mexico",    "New York",    "North Carolina", "North Dakota",  "Ohio",
+        "Oklahoma",      "Oregon",      "Pennsylvania",   "Rhode Island",  "South Carolina",
+        "South Dakota",  "Tennessee",   "Texas",          "Utah",          "Vermont",
+        "Virginia",      "Washington",  "Washington DC",  "West Virginia", "Wisconsin",
+        "Wyoming"};
+    return names;
+}
+
+ClimateReadResult readClimateData(const std::string& folder) {
+    return readClimateFile((std::filesystem::path(folder) / kClimateFileName).string());
+}
+
+ClimateReadResult readClimateFile(const std::string& path) {
+    const std::filesystem::path file(path);
+    const std::string fileName = file.filename().string();
+    const std::string folder = file.parent_path().string();
+
+    ClimateReadResult result;
+    std::ifstream in(file, std::ios::binary);
+    std::error_code ec;
+    if (!in || std::filesystem::is_directory(file, ec)) {
+        result.error = notFoundMessage(fileName, folder);
+        return result;
+    }
+    const std::string content((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        result.error = notFoundMessage(fileName, folder);
+        return result;
+    }
+    if (content.empty()) {
+        result.error = badFileMessage(fileName, folder, "the file is empty.");
+        return result;
+    }
+
+    std::vector<ClimateRecord> rows;
+    std::size_t start = 0;
+    int lineNumber = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        const std::size_t next = end == std::string::npos ? content.size() : end + 1;
+        if (end == std::string::npos) {
+            end = content.size();
+        }
+        std::string_view line(content.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        start = next;
+        ++lineNumber;
+
+        if (lineNumber > kMaxClimateRows) {
+            result.error = badFileMessage(fileName, folder,
+                                          "it has more than " + std::to_string(kMaxClimateRows) +
+                                              " lines (line " + std::to_string(lineNumber) +
+                                              " is one too many).");
+            return result;
+        }
+        if (line.empty()) {
+            result.error = badFileMessage(fileName, folder,
+                                          "line " + std::to_string(lineNumber) + " is empty.");
+            return result;
+        }
+        std::vector<std::string> fields = splitFields(line);
+        if (fields.size() < 5) {
+            result.error = badFileMessage(fileName, folder,
+                                          "line " + std::to_string(lineNumber) + " has " +
+                                              std::to_string(fields.size()) +
+                                              (fields.size() == 1 ? " field" : " fields") +
+                                              "; every line needs five fields separated by \"|\": "
+                                              "State|City|HDD|CDD|Avg Temp.");
+            return result;
+        }
+        rows.push_back({std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
+                        std::move(fields[3]), std::move(fields[4])});
+    }
+    result.table.rows = std::move(rows);
+    return result;
+}
+
+std::vector<std::string> citiesOfState(const ClimateTable& table, std::string_view state) {
+    std::vector<std::string> cities;
+    for (const ClimateRecord& row : table.rows) {
+        if (row.State == state) {
+            cities.push_back(row.City);
+        }
+    }
+    return cities;
+}
+
+const ClimateRecord* findCity(const ClimateTable& table, std::string_view city) {
+    for (const ClimateRecord& row : table.rows) {
+        if (row.City == city) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace plenara

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace plenara {
+
+// The numeric value of a text field: keeps only "." and the digits of the text and
+// reads the leading decimal number of what is kept. It never fails and never yields a
+// negative value, so "$1,234.50" is 1234.5, "-20" is 20 and "1.2.3" is 1.2.
+double Number(std::string_view text);
+
+// The smaller of two numbers; on a tie the first argument.
+double Min(double a, double b);
+
+// The larger of two numbers; with b = 0 it clamps a at zero.
+double Max(double a, double b);
+
+// The value of a percentage box such as " 95%" or "75%" as a fraction (0.95, 0.75):
+// every "%" removed, blanks around the number allowed. Empty when the rest is no
+// decimal number.
+std::optional<double> percentText(std::string_view text);
+
+// The fraction of a percentage box, or `previous` when the text is no decimal number
+// or not above zero: a fraction of 0 would make the sizing of two methods divide by zero.
+double percentageFraction(std::string_view text, double previous);
+
+} // namespace plenara

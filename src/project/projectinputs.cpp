@@ -1,0 +1,42 @@
+#include "project/projectinputs.h"
+
+#include "engine/fuels.h"
+
+#include <cstdio>
+
+namespace plenara {
+
+std::vector<std::string> ProjectInputs::naturalGasUnitList() {
+    return {naturalGasUnits().begin(), naturalGasUnits().end()};
+}
+
+const std::vector<std::string>& runTimeFractionItems() {
+    static const std::vector<std::string> items = [] {
+        std::vector<std::string> list;
+        for (int percent = 100; percent >= 5; percent -= 5) {
+            char text[8];
+            std::snprintf(text, sizeof text, "%3d%%", percent);
+            list.emplace_back(text);
+        }
+        return list;
+    }();
+    return items;
+}
+
+const std::vector<std::string>& boilerEfficiencyItems() {
+    static const std::vector<std::string> items = [] {
+        std::vector<std::string> list;
+        for (int percent = 80; percent >= 50; --percent) {
+            list.push_back(std::to_string(percent) + "%");
+        }
+        return list;
+    }();
+    return items;
+}
+
+const std::vector<std::string>& acCriteriaItems() {
+    static const std::vector<std::string> items = {"Electric AC", "Central AC", "Room AC"};
+    return items;
+}
+
+} // namespace plenara
