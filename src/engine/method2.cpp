@@ -1,0 +1,1 @@
+#include "engine/method2.h"

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "climate/climatedata.h"
+#include "project/projectinputs.h"
+
+#include <string>
+
+namespace plenara {
+
+// New and Clear Form: blanks the project. The city is the first of New York's cities in the
+// climate data; the hot-water level, run-time fraction, boiler efficiency, A/C criteria, heat
+// allocation, water-heater fuel and capacity box are left as they are. The project has no
+// file afterwards.
+void ResetInputs(ProjectInputs& inputs, const ClimateTable& climate,
+                 std::string& currentProjectFile);
+
+// Sample Data: loads the example building (Pennsylvania, the fifth city of its list, or the
+// last one when it lists fewer). The project becomes untitled, so that a plain Save asks for
+// a name instead of writing the sample over the user's own file.
+void mnuFSampleData_Click(ProjectInputs& inputs, const ClimateTable& climate,
+                          std::string& currentProjectFile);
+
+} // namespace plenara
