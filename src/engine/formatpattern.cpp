@@ -1,20 +1,25 @@
 #include "engine/formatpattern.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace plenara {
 
 namespace {
 
+constexpr int kMostDecimals = 30;
+
 bool isPlaceholder(char c) {
     return c == '0' || c == '#';
 }
 
+// A display pattern taken apart; the views point into the pattern text.
 struct Pattern {
-    std::string prefix; // literals before the first digit place, such as "$"
-    std::string suffix; // literals after the last digit place, such as "%"
+    std::string_view prefix; // literals before the first digit place, such as "$"
+    std::string_view suffix; // literals after the last digit place, such as "%"
     bool percent = false;
     bool grouping = false;
     bool zeroInteger = false; // a zero integer part is written as "0" (else as nothing)
@@ -42,11 +47,11 @@ Pattern parsePattern(std::string_view text) {
         }
     }
     if (!anyPlace) {
-        p.prefix = std::string(text);
+        p.prefix = text;
         return p;
     }
-    p.prefix = std::string(text.substr(0, first));
-    p.suffix = std::string(text.substr(last + 1));
+    p.prefix = text.substr(0, first);
+    p.suffix = text.substr(last + 1);
     const std::string_view body = text.substr(first, last - first + 1);
     const std::size_t point = body.find('.');
     const std::string_view integerPart = body.substr(0, point);
@@ -72,66 +77,126 @@ Pattern parsePattern(std::string_view text) {
             }
         }
     }
+    // Far more places than any pattern uses; the limit keeps the digits within their buffer.
+    p.decimals = std::min(p.decimals, kMostDecimals);
+    p.requiredDecimals = std::min(p.requiredDecimals, kMostDecimals);
     return p;
 }
 
-// The magnitude rounded half away from zero to `decimals` places, as the digits of
-// magnitude * 10^decimals (no sign, no leading zeros beyond what is needed).
-std::string roundedDigits(double magnitude, int decimals) {
-    // 15 significant digits: the decimal form a reader sees, without the binary tail.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
-    std::string significant;
-    const char* p = buffer;
-    for (; *p != '\0' && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') {
-            significant.push_back(*p);
+// The digits of a magnitude rounded half away from zero to `decimals` places, that is of
+// magnitude * 10^decimals, rounded on its decimal form to 15 significant digits so that a
+// value such as 2.675 rounds as the reader sees it and not as its binary tail would.
+struct RoundedDigits {
+    // Room for the integer digits of the largest double and the widest fraction in use.
+    std::array<char, 360> text{};
+    std::size_t size = 0;
+
+    std::string_view view() const { return {text.data(), size}; }
+};
+
+// The same digits by plain arithmetic, for a magnitude whose scaled value is far enough from
+// a half for the binary tail to make no difference; empty when it is not.
+bool roundedDigitsQuickly(double magnitude, int decimals, RoundedDigits& digits) {
+    static constexpr std::array<double, kMostDecimals + 1> kPowersOfTen = [] {
+        std::array<double, kMostDecimals + 1> powers{};
+        double power = 1.0;
+        for (double& p : powers) {
+            p = power;
+            power *= 10.0;
         }
+        return powers;
+    }();
+    const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    if (!(scaled < 1e14)) {
+        return false;
     }
-    const int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
-    const long long keep = static_cast<long long>(exponent) + 1 + decimals;
-    if (keep < 0) {
-        return "0";
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    // The decimal form to 15 significant digits lies within this of the scaled value.
+    const double tolerance = scaled * 1e-14 + 1e-300;
+    if (std::fabs(fraction - 0.5) <= tolerance) {
+        return false;
     }
-    std::string digits;
-    const auto keepCount = static_cast<std::size_t>(keep);
-    for (std::size_t i = 0; i < keepCount; ++i) {
-        digits.push_back(i < significant.size() ? significant[i] : '0');
+    const auto n = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+    char buffer[24];
+    const auto converted = std::to_chars(buffer, buffer + sizeof buffer, n);
+    const auto length = static_cast<std::size_t>(converted.ptr - buffer);
+    const auto wanted = static_cast<std::size_t>(decimals) + 1;
+    const std::size_t leading = length < wanted ? wanted - length : 0;
+    for (std::size_t i = 0; i < leading; ++i) {
+        digits.text[i] = '0';
     }
-    const char next = keepCount < significant.size() ? significant[keepCount] : '0';
-    if (next >= '5') {
-        std::size_t i = digits.size();
-        while (i > 0) {
-            --i;
-            if (digits[i] == '9') {
-                digits[i] = '0';
-            } else {
-                ++digits[i];
-                break;
-            }
-            if (i == 0) {
-                digits.insert(digits.begin(), '1');
-                break;
-            }
-        }
-        if (digits.empty()) {
-            digits = "1";
-        }
+    for (std::size_t i = 0; i < length; ++i) {
+        digits.text[leading + i] = buffer[i];
     }
-    return digits.empty() ? std::string("0") : digits;
+    digits.size = leading + length;
+    return true;
 }
 
-std::string groupByThrees(const std::string& digits) {
-    std::string grouped;
-    const std::size_t n = digits.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        grouped.push_back(digits[i]);
-        const std::size_t remaining = n - i - 1;
-        if (remaining > 0 && remaining % 3 == 0) {
-            grouped.push_back(',');
+RoundedDigits roundedDigits(double magnitude, int decimals) {
+    RoundedDigits quick;
+    if (roundedDigitsQuickly(magnitude, decimals, quick)) {
+        return quick;
+    }
+    char buffer[32];
+    const auto converted =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    // "d.ddddddddddddddde+XX": fifteen significant digits and the exponent.
+    char significant[15];
+    int count = 0;
+    const char* p = buffer;
+    for (; p < converted.ptr && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9' && count < 15) {
+            significant[count++] = *p;
         }
     }
-    return grouped;
+    int exponent = 0;
+    bool negativeExponent = false;
+    if (p < converted.ptr && *p == 'e') {
+        ++p;
+        if (p < converted.ptr && (*p == '-' || *p == '+')) {
+            negativeExponent = *p == '-';
+            ++p;
+        }
+        for (; p < converted.ptr; ++p) {
+            exponent = exponent * 10 + (*p - '0');
+        }
+    }
+    if (negativeExponent) {
+        exponent = -exponent;
+    }
+
+    RoundedDigits digits;
+    const int keep = exponent + 1 + decimals;
+    const std::size_t keepCount = keep < 0 ? 0 : static_cast<std::size_t>(keep);
+    // Zeros in front: one for a carry into a new digit, and enough that the digits reach
+    // into the integer part.
+    const std::size_t leading =
+        1 + (keepCount < static_cast<std::size_t>(decimals) ? decimals - keepCount : 0);
+    for (std::size_t i = 0; i < leading; ++i) {
+        digits.text[i] = '0';
+    }
+    for (std::size_t i = 0; i < keepCount; ++i) {
+        digits.text[leading + i] = i < static_cast<std::size_t>(count) ? significant[i] : '0';
+    }
+    digits.size = leading + keepCount;
+    if (keep < 0) {
+        return digits;
+    }
+    const char next = keepCount < static_cast<std::size_t>(count) ? significant[keepCount] : '0';
+    if (next >= '5') {
+        std::size_t i = digits.size;
+        while (i > 0) {
+            --i;
+            if (digits.text[i] == '9') {
+                digits.text[i] = '0';
+            } else {
+                ++digits.text[i];
+                break;
+            }
+        }
+    }
+    return digits;
 }
 
 } // namespace
@@ -144,36 +209,50 @@ std::string FormatPattern(double value, std::string_view pattern) {
     if (p.percent) {
         value *= 100.0;
     }
-    std::string digits = roundedDigits(std::fabs(value), p.decimals);
     const auto decimals = static_cast<std::size_t>(p.decimals);
-    if (digits.size() <= decimals) {
-        digits.insert(0, decimals + 1 - digits.size(), '0');
+    const RoundedDigits rounded = roundedDigits(std::fabs(value), p.decimals);
+    std::string_view digits = rounded.view();
+    const bool isZero = digits.find_first_not_of('0') == std::string_view::npos;
+
+    // Integer digits without leading zeros, then the fraction.
+    std::string_view integerDigits;
+    std::string_view fraction;
+    if (digits.size() > decimals) {
+        integerDigits = digits.substr(0, digits.size() - decimals);
+        fraction = digits.substr(digits.size() - decimals);
+    } else {
+        fraction = digits;
     }
-    std::string integerDigits = digits.substr(0, digits.size() - decimals);
-    std::string fraction = digits.substr(digits.size() - decimals);
-
-    const bool isZero = digits.find_first_not_of('0') == std::string::npos;
-
     const std::size_t firstNonZero = integerDigits.find_first_not_of('0');
-    integerDigits =
-        firstNonZero == std::string::npos ? std::string() : integerDigits.substr(firstNonZero);
-    if (integerDigits.empty() && p.zeroInteger) {
-        integerDigits = "0";
-    }
-    if (p.grouping) {
-        integerDigits = groupByThrees(integerDigits);
-    }
+    integerDigits = firstNonZero == std::string_view::npos ? std::string_view()
+                                                           : integerDigits.substr(firstNonZero);
     while (fraction.size() > static_cast<std::size_t>(p.requiredDecimals) &&
            fraction.back() == '0') {
-        fraction.pop_back();
+        fraction.remove_suffix(1);
     }
 
     std::string text;
+    text.reserve(p.prefix.size() + integerDigits.size() * 4 / 3 + fraction.size() + 4);
     if (value < 0.0 && !isZero) {
         text.push_back('-');
     }
     text += p.prefix;
-    text += integerDigits;
+    if (integerDigits.empty()) {
+        if (p.zeroInteger) {
+            text.push_back('0');
+        }
+    } else if (p.grouping) {
+        const std::size_t n = integerDigits.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            text.push_back(integerDigits[i]);
+            const std::size_t remaining = n - i - 1;
+            if (remaining > 0 && remaining % 3 == 0) {
+                text.push_back(',');
+            }
+        }
+    } else {
+        text += integerDigits;
+    }
     if (p.hasPoint) {
         text.push_back('.');
         text += fraction;

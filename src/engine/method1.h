@@ -75,6 +75,9 @@ struct Method1Output {
     std::array<std::string, 12> lblComparisons; // row labels and the Method 1 column
 };
 
+// The numbers of Method 1 alone.
+Method1Results computeMethod1(const Method1Inputs& in);
+
 // Computes Method 1 and writes its panel and its column of the comparison table.
 Method1Output updateMethod1a(const Method1Inputs& in);
 

@@ -106,8 +106,8 @@ struct Method2Results {
     double payback = 0.0;               // years; 0 when nothing is saved
 };
 
-struct Method2Output {
-    Method2Results results;
+// The captions of Method 2.
+struct Method2Captions {
     std::array<Caption, 12> lblAnnualResults;
     std::string lblBasisOfResults;
     std::array<Caption, 14> lblMonthlyData;
@@ -118,9 +118,27 @@ struct Method2Output {
     std::array<bool, 4> primeMoverEnabled{};
 };
 
+struct Method2Output : Method2Captions {
+    Method2Results results;
+};
+
 // Whether the heating-priority run serves the allocation (heating priority or heating only);
 // otherwise the cooling-priority run does.
 bool usesHeatingPriorityRun(OptionGroup<HeatAllocation> allocation);
+
+// The step with the shortest simple payback; of equal ones the lower step. Step 0, whose
+// payback is always 999, is chosen when no step saves money.
+int chooseMethod2Step(const std::array<Method2Annual, kSweepSteps>& annualResults);
+
+// The numbers of Method 2 alone: the sweep, the chosen step and its economics. The second
+// form fills a record in place; every field is written.
+Method2Results computeMethod2(const Method2Inputs& in);
+void computeMethod2(const Method2Inputs& in, Method2Results& results);
+
+// The captions of a Method 2 run, and its column appended to the comparison table, whose row 1
+// it reads from the 40th character on (the Method 1 hot-water load as shown).
+Method2Captions method2Captions(const Method2Inputs& in, const Method2Results& results,
+                                std::array<std::string, 12>& lblComparisons);
 
 // Computes Method 2 and appends its column to the comparison table, whose row 1 it reads
 // from the 40th character on (the Method 1 hot-water load as shown).

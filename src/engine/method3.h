@@ -80,6 +80,9 @@ struct Method3Output {
     std::array<std::string, 17> RecoveredHeatSummary;
 };
 
+// The numbers of Method 3 alone.
+Method3Results computeMethod3(const Method3Inputs& in);
+
 // Computes Method 3 and appends its column to the comparison table.
 Method3Output updateMethod3a(const Method3Inputs& in, std::array<std::string, 12>& lblComparisons);
 

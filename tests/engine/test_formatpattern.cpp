@@ -1,6 +1,12 @@
 #include "engine/formatpattern.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iomanip>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +105,97 @@ TEST(ShortDateTest, MonthDayAndFourDigitYear) {
     EXPECT_EQ(ShortDate(2026, 12, 6), "12/06/2026");
     EXPECT_EQ(ShortDate(2027, 1, 31), "01/31/2027");
     EXPECT_EQ(ShortDate(2026, 12, 6).size(), 10u);
+}
+
+} // namespace
+} // namespace plenara
+
+namespace plenara {
+namespace {
+
+// The digits of a magnitude rounded half away from zero to `decimals` places on its decimal
+// form to 15 significant digits, worked out on the text of printf's "%.14e".
+std::string referenceDigits(double magnitude, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
+    std::string significant;
+    const char* p = buffer;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            significant.push_back(*p);
+        }
+    }
+    const int exponent = std::atoi(p + 1);
+    // Digits of the value times 10^decimals, as a whole number with leading zeros.
+    const int pointAt = exponent + 1 + decimals; // digits before the cut
+    std::string whole = "0";
+    for (int i = 0; i < pointAt; ++i) {
+        whole.push_back(i < static_cast<int>(significant.size())
+                            ? significant[static_cast<std::size_t>(i)]
+                            : '0');
+    }
+    const char next = pointAt >= 0 && pointAt < static_cast<int>(significant.size())
+                          ? significant[static_cast<std::size_t>(pointAt)]
+                          : (pointAt == -1 ? '0' : '0');
+    if (pointAt >= 0 && next >= '5') {
+        for (std::size_t i = whole.size(); i-- > 0;) {
+            if (whole[i] == '9') {
+                whole[i] = '0';
+            } else {
+                ++whole[i];
+                break;
+            }
+        }
+    }
+    const std::size_t first = whole.find_first_not_of('0');
+    return first == std::string::npos ? "0" : whole.substr(first);
+}
+
+// Only the digits of the formatted text, without sign, "$", "," and ".".
+std::string digitsOf(const std::string& text) {
+    std::string digits;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            digits.push_back(c);
+        }
+    }
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos ? "0" : digits.substr(first);
+}
+
+TEST(FormatPatternTest, RoundsLikeTheDecimalFormOnAnyValue) {
+    const std::vector<std::pair<const char*, int>> patterns = {
+        {"###,###,##0", 0}, {"$###,##0", 0}, {"##0.0", 1},    {"$##0.00", 2},
+        {"##0.00", 2},      {"$##0.000", 3}, {"$#0.0000", 4}, {"#,###,##0.0", 1}};
+    std::uint64_t state = 0x9E3779B97F4A7C15ull;
+    const auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    for (int i = 0; i < 200'000; ++i) {
+        const auto& [pattern, decimals] = patterns[next() % patterns.size()];
+        double value = 0.0;
+        switch (next() % 4) {
+        case 0: // anything from tiny to huge
+            value = std::ldexp(static_cast<double>(next() % 1'000'000),
+                               static_cast<int>(next() % 80) - 40);
+            break;
+        case 1: // exact halves at the rounding place, as decimal text
+            value = (static_cast<double>(next() % 10'000'000) + 0.5) / std::pow(10.0, decimals);
+            break;
+        case 2: // cents and mills of typed prices
+            value = static_cast<double>(next() % 100'000'000) / 1000.0;
+            break;
+        default: // products such as rates times quantities
+            value = static_cast<double>(next() % 100'000) * 0.0001 *
+                    static_cast<double>(next() % 10'000);
+            break;
+        }
+        ASSERT_EQ(digitsOf(FormatPattern(value, pattern)), referenceDigits(value, decimals))
+            << std::setprecision(17) << value << " with " << pattern;
+    }
 }
 
 } // namespace
