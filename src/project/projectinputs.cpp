@@ -10,6 +10,12 @@ std::vector<std::string> ProjectInputs::naturalGasUnitList() {
     return {naturalGasUnits().begin(), naturalGasUnits().end()};
 }
 
+const std::array<std::string, 12>& monthLabels() {
+    static const std::array<std::string, 12> labels = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return labels;
+}
+
 const std::vector<std::string>& runTimeFractionItems() {
     static const std::vector<std::string> items = [] {
         std::vector<std::string> list;

@@ -3,6 +3,7 @@
 #include "engine/monthlyloads.h"
 #include "engine/options.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,9 @@ struct ProjectInputs {
 
     friend bool operator==(const ProjectInputs&, const ProjectInputs&) = default;
 };
+
+// The month labels of the monthly grid, which also label the months of every chart.
+const std::array<std::string, 12>& monthLabels();
 
 // The 20 items of the run-time fraction box, "100%" down to "  5%" in steps of 5.
 const std::vector<std::string>& runTimeFractionItems();

@@ -1,0 +1,77 @@
+#include "project/projectsession.h"
+
+#include "project/inputactions.h"
+#include "project/newclearsample.h"
+
+namespace plenara {
+
+ProjectSession::ProjectSession(ClimateTable climate)
+    : m_driver(std::move(climate)) {
+    recalculate();
+    markUnmodified();
+}
+
+void ProjectSession::recalculate() {
+    m_driver.UpdateAllResults(m_inputs, m_view, m_results);
+}
+
+void ProjectSession::refreshTotals(TotalsRefresh which) {
+    RecalculationDriver::refreshTotals(m_inputs, which, m_results.totals);
+}
+
+void ProjectSession::chooseFuel1(const std::string& fuel) {
+    plenara::chooseFuel1(m_inputs, fuel);
+    recalculate();
+}
+
+void ProjectSession::chooseFuel2(const std::string& fuel) {
+    plenara::chooseFuel2(m_inputs, fuel);
+    recalculate();
+}
+
+void ProjectSession::chooseState(const std::string& state) {
+    plenara::chooseState(m_inputs, m_driver.climate(), state);
+    recalculate();
+}
+
+void ProjectSession::resetInputs() {
+    ResetInputs(m_inputs, m_driver.climate(), m_currentProjectFile);
+    recalculate();
+    markUnmodified();
+}
+
+void ProjectSession::loadSampleData() {
+    mnuFSampleData_Click(m_inputs, m_driver.climate(), m_currentProjectFile);
+    recalculate();
+    markUnmodified();
+}
+
+FileResult ProjectSession::open(const std::string& path) {
+    FileResult result = ReadProjectFile(path, m_inputs);
+    if (!result.ok()) {
+        return result;
+    }
+    m_currentProjectFile = path;
+    recalculate();
+    markUnmodified();
+    return result;
+}
+
+FileResult ProjectSession::saveAs(const std::string& path) {
+    FileResult result = WriteProjectFile(path, m_inputs);
+    if (result.ok()) {
+        m_currentProjectFile = path;
+        markUnmodified();
+    }
+    return result;
+}
+
+bool ProjectSession::isModified() const {
+    return projectFileText(m_inputs) != m_unmodifiedText;
+}
+
+void ProjectSession::markUnmodified() {
+    m_unmodifiedText = projectFileText(m_inputs);
+}
+
+} // namespace plenara

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "climate/climatedata.h"
+#include "engine/billtotals.h"
+#include "project/projectinputs.h"
+#include "project/projectresults.h"
+#include "project/viewsettings.h"
+
+#include <string>
+
+namespace plenara {
+
+// The few values that live across recalculations, owned by the driver.
+struct RecalculationState {
+    // The fractions of the two percentage boxes. A box whose text is no number above zero
+    // keeps the last good fraction (0.75 when the window opens), because a run-time fraction
+    // of 0 would make the sizing of Methods 2 and 3 divide by zero.
+    double RunTimeFraction = 0.75;
+    double BoilerEfficiency = 0.75;
+    // Method 3's ground-water temperature: when the city is not in the climate data the
+    // temperature of the last city found is kept (0 F before any was found).
+    double avgTemperature = 0.0;
+    // The gas-price unit caption; it stays as it was while no unit option is set.
+    std::string Label18 = "/therm";
+};
+
+// Which totals a keystroke in the monthly grid refreshes.
+enum class TotalsRefresh {
+    AnnualPower,     // a kWh box
+    AnnualPowerCost, // an electric bill box
+    Fuel1Totals,     // a fuel 1 quantity or cost box
+};
+
+// The one recalculation that every input change starts.
+class RecalculationDriver {
+public:
+    explicit RecalculationDriver(ClimateTable climate = {});
+
+    // Recomputes the whole analysis in its fixed order: the two fractions; the rewriting of
+    // the numeric inputs in their display patterns; the bill totals; Methods 1, 2 and 3; the
+    // summary; the show-details switches. Rewrites the numeric texts and the capacity box of
+    // `inputs`.
+    ProjectResults UpdateAllResults(ProjectInputs& inputs, const ViewSettings& view);
+    // The same into a record kept from the last recalculation; every field is written.
+    void UpdateAllResults(ProjectInputs& inputs, const ViewSettings& view, ProjectResults& into);
+
+    // Refreshes only the totals that a keystroke in the monthly grid changes; the payback
+    // results follow at the next full recalculation.
+    static void refreshTotals(const ProjectInputs& inputs, TotalsRefresh which,
+                              TotalsCaptions& totals);
+
+    const ClimateTable& climate() const { return m_climate; }
+    const RecalculationState& state() const { return m_state; }
+
+private:
+    ClimateTable m_climate;
+    RecalculationState m_state;
+};
+
+// Rewrites every numeric input of `inputs` in its display pattern; the gas price follows its
+// unit, and `label18` becomes that unit's caption. With no unit set, both stay as they are.
+void formatInputFields(ProjectInputs& inputs, std::string& label18);
+
+} // namespace plenara

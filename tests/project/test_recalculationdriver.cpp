@@ -1,0 +1,268 @@
+#include "project/projectsession.h"
+#include "project/recalculationdriver.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace plenara {
+namespace {
+
+ClimateTable shippedClimate() {
+    return readClimateData(PLENARA_SHIPPED_DATA_DIR).table;
+}
+
+ProjectSession sampleSession() {
+    ProjectSession session(shippedClimate());
+    session.loadSampleData();
+    return session;
+}
+
+// The sample building through the whole recalculation: every input rewritten in its
+// pattern, the totals, the three methods side by side and the payback range.
+TEST(RecalculationTest, SampleBuildingFromInputsToSummary) {
+    const ProjectSession session = sampleSession();
+    const ProjectInputs& in = session.inputs();
+    EXPECT_EQ(in.MonthlyKWh[0], "68,400");
+    EXPECT_EQ(in.MonthlyKW[6], "432");
+    EXPECT_EQ(in.MonthlyPowerBill[0], "$8,058");
+    EXPECT_EQ(in.MonthlyFuel1[2], "29,645");
+    EXPECT_EQ(in.MonthlyFuel1Cost[2], "$72,630");
+    EXPECT_EQ(in.MonthlyFuel2[0], "0");
+    EXPECT_EQ(in.MonthlyFuel2Cost[0], "$0");
+    EXPECT_EQ(in.EnergyCharge, "$0.0444");
+    EXPECT_EQ(in.FuelAdjCharge, "$0.0733");
+    EXPECT_EQ(in.DemandCharge, "$0.00");
+    EXPECT_EQ(in.StandbyCharge, "$0.00");
+    EXPECT_EQ(in.GasCost, "$1.3119");
+    EXPECT_EQ(in.HeatedFloorSpace, "98,000");
+    EXPECT_EQ(in.Occupants, "200");
+    EXPECT_EQ(in.City, "Philadelphia");
+    // Method 2's capacity: January's 62,100 kWh at step 9 over 558 hours, to 5 kW.
+    EXPECT_EQ(in.CapacityIteration, "110");
+
+    const ProjectResults& r = session.results();
+    const TotalsCaptions& t = r.totals;
+    EXPECT_EQ(t.lblAnnualPower, "984,000");
+    EXPECT_EQ(t.lblAnnualPowerCost, "$115,717");
+    EXPECT_EQ(t.lblAverageCostPower, "$0.118"); // 115,717 / 984,000
+    EXPECT_EQ(t.lblAnnualFuel1, "183,827");
+    EXPECT_EQ(t.lblAnnualFuel1Cost, "$450,712");
+    EXPECT_EQ(t.lblFuel1AvgCost, "$2.452"); // 450,712 / 183,827
+    EXPECT_EQ(t.lblAnnualFuel2, "0");
+    EXPECT_EQ(t.lblAnnualFuel2Cost, "$0");
+    EXPECT_EQ(t.lblAvgFuel2Cost, "$0.000");
+    EXPECT_EQ(t.Label18, "/CCF");
+
+    // Row 1 of Method 2 is Method 1's hot-water load as shown; row 2 the rest of the
+    // 183,827 gallons x 0.136998 x 0.75 = 18,888 MMBtu; row 3 the summer kWh above the
+    // winter mean of 63,343 kWh at 12 Btu/Wh; row 7 the step-9 generation of 62,100 kWh a
+    // month, cut to the kWh of March, April, May and October.
+    const std::array<std::string, 12> comparisons = {
+        "                                            Method 1        Method 2        Method 3",
+        " 1. Service Hot Water Load                      7,607           7,607           1,376 "
+        "MMBtu",
+        " 2. Space Heating && Hot Water Load                             11,281           2,538 "
+        "MMBtu",
+        " 3. Space Cooling Load                                          2,756           2,091 "
+        "MMBtu",
+        " 4. Total Thermal Load                          7,607          21,643           6,005 "
+        "MMBtu",
+        " 5. Generator Capacity                            132             110              52 kW",
+        " 6. Operating Time                              7,440           6,570           6,570 "
+        "hours",
+        " 7. Power Output                              984,000         729,000         338,601 kWh",
+        " 8. Recovered Heat                              5,314           4,040           2,105 "
+        "MMBtu",
+        " 9. Installed Cost                           $227,004        $203,718        $142,555",
+        "10. Annual Operating Savings                  $45,263         $34,001         $16,969",
+        "11. Simple Payback                                5.0             6.0             8.4 "
+        "years"};
+    for (std::size_t i = 0; i < comparisons.size(); ++i) {
+        EXPECT_EQ(r.lblComparisons[i], comparisons[i]) << "row " << i;
+    }
+    EXPECT_EQ(r.lblPaybackRange,
+              "Simple payback ranges from 5.0 to 8.4 years depending on assumptions about uses "
+              "of recovered heat and algorithms for estimating building thermal loads.  These "
+              "results are also based on a recip-engine generator of 52 to 132 kW.");
+    EXPECT_EQ(r.lblSummary[21].text, "      for Philadelphia, Pennsylvania using EIA algorithms");
+    EXPECT_EQ(r.lblSummary[23].text,
+              "      ground and hot water tank temperatures of 55.9 F and 140.0 F");
+    EXPECT_EQ(r.lblBasisOfResults, "Results for August (136,800 kWh)");
+    EXPECT_EQ(r.method2.selectedStep, 9);
+    EXPECT_DOUBLE_EQ(r.genCapacityByMethod[2], 110.0);
+    EXPECT_EQ(r.primeMoverEnabled, (std::array<bool, 4>{true, false, true, true}));
+}
+
+TEST(RecalculationTest, ShowDetailsSwitches) {
+    ProjectSession session(shippedClimate());
+    EXPECT_FALSE(session.results().summaryFrameVisible);
+    EXPECT_EQ(session.results().tabVisible,
+              (std::array<bool, tab::Count>{true, true, true, true, true, false, false, false,
+                                            false, false, false}));
+    session.view().Check1 = {true, false, true, false, true};
+    session.recalculate();
+    EXPECT_TRUE(session.results().summaryFrameVisible);
+    EXPECT_EQ(session.results().tabVisible,
+              (std::array<bool, tab::Count>{true, true, true, true, true, false, true, false, false,
+                                            true, false}));
+}
+
+TEST(RecalculationTest, APercentageThatIsNoNumberKeepsTheLastGoodFraction) {
+    ProjectSession session = sampleSession();
+    session.inputs().RunTimeFractionText = " 85%";
+    session.recalculate();
+    EXPECT_DOUBLE_EQ(session.results().RunTimeFraction, 0.85);
+    // 0.85 x 8,760 hours.
+    EXPECT_EQ(session.results().lblSummary[13].text, "      7,446 hours/year");
+    for (const char* text : {"abc", "0%", "", "-5%"}) {
+        session.inputs().RunTimeFractionText = text;
+        session.inputs().BoilerEfficiencyText = text;
+        session.recalculate();
+        EXPECT_DOUBLE_EQ(session.results().RunTimeFraction, 0.85) << text;
+        EXPECT_DOUBLE_EQ(session.results().BoilerEfficiency, 0.75) << text;
+        EXPECT_GT(session.results().genCapacityByMethod[2], 0.0);
+    }
+}
+
+TEST(RecalculationTest, ACityMissingFromTheClimateDataKeepsTheLastTemperature) {
+    ProjectSession session = sampleSession();
+    EXPECT_DOUBLE_EQ(session.results().method3.avgTemperature, 55.9);
+    session.inputs().City = "Atlantis";
+    session.recalculate();
+    const Method3Results& m3 = session.results().method3;
+    EXPECT_EQ(m3.HDD, 0.0);
+    EXPECT_EQ(m3.CDD, 0.0);
+    EXPECT_DOUBLE_EQ(m3.avgTemperature, 55.9);
+    EXPECT_EQ(session.results().lblClimateData[0], "For Atlantis, Pennsylvania there are:");
+
+    // Before any city was found the ground is taken at 0 F.
+    ProjectSession fresh(shippedClimate());
+    fresh.inputs().Occupants = "10";
+    fresh.inputs().City = "Atlantis";
+    fresh.recalculate();
+    EXPECT_DOUBLE_EQ(fresh.results().method3.avgTemperature, 0.0);
+    // 44 gallons x 8.3 lb x 140 F / 1,000,000 x 365 x 10 occupants = 186.6172 MMBtu.
+    EXPECT_NEAR(fresh.results().method3.potableHotWaterLoad, 186.6172, 0.00005);
+}
+
+TEST(RecalculationTest, NoGasUnitLeavesThePriceAsTypedAndItsCaption) {
+    ProjectSession session = sampleSession();
+    session.inputs().GasCostUnit.reset();
+    session.inputs().GasCost = "1.3119";
+    session.recalculate();
+    EXPECT_EQ(session.inputs().GasCost, "1.3119");
+    EXPECT_EQ(session.results().totals.Label18, "/CCF");
+    EXPECT_DOUBLE_EQ(session.results().method1.gasPrice, 1.3119);
+    session.inputs().GasCostUnit = GasCostUnit::MCF;
+    session.recalculate();
+    // The price is rewritten in its pattern first, then read from what is shown.
+    EXPECT_EQ(session.inputs().GasCost, "$1.31");
+    EXPECT_EQ(session.results().totals.Label18, "/MCF");
+    EXPECT_DOUBLE_EQ(session.results().method1.gasPrice, 1.31 * 1.027);
+}
+
+TEST(RecalculationTest, TypingInTheGridRefreshesOnlyItsTotals) {
+    ProjectSession session = sampleSession();
+    const ProjectResults before = session.results();
+    session.inputs().MonthlyKWh[0] = "100000";
+    session.refreshTotals(TotalsRefresh::AnnualPower);
+    const ProjectResults& r = session.results();
+    EXPECT_EQ(r.totals.lblAnnualPower, "1,015,600");
+    EXPECT_EQ(r.totals.lblAverageCostPower, "$0.114"); // 115,717 / 1,015,600
+    EXPECT_EQ(r.totals.lblAnnualPowerCost, "$115,717");
+    EXPECT_EQ(r.lblComparisons, before.lblComparisons);
+    EXPECT_EQ(r.paybackByMethod, before.paybackByMethod);
+    EXPECT_EQ(session.inputs().MonthlyKWh[0], "100000");
+
+    session.inputs().MonthlyFuel1Cost[0] = "$1,000,000";
+    session.refreshTotals(TotalsRefresh::Fuel1Totals);
+    EXPECT_EQ(r.totals.lblAnnualFuel1Cost, "$1,382,164");
+    session.inputs().MonthlyPowerBill[0] = "0";
+    session.refreshTotals(TotalsRefresh::AnnualPowerCost);
+    EXPECT_EQ(r.totals.lblAnnualPowerCost, "$107,659");
+
+    // The next recalculation rewrites the text and the results follow.
+    session.recalculate();
+    EXPECT_EQ(session.inputs().MonthlyKWh[0], "100,000");
+    EXPECT_NE(r.lblComparisons[7], before.lblComparisons[7]);
+}
+
+TEST(RecalculationTest, MethodTwoReadsTheAverageCostOfFuelOneAsShown) {
+    // 1,000 dollars over 3 decatherms is shown as $333.333; the boiler fuel of the
+    // heating-priority run is priced at that figure, not at 333.3333...
+    ProjectSession session(shippedClimate());
+    ProjectInputs& in = session.inputs();
+    in.Fuel1Type = "natural gas";
+    in.Fuel1Units = "decatherms";
+    in.MonthlyFuel1[0] = "3";
+    in.MonthlyFuel1Cost[0] = "1000";
+    in.WaterHeaterFuel = WaterHeaterFuel::Fuel1;
+    in.HeatAllocation = HeatAllocation::HeatingPriority;
+    session.recalculate();
+    EXPECT_EQ(session.results().totals.lblFuel1AvgCost, "$333.333");
+    // Step 0, January: 3 MMBtu x 0.75 delivered, so 3 MMBtu of boiler fuel.
+    EXPECT_DOUBLE_EQ(session.results().method2.months[0][0].FuelCost, 3 * 333.333);
+}
+
+TEST(RecalculationTest, GroupsWithNoOptionSet) {
+    ProjectSession session = sampleSession();
+    ProjectInputs& in = session.inputs();
+    in.PrimeMover.reset();
+    in.InstallationDifficulty.reset();
+    in.HotWaterUsage.reset();
+    in.HeatAllocation.reset();
+    in.WaterHeaterFuel.reset();
+    session.recalculate();
+    const ProjectResults& r = session.results();
+    EXPECT_EQ(r.lblMethod1[7].text,
+              "2. Power Consumption                   System              Generator");
+    EXPECT_TRUE(r.method2.coolingPriorityRun);
+    EXPECT_EQ(r.lblSummary[5].text, "   d. 132 kW  generator");
+    // No installation option: the base installation curve, unscaled.
+    EXPECT_DOUBLE_EQ(r.method1.installationCost, 125.79 * r.method1.genCapacity + 13'111.0);
+}
+
+} // namespace
+} // namespace plenara
+
+namespace plenara {
+namespace {
+
+TEST(ProjectSessionTest, ChangesAreTrackedAgainstTheLastOpenOrSave) {
+    ProjectSession session = sampleSession();
+    EXPECT_FALSE(session.isModified());
+    // The hot-water level is not stored in project files, so it is no unsaved change.
+    session.inputs().HotWaterUsage = HotWaterUsage::High;
+    EXPECT_FALSE(session.isModified());
+    session.inputs().MonthlyKW[3] = "130";
+    EXPECT_TRUE(session.isModified());
+    session.inputs().MonthlyKW[3] = "126";
+    EXPECT_FALSE(session.isModified());
+    session.resetInputs();
+    EXPECT_FALSE(session.isModified());
+}
+
+TEST(ProjectSessionTest, AFailedOpenKeepsTheCurrentFile) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "plenara-session-test";
+    std::filesystem::create_directories(folder);
+    const std::string own = (folder / "OWN.TAV").string();
+    ProjectSession session = sampleSession();
+    ASSERT_TRUE(session.saveAs(own).ok());
+    EXPECT_EQ(session.currentProjectFile(), own);
+
+    const FileResult failed = session.open((folder / "MISSING.TAV").string());
+    EXPECT_FALSE(failed.ok());
+    EXPECT_EQ(session.currentProjectFile(), own);
+
+    ProjectSession other(shippedClimate());
+    ASSERT_TRUE(other.open(own).ok());
+    EXPECT_EQ(other.currentProjectFile(), own);
+    EXPECT_EQ(other.inputs().City, "Philadelphia");
+    EXPECT_FALSE(other.isModified());
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace plenara
