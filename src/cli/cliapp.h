@@ -1,10 +1,35 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace plenara {
+
+// The options of one run of plenara-cli.
+struct CliOptions {
+    bool help = false;
+    bool sample = false;
+    std::string projectFile;
+    std::string climateFile;                // empty: the installed ClimateData.Dat
+    std::optional<std::string> hotWater;    // "low", "medium" or "high"
+    std::optional<std::string> waterHeater; // "gas" or "fuel1"
+    std::optional<int> month;               // 0..11
+    std::optional<int> firstStep;           // 0..11
+    bool panels = false;
+    bool json = false;
+    std::optional<double> capacity; // kW
+    std::string savePath;
+};
+
+// Parses the arguments (without the program name). Returns the options, or an error message
+// for a usage error.
+struct CliParse {
+    CliOptions options;
+    std::string error;
+};
+CliParse parseCliArguments(const std::vector<std::string>& args);
 
 // Runs plenara-cli with its arguments (without the program name), writing results to `out`
 // and messages to `err`. Returns the exit status: 0 on success, 1 when a file cannot be
