@@ -4,7 +4,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan test-dev test-asan bench format format-check clean
+.PHONY: run test deps build build-asan test-dev test-asan fuzz bench format format-check clean
 
 run: build
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
@@ -14,7 +14,7 @@ run: build
 	    ./build/bin/plenara-cli --sample; \
 	fi
 
-test: test-dev test-asan
+test: test-dev test-asan fuzz
 
 deps:
 	@./scripts/install-deps
@@ -37,6 +37,15 @@ test-dev: build
 test-asan: build-asan
 	ctest --preset asan -j $(JOBS)
 
+build-fuzz/build.ninja: | deps
+	cmake --preset fuzz
+
+# The file readers under libFuzzer, about a minute each.
+FUZZ_SECONDS ?= 60
+fuzz: build-fuzz/build.ninja
+	cmake --build --preset fuzz -j $(JOBS)
+	./scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
 bench: build
 	./build/bin/plenara-bench
 
@@ -47,4 +56,4 @@ format-check: build/build.ninja
 	cmake --build build --target format-check
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

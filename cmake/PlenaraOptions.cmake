@@ -10,6 +10,11 @@ if(PLENARA_SANITIZE)
     target_link_options(plenara_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(PLENARA_FUZZ)
+    # Every library is instrumented for the fuzzers' coverage feedback.
+    target_compile_options(plenara_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # Options of the targets that use Qt.
 add_library(plenara_qt_options INTERFACE)
 target_link_libraries(plenara_qt_options INTERFACE plenara_options)

@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
+constexpr std::size_t kMostClimateFileBytes = 1'000'000;
+
 // The closing lines of every climate-file message: what the file is for.
 std::string purposeLines() {
     return std::string("This file is provides Heating and Cooling Degree Day data") +
@@ -94,12 +96,27 @@ ClimateReadResult readClimateFile(const std::string& path) {
         result.error = notFoundMessage(fileName, folder);
         return result;
     }
-    const std::string content((std::istreambuf_iterator<char>(in)),
-                              std::istreambuf_iterator<char>());
+    // 300 lines of climate data take a few kilobytes; a large file is no climate file.
+    std::string content(kMostClimateFileBytes + 1, '\0');
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
     if (in.bad()) {
         result.error = notFoundMessage(fileName, folder);
         return result;
     }
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    if (content.size() > kMostClimateFileBytes) {
+        result.error = badFileMessage(fileName, folder, "the file is too large.");
+        return result;
+    }
+    return readClimateText(content, path);
+}
+
+ClimateReadResult readClimateText(std::string_view content, const std::string& path) {
+    const std::filesystem::path file(path);
+    const std::string fileName = file.filename().string();
+    const std::string folder = file.parent_path().string();
+
+    ClimateReadResult result;
     if (content.empty()) {
         result.error = badFileMessage(fileName, folder, "the file is empty.");
         return result;

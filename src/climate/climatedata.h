@@ -54,6 +54,9 @@ ClimateReadResult readClimateData(const std::string& folder);
 // Reads the climate data from a file at `path` (whose folder the messages name).
 ClimateReadResult readClimateFile(const std::string& path);
 
+// Reads climate data from the text of the file at `path`.
+ClimateReadResult readClimateText(std::string_view content, const std::string& path);
+
 // The cities of a state in file order, duplicates included; the state compared exactly.
 std::vector<std::string> citiesOfState(const ClimateTable& table, std::string_view state);
 

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 #include <random>
+#include <sstream>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
@@ -26,6 +27,8 @@ constexpr std::string_view kLineEnd = "\r\n";
 // run-time fraction and boiler efficiency.
 constexpr int kLineCount = 21;
 constexpr int kRequiredLineCount = 20;
+// The largest file read as a project; the 21 lines of a project take a few kilobytes.
+constexpr std::size_t kMostProjectFileBytes = 1'000'000;
 
 // The lines whose layout is not a plain list of texts.
 constexpr int kAllocationLine = 19;
@@ -543,10 +546,25 @@ FileResult ReadProjectFile(const std::string& path, ProjectInputs& inputs) {
     if (!in) {
         return failure("the file cannot be opened for reading.");
     }
-    const std::vector<std::string> lines = readLines(in);
+    // A project file is a few kilobytes; a large file is something else opened by mistake.
+    std::string text(kMostProjectFileBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (in.bad()) {
         return failure("the file cannot be read.");
     }
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMostProjectFileBytes) {
+        return failure("the file is too large to be a project file.");
+    }
+    return readProjectText(text, path, inputs);
+}
+
+FileResult readProjectText(std::string_view text, const std::string& path, ProjectInputs& inputs) {
+    const auto failure = [&](const std::string& reason) {
+        return FileResult{"Cannot open " + inQuotes(shownPath(path)) + ": " + reason};
+    };
+    std::istringstream in{std::string(text)};
+    const std::vector<std::string> lines = readLines(in);
     const int count = static_cast<int>(lines.size());
     if (count < kRequiredLineCount) {
         return failure("line " + std::to_string(count + 1) + " is missing; " +

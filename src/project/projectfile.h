@@ -3,6 +3,7 @@
 #include "project/projectinputs.h"
 
 #include <string>
+#include <string_view>
 
 namespace plenara {
 
@@ -26,5 +27,8 @@ FileResult WriteProjectFile(const std::string& path, const ProjectInputs& inputs
 // cannot be read, ends early or holds a field that cannot be read, `inputs` stays exactly as
 // it was and the error names the file and the line.
 FileResult ReadProjectFile(const std::string& path, ProjectInputs& inputs);
+
+// Reads the text of a project file, as ReadProjectFile does with the file at `path`.
+FileResult readProjectText(std::string_view text, const std::string& path, ProjectInputs& inputs);
 
 } // namespace plenara
