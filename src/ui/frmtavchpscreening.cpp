@@ -1,32 +1,356 @@
 #include "ui/frmtavchpscreening.h"
 
+#include "project/datapaths.h"
+#include "ui/comparisontab.h"
+#include "ui/energyplotstab.h"
+#include "ui/method1tab.h"
+#include "ui/method2tab.h"
+#include "ui/method3tab.h"
+#include "ui/miscinputtab.h"
+#include "ui/monthlydatatab.h"
+#include "ui/ratedatatab.h"
+#include "ui/resultstab.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QStandardPaths>
 #include <QTabWidget>
 
 namespace plenara {
 
-frmTAVCHPScreening::frmTAVCHPScreening(QWidget* parent)
+namespace {
+
+const QString kWindowTitle = QStringLiteral("Plenara Version 2.1");
+const QString kOpenFilters = QStringLiteral("Access Data Files (*.TAV)|*.TAV|All Files (*.*)|*.*");
+const QString kSaveFilters = QStringLiteral("Access Datafiles (*.TAV)|*.TAV|All Files (*.*)|*.*");
+const QString kSaveAsFilters = kOpenFilters;
+
+// Window sizes are designed in twips: 15 twips to a pixel at 96 dots per inch.
+constexpr int twips(int value) {
+    return value / 15;
+}
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+frmTAVCHPScreening::frmTAVCHPScreening(ClimateTable climate, std::unique_ptr<FileDialogs> dialogs,
+                                       QWidget* parent)
     : QMainWindow(parent)
+    , m_session(std::move(climate))
+    , m_dialogs(std::move(dialogs))
     , m_ssTabForm(new QTabWidget(this)) {
-    setWindowTitle(QStringLiteral("Plenara Version 2.1"));
-    const QStringList captions = {QStringLiteral("Monthly Utility Data"),
-                                  QStringLiteral("Utility Rate Data"),
-                                  QStringLiteral("Misc. Input Information"),
-                                  QStringLiteral("Energy Plots"),
-                                  QStringLiteral("Results"),
-                                  QStringLiteral("Method 1"),
-                                  QStringLiteral("Method 2"),
-                                  QStringLiteral("Method 3"),
-                                  QStringLiteral("Print Forms"),
-                                  QStringLiteral("Comparison of Methods"),
-                                  QStringLiteral("Screen Shot")};
-    for (const QString& caption : captions) {
-        m_ssTabForm->addTab(new QWidget(m_ssTabForm), caption);
-    }
-    for (int index = 5; index < captions.size(); ++index) {
-        m_ssTabForm->setTabVisible(index, false);
-    }
+    setObjectName(QStringLiteral("frmTAVCHPScreening"));
+    m_ssTabForm->setObjectName(QStringLiteral("ssTabForm"));
+    createMenus();
+    createTabs();
     setCentralWidget(m_ssTabForm);
-    resize(1000, 707);
+    connect(m_ssTabForm, &QTabWidget::currentChanged, this, &frmTAVCHPScreening::ssTabForm_event16);
+
+    m_ssTabForm->setCurrentIndex(tab::MonthlyUtilityData);
+    resize(twips(15000), twips(10600));
+    refreshAll();
+    ssTabForm_event16(m_ssTabForm->currentIndex());
+}
+
+frmTAVCHPScreening::~frmTAVCHPScreening() = default;
+
+void frmTAVCHPScreening::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    const auto add = [this](QMenu* menu, const QString& text, const QString& name,
+                            const QKeySequence& key, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(file, QStringLiteral("&New"), QStringLiteral("mnuFNew"), QKeySequence(Qt::CTRL | Qt::Key_N),
+        &frmTAVCHPScreening::mnuFNew_Click);
+    add(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
+        QKeySequence(Qt::CTRL | Qt::Key_P), &frmTAVCHPScreening::mnuPrint_Click);
+    add(file, QStringLiteral("&Open"), QStringLiteral("mnuFOpen"),
+        QKeySequence(Qt::CTRL | Qt::Key_O), &frmTAVCHPScreening::mnuFOpen_Click);
+    add(file, QStringLiteral("&Save Current  Data"), QStringLiteral("mnuFSave"),
+        QKeySequence(Qt::CTRL | Qt::Key_S), &frmTAVCHPScreening::mnuFSave_Click);
+    add(file, QStringLiteral("Save Current Data  &As"), QStringLiteral("mnuFSaveAs"),
+        QKeySequence(Qt::CTRL | Qt::Key_A), &frmTAVCHPScreening::mnuFSaveAs_Click);
+    file->addSeparator();
+    add(file, QStringLiteral("E&xit"), QStringLiteral("mnuFExit"),
+        QKeySequence(Qt::CTRL | Qt::Key_X), &frmTAVCHPScreening::mnuFExit_Click);
+    file->addSeparator();
+    add(file, QStringLiteral("&Capture Screen Shots"), QStringLiteral("mnuScreenShots"),
+        QKeySequence(Qt::CTRL | Qt::Key_H), &frmTAVCHPScreening::mnuScreenShots_Click);
+
+    QMenu* data = menuBar()->addMenu(QStringLiteral("&Data"));
+    data->setObjectName(QStringLiteral("mnuData"));
+    add(data, QStringLiteral("&Clear Form"), QStringLiteral("mnuFClear"), QKeySequence(),
+        &frmTAVCHPScreening::mnuFClear_Click);
+    add(data, QStringLiteral("Sample &Data"), QStringLiteral("mnuFSampleData"), QKeySequence(),
+        &frmTAVCHPScreening::mnuFSampleData_Click);
+
+    // "Help" is a command of its own on the menu bar, without items.
+    QAction* help = menuBar()->addAction(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(help, &QAction::triggered, this, &frmTAVCHPScreening::mnuHelp_Click);
+}
+
+void frmTAVCHPScreening::createTabs() {
+    m_tabs[tab::MonthlyUtilityData] = new MonthlyDataTab(m_session, m_ssTabForm);
+    m_tabs[tab::UtilityRateData] = new RateDataTab(m_session, m_ssTabForm);
+    m_tabs[tab::MiscInputInformation] = new MiscInputTab(m_session, m_ssTabForm);
+    m_energyPlotsTab = new EnergyPlotsTab(m_session, m_ssTabForm);
+    m_tabs[tab::EnergyPlots] = m_energyPlotsTab;
+    m_tabs[tab::Results] = new ResultsTab(m_session, m_ssTabForm);
+    m_tabs[tab::Method1] = new Method1Tab(m_session, m_ssTabForm);
+    m_method2Tab = new Method2Tab(m_session, m_ssTabForm);
+    m_tabs[tab::Method2] = m_method2Tab;
+    m_tabs[tab::Method3] = new Method3Tab(m_session, m_ssTabForm);
+    m_tabs[tab::ComparisonOfMethods] = new ComparisonTab(m_session, m_ssTabForm);
+
+    const std::array<QString, tab::Count> captions = {QStringLiteral("Monthly Utility Data"),
+                                                      QStringLiteral("Utility Rate Data"),
+                                                      QStringLiteral("Misc. Input Information"),
+                                                      QStringLiteral("Energy Plots"),
+                                                      QStringLiteral("Results"),
+                                                      QStringLiteral("Method 1"),
+                                                      QStringLiteral("Method 2"),
+                                                      QStringLiteral("Method 3"),
+                                                      QStringLiteral("Print Forms"),
+                                                      QStringLiteral("Comparison of Methods"),
+                                                      QStringLiteral("Screen Shot")};
+    for (int i = 0; i < tab::Count; ++i) {
+        QWidget* page = m_tabs[static_cast<std::size_t>(i)];
+        if (!page) {
+            // "Print Forms" and "Screen Shot" are working surfaces that never show.
+            page = new QWidget(m_ssTabForm);
+        }
+        m_ssTabForm->addTab(page, captions[static_cast<std::size_t>(i)]);
+    }
+    for (ProjectTab* t : m_tabs) {
+        if (!t) {
+            continue;
+        }
+        connect(t, &ProjectTab::recalculationRequested, this, &frmTAVCHPScreening::recalculate);
+        connect(t, &ProjectTab::inputEdited, this, &frmTAVCHPScreening::updateTitle);
+    }
+    connect(m_energyPlotsTab, &EnergyPlotsTab::doneClicked, this, &QWidget::close);
+}
+
+void frmTAVCHPScreening::recalculate() {
+    m_session.recalculate();
+    refreshAll();
+}
+
+void frmTAVCHPScreening::refreshAll() {
+    for (ProjectTab* t : m_tabs) {
+        if (t) {
+            t->refresh();
+        }
+    }
+    const ProjectResults& r = m_session.results();
+    for (int i = 0; i < tab::Count; ++i) {
+        const bool visible = r.tabVisible[static_cast<std::size_t>(i)];
+        if (m_ssTabForm->isTabVisible(i) != visible) {
+            m_ssTabForm->setTabVisible(i, visible);
+        }
+    }
+    updateTitle();
+}
+
+void frmTAVCHPScreening::updateTitle() {
+    const std::string& file = m_session.currentProjectFile();
+    QString title = kWindowTitle;
+    if (!file.empty()) {
+        title += QStringLiteral(" - ") + QFileInfo(fromStd(file)).fileName();
+    }
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(m_session.isModified());
+}
+
+void frmTAVCHPScreening::ssTabForm_event16(int index) {
+    // Window and tab-holder sizes by tab, in twips.
+    struct Size {
+        int width;
+        int height;
+    };
+    Size window{15000, 10600};
+    switch (index) {
+    case tab::EnergyPlots:
+        window = {15000, 12200};
+        break;
+    case tab::Results:
+        window = {15000, 12600};
+        break;
+    case tab::Method1:
+        window = {17500, 13600};
+        break;
+    case tab::Method2:
+        window = {21595, 11100};
+        break;
+    case tab::Method3:
+        window = {15000, 13050};
+        break;
+    case tab::PrintForms:
+    case tab::ScreenShot:
+        window = {width() * 15, 13320};
+        break;
+    default:
+        break;
+    }
+    if (isMaximized() || isFullScreen()) {
+        return;
+    }
+    resize(twips(window.width), twips(window.height));
+}
+
+QString frmTAVCHPScreening::dialogFolder() const {
+    // The file dialogs start in the program's folder; an installed program cannot write
+    // there, so then in the user's documents folder.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(programFolder).isWritable()) {
+        return programFolder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+bool frmTAVCHPScreening::maybeSave() {
+    if (!m_session.isModified()) {
+        return true;
+    }
+    switch (m_dialogs->askSaveChanges(this)) {
+    case FileDialogs::SaveChanges::Save:
+        return mnuFSave_Click();
+    case FileDialogs::SaveChanges::Discard:
+        return true;
+    case FileDialogs::SaveChanges::Cancel:
+        break;
+    }
+    return false;
+}
+
+void frmTAVCHPScreening::mnuFNew_Click() {
+    if (!maybeSave()) {
+        return;
+    }
+    m_session.resetInputs();
+    refreshAll();
+}
+
+void frmTAVCHPScreening::mnuFClear_Click() {
+    mnuFNew_Click();
+}
+
+void frmTAVCHPScreening::mnuFSampleData_Click() {
+    if (!maybeSave()) {
+        return;
+    }
+    m_session.loadSampleData();
+    refreshAll();
+}
+
+void frmTAVCHPScreening::mnuFOpen_Click() {
+    if (!maybeSave()) {
+        return;
+    }
+    const QString path = m_dialogs->openFileName(
+        this, dialogFolder(), fromStd(m_session.currentProjectFile()), kOpenFilters);
+    if (path.isEmpty()) {
+        return;
+    }
+    openProject(path);
+}
+
+bool frmTAVCHPScreening::openProject(const QString& path) {
+    const FileResult result = m_session.open(path.toStdString());
+    if (!result.ok()) {
+        m_dialogs->showError(this, fromStd(result.error));
+        return false;
+    }
+    refreshAll();
+    return true;
+}
+
+bool frmTAVCHPScreening::mnuFSave_Click() {
+    const std::string& current = m_session.currentProjectFile();
+    if (current.empty()) {
+        // An untitled project is named as Save As does, asking before replacing a file.
+        return saveWithDialog(kSaveFilters);
+    }
+    const FileResult result = m_session.saveAs(current);
+    if (!result.ok()) {
+        m_dialogs->showError(this, fromStd(result.error));
+        return false;
+    }
+    updateTitle();
+    return true;
+}
+
+bool frmTAVCHPScreening::mnuFSaveAs_Click() {
+    return saveWithDialog(kSaveAsFilters);
+}
+
+bool frmTAVCHPScreening::saveWithDialog(const QString& filters) {
+    QString proposed = fromStd(m_session.currentProjectFile());
+    while (true) {
+        const QString path = m_dialogs->saveFileName(this, dialogFolder(), proposed, filters);
+        if (path.isEmpty()) {
+            return false;
+        }
+        if (QFileInfo::exists(path)) {
+            const QString question =
+                QStringLiteral("File ") + path +
+                QStringLiteral(" already exists.\n\nDo you want to over-write ") + path +
+                QStringLiteral("?");
+            const FileDialogs::Answer answer = m_dialogs->askYesNoCancel(this, question);
+            if (answer == FileDialogs::Answer::No) {
+                proposed.clear();
+                continue;
+            }
+            if (answer == FileDialogs::Answer::Cancel) {
+                return false;
+            }
+        }
+        const FileResult result = m_session.saveAs(path.toStdString());
+        if (!result.ok()) {
+            m_dialogs->showError(this, fromStd(result.error));
+            return false;
+        }
+        updateTitle();
+        return true;
+    }
+}
+
+void frmTAVCHPScreening::mnuFExit_Click() {
+    close();
+}
+
+void frmTAVCHPScreening::closeEvent(QCloseEvent* event) {
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void frmTAVCHPScreening::mnuPrint_Click() {}
+
+void frmTAVCHPScreening::mnuScreenShots_Click() {}
+
+void frmTAVCHPScreening::mnuHelp_Click() {}
+
+void frmTAVCHPScreening::reportClimateProblem(const QString& message) {
+    QString text = message;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_dialogs->showError(this, text);
 }
 
 } // namespace plenara

@@ -1,21 +1,82 @@
 #pragma once
 
+#include "climate/climatedata.h"
+#include "project/projectsession.h"
+#include "ui/filedialogs.h"
+
+#include <array>
+#include <memory>
+
 #include <QMainWindow>
 
+class QAction;
 class QTabWidget;
 
 namespace plenara {
 
-// The main window "Plenara Version 2.1": the tab holder with the input, chart, result and
-// method tabs.
+class EnergyPlotsTab;
+class Method2Tab;
+class ProjectTab;
+
+// The main window "Plenara Version 2.1": the tabs of inputs, charts and results, the menus
+// and the file commands. It binds the tabs to one project session and shows its results; it
+// computes nothing itself.
 class frmTAVCHPScreening : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmTAVCHPScreening(QWidget* parent = nullptr);
+    explicit frmTAVCHPScreening(
+        ClimateTable climate,
+        std::unique_ptr<FileDialogs> dialogs = std::make_unique<PlatformFileDialogs>(),
+        QWidget* parent = nullptr);
+    ~frmTAVCHPScreening() override;
+
+    ProjectSession& session() { return m_session; }
+    QTabWidget* tabs() const { return m_ssTabForm; }
+
+    // Reads a project file as Open does, without its dialog (a file named on the command
+    // line). Reports a failure in a message.
+    bool openProject(const QString& path);
+    // Tells the user that the climate data could not be read.
+    void reportClimateProblem(const QString& message);
+
+public slots:
+    void mnuFNew_Click();
+    void mnuFClear_Click();
+    void mnuFSampleData_Click();
+    void mnuFOpen_Click();
+    bool mnuFSave_Click();
+    bool mnuFSaveAs_Click();
+    void mnuFExit_Click();
+    void mnuPrint_Click();
+    void mnuScreenShots_Click();
+    void mnuHelp_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createMenus();
+    void createTabs();
+    // Recalculates the whole analysis and shows it.
+    void recalculate();
+    // Shows the inputs and results of the session in every tab.
+    void refreshAll();
+    void updateTitle();
+    // Lays the window out for the current tab.
+    void ssTabForm_event16(int index);
+    // Asks whether to save unsaved changes; false when the user cancelled.
+    bool maybeSave();
+    bool saveWithDialog(const QString& filters);
+    QString dialogFolder() const;
+
+    ProjectSession m_session;
+    std::unique_ptr<FileDialogs> m_dialogs;
     QTabWidget* m_ssTabForm = nullptr;
+    std::array<ProjectTab*, 11> m_tabs{};
+    EnergyPlotsTab* m_energyPlotsTab = nullptr;
+    Method2Tab* m_method2Tab = nullptr;
+    bool m_closing = false;
 };
 
 } // namespace plenara

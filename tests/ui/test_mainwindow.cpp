@@ -1,33 +1,216 @@
+#include "project/projectfile.h"
 #include "ui/frmtavchpscreening.h"
+#include "ui/uitestsupport.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace plenara {
 
+// The main window: tabs, sizes, the file commands and the question about unsaved changes.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void titleAndTabs();
+    void showDetailsSwitchesTabsAndWidth();
+    void saveAfterSampleDataAsksForAName();
+    void saveAsAsksBeforeReplacingAFile();
+    void unsavedChangesAreNeverLostSilently();
+    void openingABrokenFileChangesNothing();
+    void aFailedSaveIsReported();
+
+private:
+    std::unique_ptr<frmTAVCHPScreening> m_window;
+    test::FakeFileDialogs* m_dialogs = nullptr;
+    std::unique_ptr<test::ModalWatchdog> m_watchdog;
+    QTemporaryDir m_folder;
 };
 
+void MainWindowTest::init() {
+    auto dialogs = std::make_unique<test::FakeFileDialogs>();
+    m_dialogs = dialogs.get();
+    m_window = std::make_unique<frmTAVCHPScreening>(test::shippedClimate(), std::move(dialogs));
+    m_window->show();
+    m_watchdog = std::make_unique<test::ModalWatchdog>();
+}
+
+void MainWindowTest::cleanup() {
+    QVERIFY2(m_watchdog->seen().isEmpty(),
+             qPrintable(m_watchdog->seen().join(QStringLiteral("; "))));
+    m_window.reset();
+}
+
 void MainWindowTest::titleAndTabs() {
-    frmTAVCHPScreening window;
-    window.show();
-    QCOMPARE(window.windowTitle(), QStringLiteral("Plenara Version 2.1"));
-    auto* tabs = window.findChild<QTabWidget*>();
-    QVERIFY(tabs != nullptr);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Plenara Version 2.1[*]"));
+    QVERIFY(!m_window->isWindowModified());
+    QTabWidget* tabs = m_window->tabs();
     QCOMPARE(tabs->count(), 11);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("Monthly Utility Data"));
-    QCOMPARE(tabs->tabText(9), QStringLiteral("Comparison of Methods"));
-    for (int i = 0; i < 5; ++i) {
-        QVERIFY(tabs->isTabVisible(i));
-    }
-    for (int i = 5; i < 11; ++i) {
-        QVERIFY(!tabs->isTabVisible(i));
+    const QStringList captions = {QStringLiteral("Monthly Utility Data"),
+                                  QStringLiteral("Utility Rate Data"),
+                                  QStringLiteral("Misc. Input Information"),
+                                  QStringLiteral("Energy Plots"),
+                                  QStringLiteral("Results"),
+                                  QStringLiteral("Method 1"),
+                                  QStringLiteral("Method 2"),
+                                  QStringLiteral("Method 3"),
+                                  QStringLiteral("Print Forms"),
+                                  QStringLiteral("Comparison of Methods"),
+                                  QStringLiteral("Screen Shot")};
+    for (int i = 0; i < tabs->count(); ++i) {
+        QCOMPARE(tabs->tabText(i), captions.at(i));
+        QCOMPARE(tabs->isTabVisible(i), i < 5);
     }
     QCOMPARE(tabs->currentIndex(), 0);
+    // 15000 twips at 15 twips to the pixel.
+    QCOMPARE(m_window->width(), 1000);
+}
+
+void MainWindowTest::showDetailsSwitchesTabsAndWidth() {
+    QTabWidget* tabs = m_window->tabs();
+    // Ticking the boxes of the "Results" tab recalculates, which shows the detail tabs.
+    for (int k = 0; k < 5; ++k) {
+        auto* box = m_window->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(k));
+        QVERIFY(box);
+        box->click();
+    }
+    for (const int shown : {5, 6, 7, 9}) {
+        QVERIFY(tabs->isTabVisible(shown));
+    }
+    QVERIFY(!tabs->isTabVisible(8));
+    QVERIFY(!tabs->isTabVisible(10));
+
+    tabs->setCurrentIndex(6);
+    QCOMPARE(m_window->width(), 21595 / 15);
+    tabs->setCurrentIndex(4);
+    QCOMPARE(m_window->width(), 15000 / 15);
+}
+
+void MainWindowTest::saveAfterSampleDataAsksForAName() {
+    // The user's own project is open...
+    const QString own = m_folder.filePath(QStringLiteral("OWN.TAV"));
+    QVERIFY(m_window->session().saveAs(own.toStdString()).ok());
+    const QByteArray ownBytes = [&] {
+        QFile f(own);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+
+    // ...then the sample is loaded: a plain Save asks for a name instead of replacing it.
+    m_window->mnuFSampleData_Click();
+    QVERIFY(m_window->session().currentProjectFile().empty());
+    const QString sample = m_folder.filePath(QStringLiteral("SAMPLE.TAV"));
+    m_dialogs->saveNames.push_back(sample);
+    QVERIFY(m_window->mnuFSave_Click());
+    QCOMPARE(m_dialogs->asked, QStringList{QStringLiteral("save:")});
+    QCOMPARE(m_dialogs->filters.last(),
+             QStringLiteral("Access Datafiles (*.TAV)|*.TAV|All Files (*.*)|*.*"));
+    QVERIFY(QFile::exists(sample));
+    QFile f(own);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), ownBytes);
+    QVERIFY(m_window->windowTitle().contains(QStringLiteral("SAMPLE.TAV")));
+    QVERIFY(!m_window->isWindowModified());
+
+    // With a current file, Save writes it at once without a dialog.
+    m_dialogs->asked.clear();
+    m_window->session().inputs().EnergyCharge = "0.05";
+    QVERIFY(m_window->mnuFSave_Click());
+    QVERIFY(m_dialogs->asked.isEmpty());
+}
+
+void MainWindowTest::saveAsAsksBeforeReplacingAFile() {
+    const QString existing = m_folder.filePath(QStringLiteral("THERE.TAV"));
+    {
+        QFile f(existing);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
+    const QString fresh = m_folder.filePath(QStringLiteral("FRESH.TAV"));
+    // No to the existing file, then a new name.
+    m_dialogs->saveNames = {existing, fresh};
+    m_dialogs->answers = {FileDialogs::Answer::No};
+    QVERIFY(m_window->mnuFSaveAs_Click());
+    QCOMPARE(m_dialogs->asked.size(), 3);
+    QCOMPARE(m_dialogs->asked.at(1), QStringLiteral("question: File ") + existing +
+                                         QStringLiteral(" already exists.\n\nDo you want to "
+                                                        "over-write ") +
+                                         existing + QStringLiteral("?"));
+    // After No the dialog comes again without a proposed name.
+    QCOMPARE(m_dialogs->asked.at(2), QStringLiteral("save:"));
+    QCOMPARE(m_dialogs->filters.first(),
+             QStringLiteral("Access Data Files (*.TAV)|*.TAV|All Files (*.*)|*.*"));
+    QVERIFY(QFile::exists(fresh));
+    QCOMPARE(m_window->session().currentProjectFile(), fresh.toStdString());
+
+    // Cancel writes nothing.
+    m_dialogs->asked.clear();
+    m_dialogs->saveNames = {existing};
+    m_dialogs->answers = {FileDialogs::Answer::Cancel};
+    QVERIFY(!m_window->mnuFSaveAs_Click());
+    QFile f(existing);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("old"));
+    QCOMPARE(m_window->session().currentProjectFile(), fresh.toStdString());
+}
+
+void MainWindowTest::unsavedChangesAreNeverLostSilently() {
+    // Nothing changed: no question.
+    m_window->mnuFNew_Click();
+    QVERIFY(m_dialogs->asked.isEmpty());
+
+    // A change, then Clear Form: Cancel keeps everything.
+    m_window->session().inputs().MonthlyKWh[2] = "57,000";
+    m_window->session().recalculate();
+    m_dialogs->saveChangesAnswers = {FileDialogs::SaveChanges::Cancel};
+    m_window->mnuFClear_Click();
+    QCOMPARE(m_dialogs->asked, QStringList{QStringLiteral("save changes?")});
+    QCOMPARE(m_window->session().inputs().MonthlyKWh[2], std::string("57,000"));
+
+    // Exit asks too; Cancel keeps the window open, Discard closes it.
+    m_dialogs->asked.clear();
+    m_dialogs->saveChangesAnswers = {FileDialogs::SaveChanges::Cancel};
+    m_window->mnuFExit_Click();
+    QVERIFY(m_window->isVisible());
+    m_dialogs->saveChangesAnswers = {FileDialogs::SaveChanges::Discard};
+    m_window->mnuFExit_Click();
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_dialogs->asked.size(), 2);
+}
+
+void MainWindowTest::openingABrokenFileChangesNothing() {
+    m_window->mnuFSampleData_Click();
+    const ProjectInputs before = m_window->session().inputs();
+    const QString broken = m_folder.filePath(QStringLiteral("BROKEN.TAV"));
+    {
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("natural gas^therms^Fuel #2^gallons\r\n1^2^3\r\n");
+    }
+    m_dialogs->openNames = {broken};
+    m_window->mnuFOpen_Click();
+    QCOMPARE(m_dialogs->errors.size(), 1);
+    QVERIFY(m_dialogs->errors.first().contains(broken));
+    QVERIFY(m_window->session().inputs() == before);
+    QVERIFY(m_window->session().currentProjectFile().empty());
+    QCOMPARE(m_dialogs->filters.last(),
+             QStringLiteral("Access Data Files (*.TAV)|*.TAV|All Files (*.*)|*.*"));
+}
+
+void MainWindowTest::aFailedSaveIsReported() {
+    const QString nowhere = m_folder.filePath(QStringLiteral("no/such/folder/X.TAV"));
+    m_dialogs->saveNames = {nowhere};
+    QVERIFY(!m_window->mnuFSaveAs_Click());
+    QCOMPARE(m_dialogs->errors.size(), 1);
+    QVERIFY(m_dialogs->errors.first().contains(nowhere));
+    QVERIFY(m_window->session().currentProjectFile().empty());
 }
 
 } // namespace plenara

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "project/recalculationdriver.h"
+
+#include <QWidget>
+
+namespace plenara {
+
+class ProjectSession;
+
+// A tab of the main window. It binds its controls to the session's input record and shows
+// the session's inputs and results; it computes nothing itself. An edit is written into the
+// input record, then the tab asks the window for what the edit starts.
+class ProjectTab : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ProjectTab(ProjectSession& session, QWidget* parent = nullptr);
+
+    // Shows the inputs and the results of the session as they stand now: after a
+    // recalculation, a file read, New, Clear Form or Sample Data.
+    virtual void refresh() = 0;
+
+signals:
+    // An input changed whose event recalculates the whole analysis.
+    void recalculationRequested();
+    // An input changed that starts no recalculation (the window updates its title mark).
+    void inputEdited();
+
+protected:
+    ProjectSession& m_session;
+};
+
+} // namespace plenara

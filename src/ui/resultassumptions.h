@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace plenara {
+
+// The fixed assumptions texts of the three method tabs. They summarise what each method
+// assumes; nothing reads them back. Every line ends with a line break, the last one too.
+
+// `txtMethod1_Methodology` on the "Method 1" tab, 34 lines.
+QString method1MethodologyText();
+
+// `Text1` on the "Method 2" tab, 60 lines.
+QString method2AssumptionsText();
+
+// `txtMethod3Assumptions` on the "Method 3" tab, 33 lines.
+QString method3AssumptionsText();
+
+} // namespace plenara

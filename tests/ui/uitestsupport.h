@@ -1,0 +1,101 @@
+#pragma once
+
+#include "climate/climatedata.h"
+#include "ui/filedialogs.h"
+
+#include <deque>
+
+#include <QApplication>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+namespace plenara::test {
+
+// Fails a GUI test on an unexpected modal dialog instead of letting it hang: every 200 ms it
+// closes whatever modal widget is open and remembers its title.
+class ModalWatchdog : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ModalWatchdog(QObject* parent = nullptr)
+        : QObject(parent) {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                m_seen << modal->windowTitle() + QStringLiteral(": ") +
+                              modal->property("text").toString();
+                modal->close();
+            }
+        });
+        m_timer.start(200);
+    }
+
+    // The modal dialogs that had to be closed, empty when none appeared.
+    QStringList seen() const { return m_seen; }
+
+private:
+    QTimer m_timer;
+    QStringList m_seen;
+};
+
+// File dialogs and questions answered from a script, recording what was asked.
+class FakeFileDialogs : public FileDialogs {
+public:
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    std::deque<Answer> answers;
+    std::deque<SaveChanges> saveChangesAnswers;
+    QStringList asked; // every dialog shown, in order: "open", "save", "question: ...", ...
+    QStringList errors;
+    QStringList informations;
+    QStringList filters;
+
+    QString openFileName(QWidget*, const QString&, const QString&, const QString& f) override {
+        asked << QStringLiteral("open");
+        filters << f;
+        return take(openNames);
+    }
+    QString saveFileName(QWidget*, const QString&, const QString& proposed,
+                         const QString& f) override {
+        asked << QStringLiteral("save:") + proposed;
+        filters << f;
+        return take(saveNames);
+    }
+    Answer askYesNoCancel(QWidget*, const QString& text) override {
+        asked << QStringLiteral("question: ") + text;
+        if (answers.empty()) {
+            return Answer::Cancel;
+        }
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    SaveChanges askSaveChanges(QWidget*) override {
+        asked << QStringLiteral("save changes?");
+        if (saveChangesAnswers.empty()) {
+            return SaveChanges::Cancel;
+        }
+        const SaveChanges a = saveChangesAnswers.front();
+        saveChangesAnswers.pop_front();
+        return a;
+    }
+    void showError(QWidget*, const QString& text) override { errors << text; }
+    void showInformation(QWidget*, const QString& text) override { informations << text; }
+
+private:
+    static QString take(std::deque<QString>& names) {
+        if (names.empty()) {
+            return {};
+        }
+        QString name = names.front();
+        names.pop_front();
+        return name;
+    }
+};
+
+// The climate data shipped with the program.
+inline ClimateTable shippedClimate() {
+    return readClimateData(PLENARA_SHIPPED_DATA_DIR).table;
+}
+
+} // namespace plenara::test
