@@ -4,7 +4,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan test-dev test-asan fuzz bench format format-check clean
+.PHONY: run test deps build build-asan test-dev test-asan fuzz bench format format-check clean package
 
 run: build
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
@@ -49,6 +49,14 @@ fuzz: build-fuzz/build.ninja
 bench: build
 	./build/bin/plenara-bench
 
+# A Debian package of the program, build-package/plenara_<version>_<architecture>.deb, for
+# "apt-get install ./build-package/plenara_*.deb", which also installs the Qt it needs.
+package: deps
+	cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DPLENARA_BUILD_TESTS=OFF -DPLENARA_BUILD_BENCH=OFF
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack -G DEB
+
 format: build/build.ninja
 	cmake --build build --target format
 
@@ -56,4 +64,4 @@ format-check: build/build.ninja
 	cmake --build build --target format-check
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-package

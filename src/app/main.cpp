@@ -1,25 +1,43 @@
 #include "climate/climatedata.h"
 #include "project/datapaths.h"
 #include "ui/frmtavchpscreening.h"
+#include "ui/tabsnapshots.h"
+
+#include <cstdio>
 
 #include <QApplication>
 #include <QStringList>
 #include <QTimer>
 
+// plenara [PROJECT.TAV]: the window, with a project file opened when one is named.
+// plenara --snapshots FOLDER: pictures of every tab of the sample building, then quit.
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenara"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("plenara"));
 
     plenara::ClimateReadResult climate =
         plenara::readClimateData(plenara::dataDirectory().string());
     plenara::frmTAVCHPScreening window(std::move(climate.table));
     window.show();
+
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 2 && args.at(1) == QStringLiteral("--snapshots")) {
+        const QString folder = args.at(2);
+        int written = -1;
+        QTimer::singleShot(0, &window, [&window, &written, folder] {
+            written = plenara::saveTabSnapshots(window, folder);
+            QApplication::quit();
+        });
+        QApplication::exec();
+        std::printf("%d pictures in %s\n", written, qPrintable(folder));
+        return written > 0 ? 0 : 1;
+    }
     if (!climate.ok()) {
         const QString message = QString::fromStdString(climate.error);
         QTimer::singleShot(0, &window,
                            [&window, message] { window.reportClimateProblem(message); });
     }
-    const QStringList args = QApplication::arguments();
     if (args.size() > 1) {
         const QString project = args.at(1);
         QTimer::singleShot(0, &window, [&window, project] { window.openProject(project); });

@@ -3,6 +3,7 @@
 #include "cli/clioutput.h"
 #include "climate/climatedata.h"
 #include "engine/interpolation.h"
+#include "output/reportcomposer.h"
 #include "project/datapaths.h"
 #include "project/projectsession.h"
 
@@ -61,12 +62,20 @@ std::string cliUsage() {
            "  --panels                  print every result panel as the window shows it\n"
            "  --capacity KW             print the Method 2 payback interpolated for KW kilowatts\n"
            "  --json                    print the numeric results as one JSON document\n"
-           "                            (not together with --panels or --capacity)\n"
+           "                            (not with --panels, --capacity, --report or --pdf)\n"
            "  --save PATH               write the project file after the recalculation\n"
+           "  --report LIST             print report pages as plain text: LIST names print\n"
+           "                            options 0 to 4 separated by commas, e.g. 0,1,4\n"
+           "                            (0 input data and summary, 1 comparison of methods,\n"
+           "                            2 Method 1, 3 Method 2, 4 Method 3); a line holding\n"
+           "                            a form feed separates the pages\n"
+           "  --pdf OUT.pdf             write the report pages (default: --report 0) to one\n"
+           "                            PDF file instead of printing them\n"
+           "  --run-id TEXT             the data-set line of every page (default \"Run #1\")\n"
            "  -h, --help                show this help and exit\n"
            "\n"
-           "Exit status: 0 on success, 1 when a file cannot be read or written, 2 for bad\n"
-           "options.\n";
+           "Exit status: 0 on success, 1 when a file cannot be read or written (or --pdf\n"
+           "is not available in this build), 2 for bad options.\n";
 }
 
 CliParse parseCliArguments(const std::vector<std::string>& args) {
@@ -97,6 +106,28 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
             }
         } else if (arg == "--save") {
             if (!value(o.savePath)) {
+                return parse;
+            }
+        } else if (arg == "--report") {
+            if (!value(v)) {
+                return parse;
+            }
+            o.report = parseReportList(v);
+            if (!o.report) {
+                parse.error =
+                    "--report takes print options 0 to 4 separated by commas, not '" + v + "'";
+                return parse;
+            }
+        } else if (arg == "--pdf") {
+            if (!value(o.pdfPath)) {
+                return parse;
+            }
+            if (o.pdfPath.empty()) {
+                parse.error = "--pdf needs a file name";
+                return parse;
+            }
+        } else if (arg == "--run-id") {
+            if (!value(o.runId)) {
                 return parse;
             }
         } else if (arg == "--hot-water") {
@@ -150,11 +181,14 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         parse.error = "--sample and a project file cannot be used together";
     } else if (o.json && (o.panels || o.capacity)) {
         parse.error = "--json cannot be combined with --panels or --capacity";
+    } else if (o.json && (o.report || !o.pdfPath.empty())) {
+        parse.error = "--json cannot be combined with --report or --pdf";
     }
     return parse;
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const ReportPdfWriter& writePdf) {
     const CliParse parse = parseCliArguments(args);
     if (!parse.error.empty()) {
         err << "plenara-cli: " << parse.error << "\n\n" << cliUsage();
@@ -164,6 +198,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (o.help) {
         out << cliUsage();
         return 0;
+    }
+    if (!o.pdfPath.empty() && !writePdf) {
+        err << "plenara-cli: this plenara-cli was built without PDF output; --pdf is not "
+               "available (use --report for the pages as text)\n";
+        return 1;
     }
 
     const std::string climatePath =
@@ -230,7 +269,20 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         out << InterpolateResults(*o.capacity, capacities, paybacks).caption << "\n";
     }
-    if (!o.panels && !o.capacity) {
+    const bool report = o.report || !o.pdfPath.empty();
+    if (report) {
+        // The dialog's default: the input data and summary page alone.
+        const ReportChoice chosen = o.report.value_or(ReportChoice{true});
+        const std::vector<ReportPage> pages =
+            composeReport(session, chosen, o.runId, todayShortDate());
+        if (o.pdfPath.empty()) {
+            writeReportText(out, pages);
+        } else if (const std::string error = writePdf(pages, o.pdfPath); !error.empty()) {
+            err << "plenara-cli: " << error << "\n";
+            return 1;
+        }
+    }
+    if (!o.panels && !o.capacity && !report) {
         writeSummary(out, results);
     }
     return 0;

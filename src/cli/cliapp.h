@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/clireport.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -21,6 +23,9 @@ struct CliOptions {
     bool json = false;
     std::optional<double> capacity; // kW
     std::string savePath;
+    std::optional<ReportChoice> report; // the print options 0..4 of --report
+    std::string pdfPath;                // --pdf: the report goes to this file
+    std::string runId = "Run #1";       // the data-set line of every report page
 };
 
 // Parses the arguments (without the program name). Returns the options, or an error message
@@ -33,8 +38,10 @@ CliParse parseCliArguments(const std::vector<std::string>& args);
 
 // Runs plenara-cli with its arguments (without the program name), writing results to `out`
 // and messages to `err`. Returns the exit status: 0 on success, 1 when a file cannot be
-// read or written, 2 for bad options.
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// read or written, 2 for bad options. `writePdf` writes the report of --pdf; without it
+// --pdf fails with status 1.
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const ReportPdfWriter& writePdf = {});
 
 // The usage text of plenara-cli.
 std::string cliUsage();

@@ -1,19 +1,27 @@
 #include "ui/frmtavchpscreening.h"
 
+#include "engine/formatpattern.h"
+#include "output/reportcomposer.h"
 #include "project/datapaths.h"
 #include "ui/comparisontab.h"
 #include "ui/energyplotstab.h"
+#include "ui/fmrprintoptions.h"
+#include "ui/frmspecifycapacity.h"
+#include "ui/helpcontroller.h"
 #include "ui/method1tab.h"
 #include "ui/method2tab.h"
 #include "ui/method3tab.h"
 #include "ui/miscinputtab.h"
 #include "ui/monthlydatatab.h"
 #include "ui/ratedatatab.h"
+#include "ui/reportprinting.h"
 #include "ui/resultstab.h"
+#include "ui/screenshots.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -52,6 +60,9 @@ frmTAVCHPScreening::frmTAVCHPScreening(ClimateTable climate, std::unique_ptr<Fil
     createTabs();
     setCentralWidget(m_ssTabForm);
     connect(m_ssTabForm, &QTabWidget::currentChanged, this, &frmTAVCHPScreening::ssTabForm_event16);
+    m_help = new HelpController(*this, *m_dialogs);
+    m_screenShots = std::make_unique<ScreenShots>(*this, *m_ssTabForm, m_session.view(),
+                                                  [this] { recalculate(); });
 
     m_ssTabForm->setCurrentIndex(tab::MonthlyUtilityData);
     resize(twips(15000), twips(10600));
@@ -142,6 +153,8 @@ void frmTAVCHPScreening::createTabs() {
         connect(t, &ProjectTab::inputEdited, this, &frmTAVCHPScreening::updateTitle);
     }
     connect(m_energyPlotsTab, &EnergyPlotsTab::doneClicked, this, &QWidget::close);
+    connect(m_method2Tab, &Method2Tab::paybackGraphRequested, this,
+            &frmTAVCHPScreening::cmdRun_Click);
 }
 
 void frmTAVCHPScreening::recalculate() {
@@ -161,6 +174,10 @@ void frmTAVCHPScreening::refreshAll() {
         if (m_ssTabForm->isTabVisible(i) != visible) {
             m_ssTabForm->setTabVisible(i, visible);
         }
+    }
+    if (m_frmSpecifyCapacity) {
+        // Every recalculation writes the Method 2 capacity into the dialog's box as well.
+        m_frmSpecifyCapacity->setSpecifiedCapacity(fromStd(m_session.inputs().CapacityIteration));
     }
     updateTitle();
 }
@@ -330,6 +347,12 @@ bool frmTAVCHPScreening::saveWithDialog(const QString& filters) {
 }
 
 void frmTAVCHPScreening::mnuFExit_Click() {
+    if (m_fmrPrintOptions) {
+        m_fmrPrintOptions->close();
+    }
+    if (m_frmSpecifyCapacity) {
+        m_frmSpecifyCapacity->close();
+    }
     close();
 }
 
@@ -341,11 +364,65 @@ void frmTAVCHPScreening::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmTAVCHPScreening::mnuPrint_Click() {}
+void frmTAVCHPScreening::mnuPrint_Click() {
+    if (!m_fmrPrintOptions) {
+        m_fmrPrintOptions = new fmrPrintOptions(this);
+    }
+    if (!m_fmrPrintOptions->ReturnPrintRequest()) {
+        return;
+    }
+    // The pages that print a detail tab switch it on and recalculate; the session gives the
+    // switches back, and the window then shows its results and tabs as before.
+    const QDate today = QDate::currentDate();
+    const std::vector<ReportPage> pages = composeReport(
+        m_session, m_fmrPrintOptions->chosenPages(), m_fmrPrintOptions->runId().toStdString(),
+        ShortDate(today.year(), today.month(), today.day()));
+    refreshAll();
+    const ReportPdfTarget target =
+        reportPdfTarget(fromStd(m_session.currentProjectFile()), dialogFolder());
+    if (m_fmrPrintOptions->pdfRequested()) {
+        saveReportAsPdf(this, *m_dialogs, pages, target);
+    } else {
+        printReport(this, *m_dialogs, pages, target);
+    }
+}
 
-void frmTAVCHPScreening::mnuScreenShots_Click() {}
+void frmTAVCHPScreening::mnuScreenShots_Click() {
+    const ScreenShots::Outcome outcome = m_screenShots->run();
+    if (outcome.ok()) {
+        m_dialogs->showInformation(this, outcome.message());
+    } else {
+        m_dialogs->showError(this, outcome.message());
+    }
+}
 
-void frmTAVCHPScreening::mnuHelp_Click() {}
+void frmTAVCHPScreening::mnuHelp_Click() {
+    // F1 is handled by the help controller for the whole window.
+    m_help->showContents();
+}
+
+void frmTAVCHPScreening::cmdRun_Click() {
+    if (!m_frmSpecifyCapacity) {
+        m_frmSpecifyCapacity =
+            new frmSpecifyCapacity(fromStd(m_session.inputs().CapacityIteration), this);
+        // "Return" hands the capacity back to the box of the Method 2 tab; it stays there
+        // until the next recalculation writes the Method 2 capacity again.
+        connect(m_frmSpecifyCapacity, &frmSpecifyCapacity::capacityReturned, this,
+                [this](const QString& capacity) {
+                    m_session.inputs().CapacityIteration = capacity.toStdString();
+                    m_method2Tab->refresh();
+                    updateTitle();
+                });
+    }
+    const auto& annual = m_session.results().method2.annualResults;
+    std::array<double, kSweepSteps> capacities{};
+    std::array<double, kSweepSteps> paybacks{};
+    for (std::size_t s = 0; s < annual.size(); ++s) {
+        capacities[s] = annual[s].CapacityKW;
+        paybacks[s] = annual[s].SimplePayback;
+    }
+    m_frmSpecifyCapacity->InterplolationForm(capacities, paybacks);
+}
 
 void frmTAVCHPScreening::reportClimateProblem(const QString& message) {
     QString text = message;

@@ -15,8 +15,12 @@ class QTabWidget;
 namespace plenara {
 
 class EnergyPlotsTab;
+class HelpController;
+class ScreenShots;
 class Method2Tab;
 class ProjectTab;
+class frmSpecifyCapacity;
+class fmrPrintOptions;
 
 // The main window "Plenara Version 2.1": the tabs of inputs, charts and results, the menus
 // and the file commands. It binds the tabs to one project session and shows its results; it
@@ -33,6 +37,9 @@ public:
 
     ProjectSession& session() { return m_session; }
     QTabWidget* tabs() const { return m_ssTabForm; }
+    // The help window and F1; the screen-shot command and the folder it writes to.
+    HelpController& help() const { return *m_help; }
+    ScreenShots& screenShots() const { return *m_screenShots; }
 
     // Reads a project file as Open does, without its dialog (a file named on the command
     // line). Reports a failure in a message.
@@ -51,6 +58,8 @@ public slots:
     void mnuPrint_Click();
     void mnuScreenShots_Click();
     void mnuHelp_Click();
+    // "View Payback Graph": the specified-capacity dialog on the sweep of the last recalculation.
+    void cmdRun_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,6 +85,10 @@ private:
     std::array<ProjectTab*, 11> m_tabs{};
     EnergyPlotsTab* m_energyPlotsTab = nullptr;
     Method2Tab* m_method2Tab = nullptr;
+    frmSpecifyCapacity* m_frmSpecifyCapacity = nullptr; // created on first use, then kept
+    fmrPrintOptions* m_fmrPrintOptions = nullptr;       // created on first use, then kept
+    HelpController* m_help = nullptr;
+    std::unique_ptr<ScreenShots> m_screenShots;
     bool m_closing = false;
 };
 

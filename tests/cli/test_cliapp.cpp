@@ -1,5 +1,7 @@
 #include "cli/cliapp.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -212,6 +214,181 @@ TEST(CliTest, FileProblemsNameTheFileAndPrintNoResults) {
     EXPECT_EQ(run({saved, "--hot-water", "low"}).out, run({"--sample"}).out);
     EXPECT_NE(run({saved}).out, run({"--sample"}).out);
     fs::remove_all(folder);
+}
+
+// The pages of a --report text: split at the form-feed lines.
+std::vector<std::vector<std::string>> reportPages(const std::string& text) {
+    std::vector<std::vector<std::string>> pages(1);
+    for (const std::string& line : linesOf(text)) {
+        if (line == "\f") {
+            pages.emplace_back();
+        } else {
+            pages.back().push_back(line);
+        }
+    }
+    return pages;
+}
+
+// A footer "N of T" centred in 94 columns, then the date MM/DD/YYYY and two blanks.
+bool isFooter(const std::string& line, int page, int total) {
+    const std::string text = std::to_string(page) + " of " + std::to_string(total);
+    const std::size_t before = (94 - text.size()) / 2;
+    if (line.size() != 100 || line.substr(0, before) != std::string(before, ' ') ||
+        line.substr(before, text.size()) != text) {
+        return false;
+    }
+    const std::string date = line.substr(88, 10);
+    return date[2] == '/' && date[5] == '/' && line.substr(98) == "  ";
+}
+
+TEST(CliReportTest, ReportPagesAsTextWithFormFeeds) {
+    const CliRun r = run({"--sample", "--report", "4,0,1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto pages = reportPages(r.out);
+    // Options 0 and 1 print one page each, option 4 two; always in the order 0, 1, 4.
+    ASSERT_EQ(pages.size(), 4u);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        ASSERT_GE(pages[i].size(), 4u);
+        EXPECT_EQ(pages[i][0], "Plenara");
+        EXPECT_EQ(pages[i][1], "Run #1");
+        EXPECT_EQ(pages[i][2], ""); // every body starts with an empty line
+        EXPECT_TRUE(isFooter(pages[i].back(), static_cast<int>(i) + 1, 4)) << pages[i].back();
+    }
+    EXPECT_EQ(pages[0][3], "                       Electricity       ");
+    EXPECT_EQ(pages[1][4], "Comparison of Loads and CHP System Information for Alternative "
+                           "Calculational Procedures:");
+    EXPECT_EQ(pages[2][4], "Details of Method 3 Calculations:");
+    EXPECT_EQ(pages[3][4], "Method 3 Assumptions & Methodology:");
+    // No summary after the pages.
+    EXPECT_EQ(r.out.find("Simple payback ranges"), std::string::npos);
+}
+
+TEST(CliReportTest, RunIdAndReportOptionErrors) {
+    const CliRun named = run({"--sample", "--report", "3", "--run-id", "Building 7 && more"});
+    ASSERT_EQ(named.status, 0) << named.err;
+    const auto pages = reportPages(named.out);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0][1], "Building 7 && more"); // the identifier prints as typed
+    EXPECT_EQ(pages[1][4], "Method 2 Assumptions & Methodology:");
+    EXPECT_TRUE(isFooter(pages[1].back(), 2, 2));
+
+    const CliRun empty = run({"--sample", "--report", "2", "--run-id", ""});
+    ASSERT_EQ(empty.status, 0);
+    EXPECT_EQ(reportPages(empty.out)[0][1], "");
+
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--report", "5"},
+                                                {"--report", ""},
+                                                {"--report", "0,,1"},
+                                                {"--report", "0,"},
+                                                {"--report", "01"},
+                                                {"--report", "all"},
+                                                {"--report"},
+                                                {"--pdf", ""},
+                                                {"--json", "--report", "0"},
+                                                {"--json", "--pdf", "out.pdf"}}) {
+        const CliRun r = run(bad);
+        EXPECT_EQ(r.status, 2) << bad.back();
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+TEST(CliReportTest, PdfGoesThroughTheWriterItIsGiven) {
+    std::vector<ReportPage> written;
+    std::string writtenPath;
+    const ReportPdfWriter writer = [&](const std::vector<ReportPage>& pages,
+                                       const std::string& path) {
+        written = pages;
+        writtenPath = path;
+        return std::string();
+    };
+    const std::string climate = std::string(PLENARA_SHIPPED_DATA_DIR) + "/ClimateData.Dat";
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(runCli({"--sample", "--pdf", "out.pdf", "--climate", climate}, out, err, writer), 0)
+        << err.str();
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(writtenPath, "out.pdf");
+    // Without --report the default page alone: the input data and summary.
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_TRUE(isFooter(written[0].footer, 1, 1));
+
+    const ReportPdfWriter failing = [](const std::vector<ReportPage>&, const std::string&) {
+        return std::string("The PDF file out.pdf could not be written: disk full");
+    };
+    std::ostringstream out2;
+    std::ostringstream err2;
+    EXPECT_EQ(runCli({"--sample", "--report", "0,1", "--pdf", "out.pdf", "--climate", climate},
+                     out2, err2, failing),
+              1);
+    EXPECT_TRUE(out2.str().empty());
+    EXPECT_NE(err2.str().find("disk full"), std::string::npos);
+}
+
+TEST(CliReportTest, PdfWithoutAWriterFailsClearly) {
+    const CliRun r = run({"--sample", "--report", "0", "--pdf", "out.pdf"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("--pdf is not available"), std::string::npos);
+}
+
+// Runs a shell command and returns its standard output.
+std::string commandOutput(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            output.append(buffer, n);
+        }
+        pclose(pipe);
+    }
+    return output;
+}
+
+TEST(CliReportTest, ProgramWithoutPdfOutputRefusesPdf) {
+#ifdef PLENARA_CLI_HAS_PDF
+    GTEST_SKIP() << "plenara-cli was built with PDF output";
+#else
+    const fs::path pdf = fs::temp_directory_path() / "plenara-cli-no-pdf.pdf";
+    const std::string command = std::string("'") + PLENARA_CLI_PROGRAM + "' --sample --climate '" +
+                                PLENARA_SHIPPED_DATA_DIR + "/ClimateData.Dat' --pdf '" +
+                                pdf.string() + "' 2>&1; echo \"status $?\"";
+    const std::string output = commandOutput(command);
+    EXPECT_NE(output.find("--pdf is not available"), std::string::npos) << output;
+    EXPECT_NE(output.find("status 1"), std::string::npos) << output;
+    EXPECT_FALSE(fs::exists(pdf));
+#endif
+}
+
+TEST(CliReportTest, ProgramWritesOnePdfPagePerReportPage) {
+#ifndef PLENARA_CLI_HAS_PDF
+    GTEST_SKIP() << "plenara-cli was built without PDF output";
+#else
+    if (std::system("command -v pdfinfo > /dev/null && command -v pdftotext > /dev/null") != 0) {
+        GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+    }
+    const fs::path folder = fs::temp_directory_path() / "plenara-cli-pdf-test";
+    fs::create_directories(folder);
+    const fs::path pdf = folder / "report.pdf";
+    fs::remove(pdf);
+    const std::string command = std::string("'") + PLENARA_CLI_PROGRAM +
+                                "' --sample --report 0,1,4 --run-id 'Test Building' --climate '" +
+                                PLENARA_SHIPPED_DATA_DIR + "/ClimateData.Dat' --pdf '" +
+                                pdf.string() + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::string info = commandOutput("pdfinfo '" + pdf.string() + "'");
+    const std::size_t pages = info.find("Pages:");
+    ASSERT_NE(pages, std::string::npos) << info;
+    EXPECT_EQ(std::atoi(info.c_str() + pages + 6), 4) << info;
+    EXPECT_NE(info.find("612 x 792 pts (letter)"), std::string::npos) << info;
+    for (int page = 1; page <= 4; ++page) {
+        const std::string text = commandOutput("pdftotext -f " + std::to_string(page) + " -l " +
+                                               std::to_string(page) + " '" + pdf.string() + "' -");
+        EXPECT_NE(text.find("Plenara"), std::string::npos) << page;
+        EXPECT_NE(text.find("Test Building"), std::string::npos) << page;
+        EXPECT_NE(text.find(std::to_string(page) + " of 4"), std::string::npos) << page;
+    }
+    fs::remove_all(folder);
+#endif
 }
 
 } // namespace

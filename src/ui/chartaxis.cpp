@@ -1,0 +1,22 @@
+#include "ui/chartaxis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QValueAxis>
+
+namespace plenara {
+
+void setNiceRange(QValueAxis& axis, double minimum, double maximum, int tickCount) {
+    axis.setRange(minimum, maximum);
+    axis.setTickCount(tickCount);
+    axis.applyNiceNumbers();
+    // Nice ticks are 1, 2 or 5 times a power of ten, so the power gives the decimals exactly:
+    // none for steps of 50,000 kWh, one for the 0.2 steps of an empty chart.
+    const double interval = (axis.max() - axis.min()) / std::max(1, axis.tickCount() - 1);
+    const int decimals =
+        interval > 0.0 ? std::clamp(-static_cast<int>(std::floor(std::log10(interval))), 0, 6) : 0;
+    axis.setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
+}
+
+} // namespace plenara

@@ -1,0 +1,112 @@
+#include "ui/reportprinting.h"
+
+#include "ui/filedialogs.h"
+#include "ui/reportpainter.h"
+#include "ui/reportpdfwriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace plenara {
+
+namespace {
+
+const QString kPdfFilters = QStringLiteral("PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*");
+
+} // namespace
+
+ReportPdfTarget reportPdfTarget(const QString& projectFile, const QString& untitledFolder) {
+    if (projectFile.isEmpty()) {
+        return {untitledFolder, QStringLiteral("Plenara.pdf")};
+    }
+    const QFileInfo project(projectFile);
+    return {project.absolutePath(), project.completeBaseName() + QStringLiteral(".pdf")};
+}
+
+QString printOnDefaultPrinter(const std::vector<ReportPage>& pages) {
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (QPrinterInfo::availablePrinters().isEmpty() || printerInfo.isNull()) {
+        return QStringLiteral("No printer is installed.");
+    }
+    const int total = static_cast<int>(pages.size());
+    for (int i = 0; i < total; ++i) {
+        // Each page is a print document of its own.
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        printer.setFullPage(true);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setDocName(QStringLiteral("Plenara"));
+        const QString failed = QStringLiteral("The printer %1 could not print page %2 of %3.")
+                                   .arg(printerInfo.printerName())
+                                   .arg(i + 1)
+                                   .arg(total);
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            return failed;
+        }
+        paintReportPage(painter, printer.paperRect(QPrinter::DevicePixel),
+                        pages[static_cast<std::size_t>(i)]);
+        if (!painter.end() || printer.printerState() == QPrinter::Error) {
+            return failed;
+        }
+    }
+    return {};
+}
+
+void printReport(QWidget* parent, FileDialogs& dialogs, const std::vector<ReportPage>& pages,
+                 const ReportPdfTarget& target) {
+    if (pages.empty()) {
+        return;
+    }
+    const QString error = printOnDefaultPrinter(pages);
+    if (error.isEmpty()) {
+        return;
+    }
+    const QString question =
+        error + QStringLiteral("\n\nDo you want to save the pages as a PDF file instead?");
+    if (dialogs.askYesNoCancel(parent, question) == FileDialogs::Answer::Yes) {
+        saveReportAsPdf(parent, dialogs, pages, target);
+    }
+}
+
+bool saveReportAsPdf(QWidget* parent, FileDialogs& dialogs, const std::vector<ReportPage>& pages,
+                     const ReportPdfTarget& target) {
+    if (pages.empty()) {
+        // Printing nothing needs no word; a file that is not written does.
+        dialogs.showInformation(parent, QStringLiteral("No pages were chosen: no PDF file was "
+                                                       "written."));
+        return false;
+    }
+    QString proposed = target.proposedName;
+    while (true) {
+        const QString path = dialogs.saveFileName(parent, target.folder, proposed, kPdfFilters);
+        if (path.isEmpty()) {
+            return false;
+        }
+        if (QFileInfo::exists(path)) {
+            const QString shown = QDir::toNativeSeparators(path);
+            const FileDialogs::Answer answer = dialogs.askYesNoCancel(
+                parent, QStringLiteral("File ") + shown +
+                            QStringLiteral(" already exists.\n\nDo you want to over-write ") +
+                            shown + QStringLiteral("?"));
+            if (answer == FileDialogs::Answer::No) {
+                proposed.clear();
+                continue;
+            }
+            if (answer == FileDialogs::Answer::Cancel) {
+                return false;
+            }
+        }
+        const QString error = writeReportPdf(pages, path);
+        if (!error.isEmpty()) {
+            dialogs.showError(parent, error);
+            return false;
+        }
+        return true;
+    }
+}
+
+} // namespace plenara
