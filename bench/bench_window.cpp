@@ -90,6 +90,18 @@ void BM_WindowRecalculationChartsShown(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowRecalculationChartsShown)->Unit(benchmark::kMillisecond);
 
+// From nothing to the first shown window: the climate data read, every tab built, the first
+// recalculation shown and the window painted once.
+void BM_WindowStartUp(benchmark::State& state) {
+    for (auto _ : state) {
+        frmTAVCHPScreening window{readClimateData(PLENARA_SHIPPED_DATA_DIR).table};
+        window.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window.isVisible());
+    }
+}
+BENCHMARK(BM_WindowStartUp)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace plenara
 

@@ -26,6 +26,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace plenara {
@@ -56,6 +57,8 @@ frmTAVCHPScreening::frmTAVCHPScreening(ClimateTable climate, std::unique_ptr<Fil
     , m_ssTabForm(new QTabWidget(this)) {
     setObjectName(QStringLiteral("frmTAVCHPScreening"));
     m_ssTabForm->setObjectName(QStringLiteral("ssTabForm"));
+    // With every detail tab shown the eleven captions must still fit the 1000-pixel window.
+    m_ssTabForm->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
     createMenus();
     createTabs();
     setCentralWidget(m_ssTabForm);

@@ -49,11 +49,7 @@ struct SampleWindow {
 
     template <typename T = QWidget>
     T* find(const QString& name) const {
-        T* child = window.findChild<T*>(name);
-        if (!child) {
-            qWarning("no child %s", qPrintable(name));
-        }
-        return child;
+        return test::findNamed<T>(window, name);
     }
     ChartBarView* chart(const QString& name) const { return find<ChartBarView>(name); }
     frmSpecifyCapacity* dialog() const { return window.findChild<frmSpecifyCapacity*>(); }

@@ -48,11 +48,7 @@ struct SampleWindow {
 
     template <typename T = QWidget>
     T* find(const QString& name) const {
-        T* child = window.findChild<T*>(name);
-        if (!child) {
-            qWarning("no child %s", qPrintable(name));
-        }
-        return child;
+        return test::findNamed<T>(window, name);
     }
     CaptionLines* lines(const QString& name) const { return find<CaptionLines>(name); }
 

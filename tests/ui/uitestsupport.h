@@ -93,6 +93,17 @@ private:
     }
 };
 
+// The child of `parent` with that object name; a warning names a child that is missing, so
+// that the failing check that follows is easy to place.
+template <typename T = QWidget>
+T* findNamed(const QObject& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (!child) {
+        qWarning("no child %s", qPrintable(name));
+    }
+    return child;
+}
+
 // The climate data shipped with the program.
 inline ClimateTable shippedClimate() {
     return readClimateData(PLENARA_SHIPPED_DATA_DIR).table;
