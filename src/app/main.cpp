@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTimer>
 
@@ -39,7 +40,8 @@ int main(int argc, char* argv[]) {
                            [&window, message] { window.reportClimateProblem(message); });
     }
     if (args.size() > 1) {
-        const QString project = args.at(1);
+        // A path relative to where the program was started stays valid for a later Save.
+        const QString project = QFileInfo(args.at(1)).absoluteFilePath();
         QTimer::singleShot(0, &window, [&window, project] { window.openProject(project); });
     }
     return QApplication::exec();
