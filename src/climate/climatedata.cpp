@@ -1,5 +1,7 @@
 #include "climate/climatedata.h"
 
+#include "engine/textfields.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -39,21 +41,6 @@ std::string badFileMessage(const std::string& fileName, const std::string& folde
     m += "cannot be used: " + problem + std::string(kCrLf) + std::string(kCrLf);
     m += purposeLines();
     return m;
-}
-
-std::vector<std::string> splitFields(std::string_view line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t bar = line.find('|', start);
-        if (bar == std::string_view::npos) {
-            fields.emplace_back(line.substr(start));
-            break;
-        }
-        fields.emplace_back(line.substr(start, bar - start));
-        start = bar + 1;
-    }
-    return fields;
 }
 
 } // namespace
@@ -150,7 +137,7 @@ ClimateReadResult readClimateText(std::string_view content, const std::string& p
                                           "line " + std::to_string(lineNumber) + " is empty.");
             return result;
         }
-        std::vector<std::string> fields = splitFields(line);
+        std::vector<std::string> fields = splitFields(line, '|');
         if (fields.size() < 5) {
             result.error = badFileMessage(fileName, folder,
                                           "line " + std::to_string(lineNumber) + " has " +

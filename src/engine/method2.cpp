@@ -5,6 +5,7 @@
 #include "engine/gensetmodel.h"
 #include "engine/monthlytables.h"
 #include "engine/number.h"
+#include "engine/textfields.h"
 
 #include <cmath>
 #include <cstddef>
@@ -30,12 +31,6 @@ constexpr double kSelectionStart = 1000.0;
 // The rounded capacity is a multiple of this many kW.
 constexpr double kCapacityGrainKW = 5.0;
 constexpr double kMinimumCapacityKW = 1.0;
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-constexpr std::array<std::string_view, 12> kMonthAbbreviations = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // The scroll bars run from 0 to 11; a value outside is held at the nearest end so that no
 // table reads past the sweep.
@@ -220,7 +215,7 @@ std::array<Caption, 12> annualResultsTable(const Method2Results& r, int firstSte
                    "Electric, and O&&M)"
                    "                                                Payback";
     rows[1].text = "     kW  ";
-    for (const std::string_view month : kMonthAbbreviations) {
+    for (const std::string_view month : monthAbbreviations()) {
         rows[1].text += "       ";
         rows[1].text += month;
     }
@@ -355,7 +350,8 @@ Method2Captions method2Captions(const Method2Inputs& in, const Method2Results& r
     const int month = clampScroll(in.scrlMonths);
     const int firstStep = clampScroll(in.scrlGeneration);
     out.lblAnnualResults = annualResultsTable(r, firstStep);
-    out.lblBasisOfResults = "Results for " + std::string(kMonthNames[month]) + " (" +
+    out.lblBasisOfResults = "Results for " +
+                            std::string(monthNames()[static_cast<std::size_t>(month)]) + " (" +
                             trimmedBlanks(in.kWhTexts[month]) + " kWh)";
     out.lblMonthlyData = r.coolingPriorityRun
                              ? updateMonthlyTableCool(r, r.selectedStep, 8, month, firstStep)

@@ -1,5 +1,6 @@
 #include "engine/formatpattern.h"
 #include "engine/number.h"
+#include "engine/textfields.h"
 #include "output/reportpages.h"
 #include "output/reporttext.h"
 
@@ -14,10 +15,6 @@ constexpr std::size_t kFixedLineWidth = 100;
 
 // A summary line prints at most this many characters.
 constexpr std::size_t kSummaryWidth = 95;
-
-const std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
-                                                 "May",       "June",     "July",     "August",
-                                                 "September", "October",  "November", "December"};
 
 std::string gasUnitText(const OptionGroup<GasCostUnit>& unit) {
     if (!unit) {
@@ -106,7 +103,7 @@ void putValue(std::string& line, std::size_t first, std::size_t last, double val
 
 std::string monthRow(const ProjectInputs& in, std::size_t m, MonthlySums& sums) {
     std::string line(kFixedLineWidth, ' ');
-    line.replace(0, 9, padOrCut(kMonthNames[m], 9));
+    line.replace(0, 9, padOrCut(std::string(monthNames()[m]), 9));
     putInput(line, 13, 23, in.MonthlyKWh[m]);
     putInput(line, 25, 30, in.MonthlyKW[m]);
     putInput(line, 32, 42, in.MonthlyPowerBill[m]);
@@ -172,7 +169,7 @@ std::vector<std::string> PrintIOResultsSummary(const ProjectInputs& in, const Pr
               "        cost  " + Right(in.Fuel2Units, 10) + "      cost");
 
     MonthlySums sums;
-    for (std::size_t m = 0; m < kMonthNames.size(); ++m) {
+    for (std::size_t m = 0; m < monthNames().size(); ++m) {
         page.line(monthRow(in, m, sums));
     }
     page.line(std::string(90, '-'));

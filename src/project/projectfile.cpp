@@ -1,5 +1,7 @@
 #include "project/projectfile.h"
 
+#include "engine/textfields.h"
+
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -37,10 +39,6 @@ constexpr int kPercentageLine = 21;
 
 // What older files lack on line 21: both percentage boxes then show this.
 constexpr std::string_view kDefaultPercentage = "75%";
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 // The order in which each option group's states stand on its line. The order of the heat
 // allocation differs from the order of the enumeration because the heating-only state was
@@ -85,7 +83,7 @@ std::vector<Line> fileLines(const ProjectInputs& p) {
                      {"Fuel #2", p.Fuel2Type},
                      {"Fuel #2 unit", p.Fuel2Units}});
     for (std::size_t m = 0; m < 12; ++m) {
-        const std::string of = " of " + std::string(kMonthNames[m]);
+        const std::string of = " of " + std::string(monthNames()[m]);
         lines.push_back({{"kWh" + of, p.MonthlyKWh[m]},
                          {"kW" + of, p.MonthlyKW[m]},
                          {"Electricity $" + of, p.MonthlyPowerBill[m]},
@@ -204,7 +202,8 @@ std::string lineLabel(int lineNumber) {
         return label + " (the fuels and their units)";
     }
     if (lineNumber <= 13) {
-        return label + " (the bills of " + std::string(kMonthNames[lineNumber - 2]) + ")";
+        return label + " (the bills of " +
+               std::string(monthNames()[static_cast<std::size_t>(lineNumber - 2)]) + ")";
     }
     switch (lineNumber) {
     case 14:
@@ -221,20 +220,6 @@ std::string lineLabel(int lineNumber) {
         return label + " (the Method 2 capacity and heat allocation)";
     default:
         return label;
-    }
-}
-
-std::vector<std::string> splitFields(std::string_view line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t caret = line.find(kSeparator, start);
-        if (caret == std::string_view::npos) {
-            fields.emplace_back(line.substr(start));
-            return fields;
-        }
-        fields.emplace_back(line.substr(start, caret - start));
-        start = caret + 1;
     }
 }
 
@@ -374,7 +359,7 @@ public:
         p.RunTimeFractionText = std::string(kDefaultPercentage);
         p.BoilerEfficiencyText = std::string(kDefaultPercentage);
         if (static_cast<int>(m_lines.size()) >= kPercentageLine) {
-            f = splitFields(line(kPercentageLine));
+            f = splitFields(line(kPercentageLine), kSeparator);
             if (f.size() >= 2) {
                 p.RunTimeFractionText = f[0];
                 p.BoilerEfficiencyText = f[1];
@@ -390,7 +375,7 @@ private:
     // The fields of a line that must hold at least `needed` of them; `what` names them.
     std::vector<std::string> fields(int lineNumber, std::size_t needed,
                                     std::string_view what) const {
-        std::vector<std::string> f = splitFields(line(lineNumber));
+        std::vector<std::string> f = splitFields(line(lineNumber), kSeparator);
         if (f.size() < needed) {
             throw BadLine(lineLabel(lineNumber) + " has " + std::to_string(f.size()) +
                           (f.size() == 1 ? " field" : " fields") + " where " +

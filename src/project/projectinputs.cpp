@@ -1,6 +1,7 @@
 #include "project/projectinputs.h"
 
 #include "engine/fuels.h"
+#include "engine/textfields.h"
 
 #include <cstdio>
 
@@ -11,8 +12,13 @@ std::vector<std::string> ProjectInputs::naturalGasUnitList() {
 }
 
 const std::array<std::string, 12>& monthLabels() {
-    static const std::array<std::string, 12> labels = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static const std::array<std::string, 12> labels = [] {
+        std::array<std::string, 12> texts;
+        for (std::size_t m = 0; m < texts.size(); ++m) {
+            texts[m] = std::string(monthAbbreviations()[m]);
+        }
+        return texts;
+    }();
     return labels;
 }
 
