@@ -1,11 +1,9 @@
 #include "climate/climatedata.h"
 
 #include "engine/textfields.h"
+#include "fileio/regularfile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace plenara {
 
@@ -21,8 +19,11 @@ std::string purposeLines() {
            std::string(kCrLf) + "required for Method 3 calculations.";
 }
 
-std::string inQuotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+// The folder a message names: absolute, so that a file named without a folder still
+// names the folder it was looked for in.
+std::string folderOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return shownPath(parent.empty() ? std::string(".") : parent.string());
 }
 
 std::string notFoundMessage(const std::string& fileName, const std::string& folder) {
@@ -72,36 +73,33 @@ ClimateReadResult readClimateData(const std::string& folder) {
 }
 
 ClimateReadResult readClimateFile(const std::string& path) {
-    const std::filesystem::path file(path);
-    const std::string fileName = file.filename().string();
-    const std::string folder = file.parent_path().string();
+    const std::string fileName = std::filesystem::path(path).filename().string();
+    const std::string folder = folderOf(path);
 
     ClimateReadResult result;
-    std::ifstream in(file, std::ios::binary);
-    std::error_code ec;
-    if (!in || std::filesystem::is_directory(file, ec)) {
-        result.error = notFoundMessage(fileName, folder);
-        return result;
-    }
     // 300 lines of climate data take a few kilobytes; a large file is no climate file.
-    std::string content(kMostClimateFileBytes + 1, '\0');
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (in.bad()) {
+    const RegularFileContent file = readRegularFile(path, kMostClimateFileBytes);
+    switch (file.problem) {
+    case ReadProblem::None:
+        return readClimateText(file.content, path);
+    case ReadProblem::Missing:
         result.error = notFoundMessage(fileName, folder);
-        return result;
-    }
-    content.resize(static_cast<std::size_t>(in.gcount()));
-    if (content.size() > kMostClimateFileBytes) {
+        break;
+    case ReadProblem::TooLarge:
         result.error = badFileMessage(fileName, folder, "the file is too large.");
-        return result;
+        break;
+    case ReadProblem::Folder:
+    case ReadProblem::NotRegular:
+    case ReadProblem::Unreadable:
+        result.error = badFileMessage(fileName, folder, file.reason);
+        break;
     }
-    return readClimateText(content, path);
+    return result;
 }
 
 ClimateReadResult readClimateText(std::string_view content, const std::string& path) {
-    const std::filesystem::path file(path);
-    const std::string fileName = file.filename().string();
-    const std::string folder = file.parent_path().string();
+    const std::string fileName = std::filesystem::path(path).filename().string();
+    const std::string folder = folderOf(path);
 
     ClimateReadResult result;
     if (content.empty()) {
@@ -164,13 +162,21 @@ std::vector<std::string> citiesOfState(const ClimateTable& table, std::string_vi
     return cities;
 }
 
-const ClimateRecord* findCity(const ClimateTable& table, std::string_view city) {
+const ClimateRecord* findCity(const ClimateTable& table, std::string_view state,
+                              std::string_view city) {
+    const ClimateRecord* cityAnywhere = nullptr;
     for (const ClimateRecord& row : table.rows) {
-        if (row.City == city) {
+        if (row.City != city) {
+            continue;
+        }
+        if (row.State == state) {
             return &row;
         }
+        if (cityAnywhere == nullptr) {
+            cityAnywhere = &row;
+        }
     }
-    return nullptr;
+    return cityAnywhere;
 }
 
 } // namespace plenara

@@ -47,8 +47,9 @@ const std::array<std::string_view, 51>& stateNames();
 
 // Reads the climate file `folder`/ClimateData.Dat: one city per line, five "|"-separated
 // fields State|City|HDD|CDD|Avg Temp (further fields ignored), lines ended by CR LF or LF,
-// at most 300 lines. A missing file, a line with fewer than five fields (an empty line
-// included) or a 301st line ends the reading with a message and an empty table.
+// at most 300 lines. A missing file, a folder, a named pipe or device, a file that cannot be
+// read, a line with fewer than five fields (an empty line included) or a 301st line ends the
+// reading with a message that says which, and an empty table.
 ClimateReadResult readClimateData(const std::string& folder);
 
 // Reads the climate data from a file at `path` (whose folder the messages name).
@@ -60,7 +61,12 @@ ClimateReadResult readClimateText(std::string_view content, const std::string& p
 // The cities of a state in file order, duplicates included; the state compared exactly.
 std::vector<std::string> citiesOfState(const ClimateTable& table, std::string_view state);
 
-// The first row whose City equals `city` exactly, whatever its state; null when none does.
-const ClimateRecord* findCity(const ClimateTable& table, std::string_view city);
+// The climate row of a city: the first row whose State and City both equal the chosen ones
+// (exact comparison, as the state list compares); when no row has both, the first row whose
+// City equals `city`, whatever its state, as files of older versions were read; null when no
+// row has the city. A city name such as Portland that occurs in two states thus gets the
+// degree days of the state that was chosen.
+const ClimateRecord* findCity(const ClimateTable& table, std::string_view state,
+                              std::string_view city);
 
 } // namespace plenara

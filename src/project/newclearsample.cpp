@@ -45,6 +45,8 @@ constexpr std::size_t kSampleFuelIndex = 1;
 void ResetInputs(ProjectInputs& inputs, const ClimateTable& climate,
                  std::string& currentProjectFile) {
     currentProjectFile.clear();
+    // The settings of a later version belong to the file that was open, not to a new project.
+    inputs.LaterSettings.clear();
 
     for (std::size_t m = 0; m < 12; ++m) {
         inputs.MonthlyKWh[m] = "0";

@@ -9,8 +9,8 @@ namespace plenara {
 
 // New and Clear Form: blanks the project. The city is the first of New York's cities in the
 // climate data; the hot-water level, run-time fraction, boiler efficiency, A/C criteria, heat
-// allocation, water-heater fuel and capacity box are left as they are. The project has no
-// file afterwards.
+// allocation, water-heater fuel and capacity box are left as they are; the settings that a
+// later version wrote into the file are dropped. The project has no file afterwards.
 void ResetInputs(ProjectInputs& inputs, const ClimateTable& climate,
                  std::string& currentProjectFile);
 

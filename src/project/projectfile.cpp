@@ -1,18 +1,15 @@
 #include "project/projectfile.h"
 
 #include "engine/textfields.h"
+#include "fileio/regularfile.h"
+#include "fileio/safefilewriter.h"
+#include "project/projectsettings.h"
 
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -20,14 +17,13 @@ namespace plenara {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr char kSeparator = '^';
 constexpr std::string_view kLineEnd = "\r\n";
 
-// A project file has 21 lines; files of older versions end after line 20, without the
-// run-time fraction and boiler efficiency.
-constexpr int kLineCount = 21;
+// A project file has 21 lines, and a 22nd when a setting of that line differs from its
+// default; files of older versions end after line 20, without the run-time fraction and
+// boiler efficiency. Lines after the 22nd are never read.
+constexpr int kLineCount = 22;
 constexpr int kRequiredLineCount = 20;
 // The largest file read as a project; the 21 lines of a project take a few kilobytes.
 constexpr std::size_t kMostProjectFileBytes = 1'000'000;
@@ -36,6 +32,10 @@ constexpr std::size_t kMostProjectFileBytes = 1'000'000;
 constexpr int kAllocationLine = 19;
 constexpr int kACCriteriaLine = 20;
 constexpr int kPercentageLine = 21;
+constexpr int kSettingsLine = 22;
+
+// A UTF-8 byte-order mark, which some editors put at the start of a file they save.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // What older files lack on line 21: both percentage boxes then show this.
 constexpr std::string_view kDefaultPercentage = "75%";
@@ -113,11 +113,14 @@ std::vector<Line> fileLines(const ProjectInputs& p) {
     lines.push_back({{"Air Conditioning Criteria", p.ACCriteria}});
     lines.push_back({{"Gen-Set Run Time Fraction", p.RunTimeFractionText},
                      {"Annual Average Boiler Efficiency", p.BoilerEfficiencyText}});
+    Line settings;
+    for (ProjectSettingField& field : projectSettingFields(p)) {
+        settings.push_back({std::move(field.caption), std::move(field.text)});
+    }
+    if (!settings.empty()) {
+        lines.push_back(std::move(settings));
+    }
     return lines;
-}
-
-std::string inQuotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
 }
 
 // Why `field` would not read back as written, or "" when it does. Fields are not escaped,
@@ -155,38 +158,6 @@ std::string unsavableInputs(const std::vector<Line>& lines) {
     return "";
 }
 
-// The path as the user should see it in a message: absolute, whatever the caller passed.
-std::string shownPath(const std::string& path) {
-    std::error_code ec;
-    const fs::path absolute = fs::absolute(fs::path(path), ec);
-    return ec ? path : absolute.string();
-}
-
-std::string systemReason(int error) {
-    return error == 0 ? std::string() : " (" + std::generic_category().message(error) + ")";
-}
-
-// Creates a file of a name no other file in `folder` has, so that two saves never share
-// their temporary file. Returns null and leaves errno set when none can be created.
-std::FILE* createUniqueFile(const fs::path& folder, fs::path& created) {
-    static std::mt19937_64 generator{std::random_device{}()};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char name[40];
-        std::snprintf(name, sizeof name, ".plenara-%016llx.tmp",
-                      static_cast<unsigned long long>(generator()));
-        created = folder / name;
-        errno = 0;
-        // "x" refuses a name that exists already, so a file of someone else is never reused.
-        if (std::FILE* file = std::fopen(created.string().c_str(), "wbx")) {
-            return file;
-        }
-        if (errno != EEXIST) {
-            return nullptr;
-        }
-    }
-    return nullptr;
-}
-
 // ---------------------------------------------------------------------------------------
 // Reading
 
@@ -218,6 +189,10 @@ std::string lineLabel(int lineNumber) {
         return label + " (the prime mover)";
     case kAllocationLine:
         return label + " (the Method 2 capacity and heat allocation)";
+    case kPercentageLine:
+        return label + " (the run-time fraction and boiler efficiency)";
+    case kSettingsLine:
+        return label + " (the further settings)";
     default:
         return label;
     }
@@ -293,7 +268,7 @@ std::optional<bool> truthValue(std::string_view field) {
 std::string shownField(std::string_view field) {
     constexpr std::size_t kMaxShown = 30;
     if (field.size() <= kMaxShown) {
-        return inQuotes(field);
+        return inQuotes(std::string(field));
     }
     return inQuotes(std::string(field.substr(0, kMaxShown)) + "...");
 }
@@ -316,14 +291,14 @@ public:
 
     // Applies the file to `p` field by field, in file order.
     void apply(ProjectInputs& p) const {
-        std::vector<std::string> f = fields(1, 4, "");
+        std::vector<std::string> f = exactFields(1, 4);
         p.Fuel1Type = f[0];
         p.Fuel1Units = f[1];
         p.Fuel2Type = f[2];
         p.Fuel2Units = f[3];
 
         for (std::size_t m = 0; m < 12; ++m) {
-            f = fields(static_cast<int>(m) + 2, 7, "");
+            f = exactFields(static_cast<int>(m) + 2, 7);
             p.MonthlyKWh[m] = f[0];
             p.MonthlyKW[m] = f[1];
             p.MonthlyPowerBill[m] = f[2];
@@ -333,7 +308,7 @@ public:
             p.MonthlyFuel2Cost[m] = f[6];
         }
 
-        f = fields(14, 5, "");
+        f = exactFields(14, 5);
         p.EnergyCharge = f[0];
         p.FuelAdjCharge = f[1];
         p.DemandCharge = f[2];
@@ -342,7 +317,7 @@ public:
 
         readOptionStates(15, p.GasCostUnit, kGasCostUnitOrder);
 
-        f = fields(16, 5, "");
+        f = exactFields(16, 5);
         p.State = f[0];
         p.City = f[1];
         p.HeatedFloorSpace = f[2];
@@ -360,10 +335,19 @@ public:
         p.BoilerEfficiencyText = std::string(kDefaultPercentage);
         if (static_cast<int>(m_lines.size()) >= kPercentageLine) {
             f = splitFields(line(kPercentageLine), kSeparator);
-            if (f.size() >= 2) {
+            if (f.size() > 2) {
+                throw BadLine(tooManyFields(kPercentageLine, f.size(), 2));
+            }
+            if (f.size() == 2) {
                 p.RunTimeFractionText = f[0];
                 p.BoilerEfficiencyText = f[1];
             }
+        }
+
+        const bool hasSettings = static_cast<int>(m_lines.size()) >= kSettingsLine;
+        if (std::string problem = readProjectSettings(hasSettings ? line(kSettingsLine) : "", p);
+            !problem.empty()) {
+            throw BadLine(lineLabel(kSettingsLine) + ", " + problem);
         }
     }
 
@@ -384,6 +368,21 @@ private:
         return f;
     }
 
+    static std::string tooManyFields(int lineNumber, std::size_t count, std::size_t written) {
+        return lineLabel(lineNumber) + " has " + std::to_string(count) + " fields where " +
+               std::to_string(written) +
+               " are written; a \"^\" typed into a box would shift every field after it.";
+    }
+
+    // The fields of a line that holds exactly the `count` fields a project file writes there.
+    std::vector<std::string> exactFields(int lineNumber, std::size_t count) const {
+        std::vector<std::string> f = fields(lineNumber, count, "");
+        if (f.size() > count) {
+            throw BadLine(tooManyFields(lineNumber, f.size(), count));
+        }
+        return f;
+    }
+
     bool state(const std::vector<std::string>& f, std::size_t index, int lineNumber) const {
         const std::optional<bool> on = truthValue(f[index]);
         if (!on) {
@@ -398,6 +397,9 @@ private:
     void readOptionStates(int lineNumber, OptionGroup<E>& group,
                           const std::array<E, N>& order) const {
         const std::vector<std::string> f = fields(lineNumber, N, " option states");
+        if (f.size() > N) {
+            throw BadLine(tooManyFields(lineNumber, f.size(), N));
+        }
         for (std::size_t i = 0; i < N; ++i) {
             setOption(group, order[i], state(f, i, lineNumber));
         }
@@ -417,7 +419,7 @@ private:
     const std::vector<std::string>& m_lines;
 };
 
-// Reads the first 21 lines of a file; further lines are never used. Lines end with LF,
+// Reads the first 22 lines of a file; further lines are never used. Lines end with LF,
 // and a CR before it is dropped, so both line ends read alike.
 std::vector<std::string> readLines(std::istream& in) {
     std::vector<std::string> lines;
@@ -451,103 +453,37 @@ FileResult WriteProjectFile(const std::string& path, const ProjectInputs& inputs
     const auto failure = [&](const std::string& reason) {
         return FileResult{"Cannot save " + inQuotes(shownPath(path)) + ": " + reason};
     };
-
     // Refused before anything is written: a file that would read back differently than
     // it was saved must never replace a good one.
     if (const std::string problem = unsavableInputs(fileLines(inputs)); !problem.empty()) {
         return failure(problem);
     }
-    if (path.empty()) {
-        return failure("no file name was given.");
-    }
-
-    std::error_code ec;
-    fs::path target(path);
-    // Saving through a link replaces the file it points to, not the link.
-    if (fs::is_symlink(target, ec) && fs::exists(target, ec)) {
-        target = fs::canonical(target, ec);
-        if (ec) {
-            return failure("the link cannot be followed" + systemReason(ec.value()) + ".");
-        }
-    }
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    if (!fs::is_directory(folder, ec)) {
-        return failure("the folder " + inQuotes(shownPath(folder.string())) + " does not exist.");
-    }
-    const fs::file_status existing = fs::status(target, ec);
-    if (fs::is_directory(existing)) {
-        return failure("that name belongs to a folder, not a file.");
-    }
-    // The rename below would replace a read-only file that the user meant to protect.
-    const bool replacing = fs::exists(existing);
-    if (replacing && (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        return failure("the file is read-only.");
-    }
-
-    fs::path temporary;
-    std::FILE* file = createUniqueFile(folder, temporary);
-    if (file == nullptr) {
-        return failure("no file can be created in the folder " +
-                       inQuotes(shownPath(folder.string())) + systemReason(errno) + ".");
-    }
-    const std::string text = projectFileText(inputs);
-    errno = 0;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                         std::fflush(file) == 0 && std::ferror(file) == 0;
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    const int closeError = errno;
-    if (!written || !closed) {
-        fs::remove(temporary, ec);
-        return failure("the file cannot be written" +
-                       systemReason(written ? closeError : writeError) + ".");
-    }
-    if (replacing) {
-        fs::permissions(temporary, existing.permissions(), ec);
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        const int renameError = ec.value();
-        fs::remove(temporary, ec);
-        return failure("the file cannot be replaced" + systemReason(renameError) + ".");
+    if (const std::string problem = writeFileSafely(path, projectFileText(inputs));
+        !problem.empty()) {
+        return failure(problem);
     }
     return {};
 }
 
 FileResult ReadProjectFile(const std::string& path, ProjectInputs& inputs) {
-    const auto failure = [&](const std::string& reason) {
-        return FileResult{"Cannot open " + inQuotes(shownPath(path)) + ": " + reason};
-    };
-
-    std::error_code ec;
-    const fs::file_status status = fs::status(fs::path(path), ec);
-    if (status.type() == fs::file_type::not_found) {
-        return failure("the file does not exist.");
-    }
-    if (fs::is_directory(status)) {
-        return failure("that name belongs to a folder, not a file.");
-    }
-    std::ifstream in(fs::path(path), std::ios::binary);
-    if (!in) {
-        return failure("the file cannot be opened for reading.");
-    }
     // A project file is a few kilobytes; a large file is something else opened by mistake.
-    std::string text(kMostProjectFileBytes + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad()) {
-        return failure("the file cannot be read.");
+    RegularFileContent file = readRegularFile(path, kMostProjectFileBytes);
+    if (!file.ok()) {
+        const std::string reason = file.problem == ReadProblem::TooLarge
+                                       ? "the file is too large to be a project file."
+                                       : file.reason;
+        return FileResult{"Cannot open " + inQuotes(shownPath(path)) + ": " + reason};
     }
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (text.size() > kMostProjectFileBytes) {
-        return failure("the file is too large to be a project file.");
-    }
-    return readProjectText(text, path, inputs);
+    return readProjectText(file.content, path, inputs);
 }
 
 FileResult readProjectText(std::string_view text, const std::string& path, ProjectInputs& inputs) {
     const auto failure = [&](const std::string& reason) {
         return FileResult{"Cannot open " + inQuotes(shownPath(path)) + ": " + reason};
     };
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
     std::istringstream in{std::string(text)};
     const std::vector<std::string> lines = readLines(in);
     const int count = static_cast<int>(lines.size());

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace plenara {
@@ -57,6 +58,10 @@ struct ProjectInputs {
     OptionGroup<plenara::HeatAllocation> HeatAllocation = plenara::HeatAllocation::HeatingOnly;
     OptionGroup<plenara::WaterHeaterFuel> WaterHeaterFuel = plenara::WaterHeaterFuel::NaturalGas;
     std::string CapacityIteration = "125"; // kW; every recalculation writes Method 2's capacity
+
+    // Settings of line 22 of a project file whose keys a later version of the program wrote:
+    // kept as read, key and value, and written back unchanged; New and Clear Form drop them.
+    std::vector<std::pair<std::string, std::string>> LaterSettings;
 
     static std::vector<std::string> naturalGasUnitList();
 

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -62,7 +64,7 @@ TEST_F(ClimateFileTest, FieldsAreNotTrimmed) {
     const ClimateReadResult r = read();
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.table.rows[0].City, " Akron ");
-    EXPECT_EQ(findCity(r.table, "Akron"), nullptr);
+    EXPECT_EQ(findCity(r.table, "Ohio", "Akron"), nullptr);
 }
 
 TEST_F(ClimateFileTest, ABlankLineStopsTheReadingAndNamesTheLine) {
@@ -119,6 +121,47 @@ TEST_F(ClimateFileTest, AMissingFileGivesTheNotFoundMessage) {
     EXPECT_EQ(r.error, expected);
 }
 
+// Each kind of file that cannot serve says what it is, and nothing ever waits on it.
+TEST_F(ClimateFileTest, WhatIsNoPlainFileIsToldApart) {
+    const std::string name = (m_folder / "ClimateData.Dat").string();
+    const auto messageFor = [&](const std::string& path) {
+        const ClimateReadResult r = readClimateFile(path);
+        EXPECT_FALSE(r.ok());
+        EXPECT_EQ(r.table.climateRowCount(), 0);
+        EXPECT_EQ(r.error.find("\r\n", r.error.size() - 2), std::string::npos);
+        return r.error;
+    };
+    fs::create_directory(name);
+    EXPECT_NE(messageFor(name).find("cannot be used: that name belongs to a folder, not a file."),
+              std::string::npos);
+    fs::remove(name);
+
+    ASSERT_EQ(::mkfifo(name.c_str(), 0600), 0);
+    EXPECT_NE(messageFor(name).find("it is a named pipe (FIFO), not a file."), std::string::npos);
+    fs::remove(name);
+
+    EXPECT_NE(messageFor("/dev/null").find("it is a device, not a file."), std::string::npos);
+
+    write("Ohio|Akron|5982|654|50.0\r\n");
+    fs::permissions(name, fs::perms::none);
+    // The superuser reads a file whatever its permissions; the message is then not reached.
+    if (::geteuid() != 0) {
+        EXPECT_NE(messageFor(name).find("permission to read the file is denied."),
+                  std::string::npos);
+    }
+    fs::permissions(name, fs::perms::owner_all);
+
+    // A file named without a folder names the folder it was looked for in.
+    const fs::path before = fs::current_path();
+    fs::current_path(m_folder);
+    const std::string missing = messageFor("NoSuch.Dat");
+    fs::current_path(before);
+    EXPECT_NE(missing.find("File \"NoSuch.Dat\" was not found in folder \r\n\r\n\"" +
+                           m_folder.string() + "\""),
+              std::string::npos)
+        << missing;
+}
+
 TEST_F(ClimateFileTest, AnEmptyFileIsReported) {
     write("");
     const ClimateReadResult r = read();
@@ -132,11 +175,25 @@ TEST_F(ClimateFileTest, CitiesOfTheSameNameInTwoStates) {
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(citiesOfState(r.table, "Oregon"), std::vector<std::string>{"Portland"});
     EXPECT_EQ(citiesOfState(r.table, "Maine"), std::vector<std::string>{"Portland"});
-    // A city is looked up by its name alone: the first row of the file supplies the data.
-    const ClimateRecord* found = findCity(r.table, "Portland");
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found->State, "Oregon");
-    EXPECT_EQ(findCity(r.table, "Bangor"), nullptr);
+    // Each state's Portland has its own row; a state that has none takes the first one.
+    const struct {
+        const char* state;
+        const char* city;
+        const char* foundState; // nullptr: none found
+    } cases[] = {{"Maine", "Portland", "Maine"},  {"Oregon", "Portland", "Oregon"},
+                 {"Texas", "Portland", "Oregon"}, {"", "Portland", "Oregon"},
+                 {"maine", "Portland", "Oregon"}, {"Maine", "portland", nullptr},
+                 {"Maine", "Bangor", nullptr}};
+    for (const auto& c : cases) {
+        const ClimateRecord* found = findCity(r.table, c.state, c.city);
+        if (c.foundState == nullptr) {
+            EXPECT_EQ(found, nullptr) << c.state << "/" << c.city;
+        } else {
+            ASSERT_NE(found, nullptr) << c.state << "/" << c.city;
+            EXPECT_EQ(found->State, c.foundState) << c.state << "/" << c.city;
+        }
+    }
+    EXPECT_EQ(findCity(r.table, "Maine", "Portland")->HDD, "7300");
 }
 
 TEST(ShippedClimateDataTest, ReadsInFullWithEveryStateListed) {

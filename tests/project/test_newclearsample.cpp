@@ -1,4 +1,5 @@
 #include "project/newclearsample.h"
+#include "project/projectfile.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,7 @@ ProjectInputs editedProject() {
     p.HeatAllocation = HeatAllocation::CoolingPriority;
     p.WaterHeaterFuel = WaterHeaterFuel::Fuel1;
     p.CapacityIteration = "210";
+    p.LaterSettings = {{"Future", "1"}};
     return p;
 }
 
@@ -78,6 +80,7 @@ TEST(ResetInputsTest, BlanksTheProjectAndKeepsTheSettings) {
     expected.Fuel1Units = "therms";
     expected.Fuel2Type = "Fuel #2";
     expected.Fuel2Units = "gallons"; // over the list of steam units, which stays
+    expected.LaterSettings.clear();  // a later version's settings belong to the old file
     EXPECT_EQ(p, expected);
     EXPECT_EQ(currentFile, "");
     ASSERT_FALSE(p.CityList.empty());
@@ -126,6 +129,12 @@ TEST(SampleDataTest, LoadsTheExampleBuilding) {
     EXPECT_EQ(p, expected);
     EXPECT_EQ(p.CityList.at(4), "Philadelphia");
     EXPECT_EQ(currentFile, "") << "a plain Save must ask for a name";
+
+    // The sample's low hot-water use is saved with it, on line 22.
+    p.WaterHeaterFuel = WaterHeaterFuel::NaturalGas;
+    p.LaterSettings.clear();
+    const std::string text = projectFileText(p);
+    EXPECT_EQ(text.substr(text.size() - 21), "\r\nHotWaterUsage=Low\r\n");
 }
 
 TEST(SampleDataTest, TheCityIsTheFifthOfPennsylvaniaOrTheLast) {

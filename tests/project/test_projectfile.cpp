@@ -65,8 +65,8 @@ ProjectInputs knownRecord() {
     return p;
 }
 
-// A record whose every field differs from the known record, including those a file does
-// not store, to show what a read leaves alone.
+// A record whose every field differs from the known record, including the lists that a file
+// does not store, to show what a read leaves alone.
 ProjectInputs otherRecord() {
     ProjectInputs p;
     p.MonthlyKWh.fill("1");
@@ -75,6 +75,7 @@ ProjectInputs otherRecord() {
     p.Fuel1UnitList = {"thousand pounds"};
     p.HotWaterUsage = HotWaterUsage::High;
     p.WaterHeaterFuel = WaterHeaterFuel::Fuel1;
+    p.LaterSettings = {{"Unknown", "1"}};
     p.GasCostUnit.reset();
     return p;
 }
@@ -85,8 +86,6 @@ ProjectInputs withStoredFields(ProjectInputs before, const ProjectInputs& stored
     expected.Fuel1UnitList = before.Fuel1UnitList;
     expected.Fuel2UnitList = before.Fuel2UnitList;
     expected.CityList = before.CityList;
-    expected.HotWaterUsage = before.HotWaterUsage;
-    expected.WaterHeaterFuel = before.WaterHeaterFuel;
     return expected;
 }
 
@@ -231,15 +230,18 @@ TEST_F(ProjectFileTest, AnOlderFileOfTwentyLinesReads) {
     EXPECT_EQ(p.ACCriteria, "Electric AC");
     EXPECT_EQ(p.RunTimeFractionText, "75%");
     EXPECT_EQ(p.BoilerEfficiencyText, "75%");
-    EXPECT_EQ(p.HotWaterUsage, before.HotWaterUsage);
+    // Line 22 is absent: its settings take their defaults, and a later version's are gone.
+    EXPECT_EQ(p.HotWaterUsage, HotWaterUsage::Medium);
+    EXPECT_EQ(p.WaterHeaterFuel, WaterHeaterFuel::NaturalGas);
+    EXPECT_TRUE(p.LaterSettings.empty());
 }
 
 TEST_F(ProjectFileTest, TolerantPartsOfTheFormat) {
-    // Line 21 of one field counts as missing; further fields and lines are ignored.
+    // Line 21 of one field counts as missing; lines after the 22nd are never read.
     EXPECT_EQ(read(knownWithLine(21, "95%")).BoilerEfficiencyText, "75%");
-    const ProjectInputs extra = read(knownWithLine(22, "anything^at all"));
-    EXPECT_EQ(extra.RunTimeFractionText, " 95%");
-    EXPECT_EQ(read(knownWithLine(16, "Ohio^Akron^1^2^3^extra")).Occupants, "3");
+    const ProjectInputs later = read(knownWithLine(23, "anything^at all"));
+    EXPECT_EQ(later.RunTimeFractionText, " 95%");
+    EXPECT_EQ(read(knownWithLine(22, "")).HotWaterUsage, HotWaterUsage::Medium);
 
     // Only a line 19 of exactly four fields carries the heating-only state.
     EXPECT_EQ(read(knownWithLine(19, "1^False^False^True")).HeatAllocation,
@@ -258,6 +260,62 @@ TEST_F(ProjectFileTest, TolerantPartsOfTheFormat) {
         unix.erase(at, 1);
     }
     EXPECT_EQ(read(write(unix)), withStoredFields(otherRecord(), knownRecord()));
+}
+
+// Line 22: written only for what differs from its default, in a fixed order, followed by the
+// settings of later versions as they were read.
+TEST_F(ProjectFileTest, TheSettingsLineRoundTrips) {
+    struct Case {
+        OptionGroup<HotWaterUsage> usage;
+        OptionGroup<WaterHeaterFuel> fuel;
+        std::vector<std::pair<std::string, std::string>> later;
+        const char* line22; // nullptr: the file has 21 lines
+    };
+    const Case cases[] = {
+        {HotWaterUsage::Medium, WaterHeaterFuel::NaturalGas, {}, nullptr},
+        {HotWaterUsage::High, WaterHeaterFuel::NaturalGas, {}, "HotWaterUsage=High"},
+        {HotWaterUsage::Low, WaterHeaterFuel::NaturalGas, {}, "HotWaterUsage=Low"},
+        {HotWaterUsage::Medium, WaterHeaterFuel::Fuel1, {}, "WaterHeaterFuel=Fuel1"},
+        {HotWaterUsage::Low, WaterHeaterFuel::Fuel1, {}, "HotWaterUsage=Low^WaterHeaterFuel=Fuel1"},
+        {HotWaterUsage::Medium, WaterHeaterFuel::NaturalGas, {{"Future", "a=b"}}, "Future=a=b"},
+        {HotWaterUsage::High,
+         WaterHeaterFuel::NaturalGas,
+         {{"Zeta", "1"}, {"Alpha", ""}},
+         "HotWaterUsage=High^Zeta=1^Alpha="},
+    };
+    for (const Case& c : cases) {
+        ProjectInputs saved = knownRecord();
+        saved.HotWaterUsage = c.usage;
+        saved.WaterHeaterFuel = c.fuel;
+        saved.LaterSettings = c.later;
+        const std::string text = projectFileText(saved);
+        const std::string known = projectFileText(knownRecord());
+        if (c.line22 == nullptr) {
+            EXPECT_EQ(text, known);
+        } else {
+            EXPECT_EQ(text, known + c.line22 + "\r\n");
+        }
+        EXPECT_EQ(read(write(text)), withStoredFields(otherRecord(), saved))
+            << (c.line22 ? c.line22 : "21 lines");
+    }
+
+    // Reading: any order, a key given twice takes its later value, keys compare exactly.
+    const ProjectInputs p = read(knownWithLine(
+        22, "WaterHeaterFuel=Fuel1^hotwaterusage=Low^HotWaterUsage=Low^HotWaterUsage=High^"
+            "Future=1^Future=2"));
+    EXPECT_EQ(p.HotWaterUsage, HotWaterUsage::High);
+    EXPECT_EQ(p.WaterHeaterFuel, WaterHeaterFuel::Fuel1);
+    const std::vector<std::pair<std::string, std::string>> later = {{"hotwaterusage", "Low"},
+                                                                    {"Future", "2"}};
+    EXPECT_EQ(p.LaterSettings, later);
+    EXPECT_NE(projectFileText(p).find("\r\nHotWaterUsage=High^WaterHeaterFuel=Fuel1^"
+                                      "hotwaterusage=Low^Future=2\r\n"),
+              std::string::npos);
+}
+
+TEST_F(ProjectFileTest, AByteOrderMarkIsSkipped) {
+    const std::string text = projectFileText(knownRecord());
+    EXPECT_EQ(read(write("\xEF\xBB\xBF" + text)), withStoredFields(otherRecord(), knownRecord()));
 }
 
 TEST_F(ProjectFileTest, TruthValues) {
@@ -300,6 +358,26 @@ TEST_F(ProjectFileTest, AFileThatCannotBeReadChangesNothing) {
          "line 17 (the installation difficulty), field 2, reads \"yes\" where an option state "
          "is needed (\"True\", \"False\" or a number)."},
         {"exponent", knownWithLine(18, "1e3^0^0^0"), "line 18 (the prime mover), field 1"},
+        // A "^" typed into a box shifts every later field of its line; a line with more
+        // fields than a project file writes there is refused rather than read shifted.
+        {"caret in the city", knownWithLine(16, "Ohio^Akron^1^2^3^extra"),
+         "line 16 (the site information) has 6 fields where 5 are written; a \"^\" typed into "
+         "a box would shift every field after it."},
+        {"long line 1", knownWithLine(1, "a^b^c^d^e"), "line 1 (the fuels and their units) has 5"},
+        {"long month", knownWithLine(13, "1^2^3^4^5^6^7^8"),
+         "line 13 (the bills of December) has 8"},
+        {"long rates", knownWithLine(14, "1^2^3^4^5^6"), "line 14 (the rate data) has 6"},
+        {"long states", knownWithLine(18, "1^0^0^0^0"), "line 18 (the prime mover) has 5"},
+        {"long line 21", knownWithLine(21, "75%^75%^75%"),
+         "line 21 (the run-time fraction and boiler efficiency) has 3 fields where 2"},
+        {"setting without =", knownWithLine(22, "HotWaterUsage=Low^anything"),
+         "line 22 (the further settings), field 2 reads \"anything\" where a setting key=value "
+         "is needed."},
+        {"unknown level", knownWithLine(22, "HotWaterUsage=Huge"),
+         "line 22 (the further settings), field 1, HotWaterUsage=Huge: the value is none of "
+         "Low, Medium or High."},
+        {"values compare exactly", knownWithLine(22, "WaterHeaterFuel=fuel1"),
+         "field 1, WaterHeaterFuel=fuel1: the value is none of NaturalGas or Fuel1."},
     };
     for (const Case& c : cases) {
         ProjectInputs p = otherRecord();

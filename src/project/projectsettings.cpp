@@ -1,0 +1,144 @@
+#include "project/projectsettings.h"
+
+#include "engine/textfields.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace plenara {
+
+namespace {
+
+constexpr char kSeparator = '^';
+
+// The words of an option group on line 22, in the order of the enumeration.
+template <typename E, std::size_t N>
+struct OptionWords {
+    std::array<std::string_view, N> words;
+
+    std::string_view word(E option) const { return words[static_cast<std::size_t>(option)]; }
+
+    std::optional<E> option(std::string_view word) const {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (words[i] == word) {
+                return static_cast<E>(i);
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::string expected() const {
+        std::string list;
+        for (std::size_t i = 0; i < N; ++i) {
+            list += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(words[i]);
+        }
+        return list;
+    }
+};
+
+constexpr OptionWords<HotWaterUsage, 3> kHotWaterWords{{"Low", "Medium", "High"}};
+constexpr OptionWords<WaterHeaterFuel, 2> kWaterHeaterWords{{"NaturalGas", "Fuel1"}};
+
+// With no option of its group set, the hot-water level counts as medium and the water
+// heater as not burning natural gas: the calculations ask only whether the gas option is set.
+HotWaterUsage hotWaterOf(const ProjectInputs& p) {
+    return p.HotWaterUsage.value_or(HotWaterUsage::Medium);
+}
+
+WaterHeaterFuel waterHeaterOf(const ProjectInputs& p) {
+    return p.WaterHeaterFuel.value_or(WaterHeaterFuel::Fuel1);
+}
+
+template <typename E, std::size_t N>
+std::string readOption(std::string_view value, const OptionWords<E, N>& words,
+                       OptionGroup<E>& into) {
+    const std::optional<E> option = words.option(value);
+    if (!option) {
+        return "the value is none of " + words.expected() + ".";
+    }
+    into = *option;
+    return {};
+}
+
+} // namespace
+
+const std::vector<ProjectSetting>& projectSettings() {
+    static const std::vector<ProjectSetting> settings = {
+        {"HotWaterUsage", "Hot Water Usage",
+         [](const ProjectInputs& p) { return std::string(kHotWaterWords.word(hotWaterOf(p))); },
+         [](const ProjectInputs& p) { return hotWaterOf(p) == HotWaterUsage::Medium; },
+         [](ProjectInputs& p) { p.HotWaterUsage = HotWaterUsage::Medium; },
+         [](std::string_view value, ProjectInputs& p) {
+             return readOption(value, kHotWaterWords, p.HotWaterUsage);
+         }},
+        {"WaterHeaterFuel", "Water Heater Fuel",
+         [](const ProjectInputs& p) {
+             return std::string(kWaterHeaterWords.word(waterHeaterOf(p)));
+         },
+         [](const ProjectInputs& p) { return waterHeaterOf(p) == WaterHeaterFuel::NaturalGas; },
+         [](ProjectInputs& p) { p.WaterHeaterFuel = WaterHeaterFuel::NaturalGas; },
+         [](std::string_view value, ProjectInputs& p) {
+             return readOption(value, kWaterHeaterWords, p.WaterHeaterFuel);
+         }},
+    };
+    return settings;
+}
+
+std::vector<ProjectSettingField> projectSettingFields(const ProjectInputs& inputs) {
+    std::vector<ProjectSettingField> fields;
+    for (const ProjectSetting& setting : projectSettings()) {
+        if (!setting.isDefault(inputs)) {
+            fields.push_back({std::string(setting.caption),
+                              std::string(setting.key) + "=" + setting.value(inputs)});
+        }
+    }
+    for (const auto& [key, value] : inputs.LaterSettings) {
+        fields.push_back({key, key + "=" + value});
+    }
+    return fields;
+}
+
+std::string readProjectSettings(std::string_view line, ProjectInputs& inputs) {
+    const std::vector<ProjectSetting>& settings = projectSettings();
+    for (const ProjectSetting& setting : settings) {
+        setting.reset(inputs);
+    }
+    inputs.LaterSettings.clear();
+    // A line 22 left empty holds no setting.
+    if (line.empty()) {
+        return {};
+    }
+    const std::vector<std::string> fields = splitFields(line, kSeparator);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::string& field = fields[i];
+        const std::string where = "field " + std::to_string(i + 1);
+        const std::size_t equals = field.find('=');
+        if (equals == std::string::npos) {
+            return where + " reads \"" + field.substr(0, 30) + (field.size() > 30 ? "..." : "") +
+                   "\" where a setting key=value is needed.";
+        }
+        const std::string key = field.substr(0, equals);
+        const std::string_view value = std::string_view(field).substr(equals + 1);
+        const auto known = std::find_if(settings.begin(), settings.end(),
+                                        [&](const ProjectSetting& s) { return s.key == key; });
+        if (known != settings.end()) {
+            if (std::string problem = known->read(value, inputs); !problem.empty()) {
+                return where + ", " + key + "=" + std::string(value).substr(0, 30) + ": " + problem;
+            }
+            continue;
+        }
+        auto& later = inputs.LaterSettings;
+        const auto same = std::find_if(later.begin(), later.end(),
+                                       [&](const auto& setting) { return setting.first == key; });
+        if (same != later.end()) {
+            same->second = std::string(value);
+        } else {
+            later.emplace_back(key, std::string(value));
+        }
+    }
+    return {};
+}
+
+} // namespace plenara
