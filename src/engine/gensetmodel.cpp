@@ -1,5 +1,6 @@
 #include "engine/gensetmodel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace plenara {
@@ -100,7 +101,8 @@ GenSetPerformanceResult GenSetPerformance(double capacityKW, OptionGroup<PrimeMo
     case PrimeMover::Microturbine:
         r.heatRate = 20'061.0 - 1'466.7 * lnKW;
         r.recoveredHeatRate = 13'570.0 * std::pow(kW, 0.766) / kW;
-        r.omCostPerKWh = 0.0369 - 0.0051 * lnKW;
+        // The fitted log curve crosses zero near 1,390 kW; maintenance never pays for itself.
+        r.omCostPerKWh = std::max(0.0, 0.0369 - 0.0051 * lnKW);
         r.absorptionCOP = 0.6;
         break;
     case PrimeMover::FuelCell:

@@ -357,6 +357,7 @@ Method2Captions method2Captions(const Method2Inputs& in, const Method2Results& r
                              ? updateMonthlyTableCool(r, r.selectedStep, 8, month, firstStep)
                              : updateMonthlyTableHeat(r, r.selectedStep, 8, month, firstStep);
     out.capacityText = FormatPattern(r.capacityKW, "0");
+    out.Text1EfficiencyLine = method2EfficiencyLine(in.boilerEfficiency);
     out.primeMoverEnabled = primeMoverAvailability(r.capacityKW);
     fillParameterAndPaybackLines(r, out);
     appendComparisons(in, r, lblComparisons);
@@ -368,6 +369,11 @@ Method2Output updateMethod2a(const Method2Inputs& in, std::array<std::string, 12
     computeMethod2(in, out.results);
     static_cast<Method2Captions&>(out) = method2Captions(in, out.results, lblComparisons);
     return out;
+}
+
+std::string method2EfficiencyLine(double boilerEfficiency) {
+    const double percent = std::nearbyint(boilerEfficiency * 100.0);
+    return "      efficiency of " + FormatPattern(percent, "0") + "%";
 }
 
 } // namespace plenara

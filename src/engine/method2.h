@@ -114,6 +114,8 @@ struct Method2Captions {
     std::array<std::string, 5> lblGenSetParameters;
     std::array<std::string, 6> lblSimplePayback;
     std::string capacityText; // the rounded capacity, for the capacity boxes
+    // Line 9 of the assumptions text `Text1`: the boiler efficiency that the run used.
+    std::string Text1EfficiencyLine;
     // Whether the options optRecip, optGasTurbine, optMicroturbine, optFuelCell are enabled.
     std::array<bool, 4> primeMoverEnabled{};
 };
@@ -139,6 +141,10 @@ void computeMethod2(const Method2Inputs& in, Method2Results& results);
 // it reads from the 40th character on (the Method 1 hot-water load as shown).
 Method2Captions method2Captions(const Method2Inputs& in, const Method2Results& results,
                                 std::array<std::string, 12>& lblComparisons);
+
+// Line 9 of the Method 2 assumptions text: "      efficiency of 80%", the boiler efficiency
+// as a whole percent, halves to the even number like the other whole-number roundings.
+std::string method2EfficiencyLine(double boilerEfficiency);
 
 // Computes Method 2 and appends its column to the comparison table, whose row 1 it reads
 // from the 40th character on (the Method 1 hot-water load as shown).

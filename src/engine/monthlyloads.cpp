@@ -1,5 +1,6 @@
 #include "engine/monthlyloads.h"
 
+#include "engine/fuels.h"
 #include "engine/number.h"
 
 namespace plenara {
@@ -69,18 +70,10 @@ double gasPricePerMMBtu(double typedPrice, OptionGroup<GasCostUnit> unit) {
     if (!unit) {
         return typedPrice;
     }
-    switch (*unit) {
-    case GasCostUnit::Therms:
-        return typedPrice * 10.0;
-    case GasCostUnit::Decatherms:
-    case GasCostUnit::MMBtu:
-        return typedPrice;
-    case GasCostUnit::CCF:
-        return typedPrice * 10.27;
-    case GasCostUnit::MCF:
-        return typedPrice * 1.027;
-    }
-    return typedPrice;
+    // The heat content of the fuel table: a CCF of gas is 0.1025 MMBtu, an MCF 1.025, so that
+    // a price per CCF or MCF is priced like the gas that the bills measure in those units.
+    const std::string_view unitText = naturalGasUnits()[static_cast<std::size_t>(*unit)];
+    return typedPrice / FuelUnitFactor("natural gas", unitText);
 }
 
 double boilerFuelPricePerMMBtu(OptionGroup<WaterHeaterFuel> waterHeaterFuel,

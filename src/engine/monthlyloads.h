@@ -45,8 +45,9 @@ double monthlyCoolingLoadMMBtu(const MonthlyBill& bill, double baselineKWh);
 double monthlyThermalLoadMMBtu(const MonthlyBill& bill, double fuel1UnitFactor,
                                double fuel2UnitFactor, double boilerEfficiency);
 
-// The gas price in dollars per MMBtu from the typed price and its unit. With no unit set the
-// price counts as typed.
+// The gas price in dollars per MMBtu from the typed price and its unit, converted with the
+// heat content of natural gas in that unit (FuelUnitFactor): 1.00 per CCF is 9.7561 $/MMBtu.
+// With no unit set the price counts as typed. Every conversion of a gas price uses it.
 double gasPricePerMMBtu(double typedPrice, OptionGroup<GasCostUnit> unit);
 
 // The price per MMBtu of the fuel that the boiler burns: the gas price when the water heater

@@ -51,6 +51,33 @@ double Number(std::string_view text) {
     return readPlainDecimal(kept);
 }
 
+bool readsWhole(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (text.empty()) {
+        return true;
+    }
+    if (text.front() == '$') {
+        text.remove_prefix(1);
+    }
+    bool digit = false;
+    bool period = false;
+    for (const char c : text) {
+        if (isDigit(c)) {
+            digit = true;
+        } else if (c == '.' && !period) {
+            period = true;
+        } else if (c != ',' || period) {
+            return false; // grouping commas stand only before the decimal point
+        }
+    }
+    return digit;
+}
+
 double Min(double a, double b) {
     return a <= b ? a : b;
 }
@@ -94,7 +121,7 @@ std::optional<double> percentText(std::string_view text) {
 
 double percentageFraction(std::string_view text, double previous) {
     const std::optional<double> fraction = percentText(text);
-    if (!fraction || *fraction <= 0.0) {
+    if (!fraction || *fraction <= 0.0 || *fraction > 1.0) {
         return previous;
     }
     return *fraction;

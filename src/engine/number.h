@@ -10,6 +10,12 @@ namespace plenara {
 // negative value, so "$1,234.50" is 1234.5, "-20" is 20 and "1.2.3" is 1.2.
 double Number(std::string_view text);
 
+// Whether Number reads the whole of a text, so that nothing the user typed is dropped: a
+// number as the display patterns write it ("$1,234.50", "98,000", ".5"), blanks around it
+// allowed, or a blank text, which counts as 0. "1e12" (read as 112), "-3" (read as 3),
+// "1.2.3" and "abc" are read only in part.
+bool readsWhole(std::string_view text);
+
 // The smaller of two numbers; on a tie the first argument.
 double Min(double a, double b);
 
@@ -21,8 +27,10 @@ double Max(double a, double b);
 // decimal number.
 std::optional<double> percentText(std::string_view text);
 
-// The fraction of a percentage box, or `previous` when the text is no decimal number
-// or not above zero: a fraction of 0 would make the sizing of two methods divide by zero.
+// The fraction of a percentage box, or `previous` when the text is no decimal number, not
+// above zero or above 100 %: a fraction of 0 would make the sizing of two methods divide by
+// zero, and a gen-set cannot run more than the hours of a year nor a boiler deliver more heat
+// than its fuel holds.
 double percentageFraction(std::string_view text, double previous);
 
 } // namespace plenara

@@ -8,6 +8,17 @@ namespace plenara {
 
 namespace {
 
+// The word of the hot-water level in the summary; with no level set Method 3 uses medium.
+std::string hotWaterWord(OptionGroup<HotWaterUsage> usage) {
+    if (usage == HotWaterUsage::Low) {
+        return "low";
+    }
+    if (usage == HotWaterUsage::High) {
+        return "high";
+    }
+    return "medium";
+}
+
 constexpr double kHoursPerYear = 8'760.0;
 // Method 1 always runs its gen-set for 7,440 hours a year.
 constexpr double kMethod1Hours = 7'440.0;
@@ -126,8 +137,8 @@ SummaryOutput updateResultsSummary(const SummaryInputs& in) {
     s[20] = {"   b. space heating and cooling loads estimated using heating and cooling degree "
              "days "};
     s[21] = {"      for " + in.cityName + ", " + in.stateName + " using EIA algorithms"};
-    s[22] = {"   c. potable hot water load estimated using high hot water usage data for "
-             "multifamily"};
+    s[22] = {"   c. potable hot water load estimated using " + hotWaterWord(in.hotWaterUsage) +
+             " hot water usage data for multifamily"};
     s[23] = {"      ground and hot water tank temperatures of " +
              FormatPattern(in.groundTemperature, "##0.0") + " F and " +
              FormatPattern(kTankTemperatureF, "##0.0") + " F"};

@@ -17,6 +17,7 @@ struct SummaryInputs {
     std::string stateName;
     double groundTemperature = 0.0; // degrees F
     OptionGroup<PrimeMover> primeMover;
+    OptionGroup<HotWaterUsage> hotWaterUsage; // the level Method 3 used; none set is medium
 };
 
 struct SummaryOutput {

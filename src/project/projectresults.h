@@ -5,9 +5,11 @@
 #include "engine/method1.h"
 #include "engine/method2.h"
 #include "engine/method3.h"
+#include "project/inputwarnings.h"
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace plenara {
 
@@ -44,6 +46,7 @@ struct ProjectResults {
     std::array<Caption, 14> lblMonthlyData;
     std::array<std::string, 5> lblGenSetParameters;
     std::array<std::string, 6> lblSimplePayback;
+    std::string Text1EfficiencyLine; // line 9 of the Method 2 assumptions
     // Enabled state of optRecip, optGasTurbine, optMicroturbine, optFuelCell.
     std::array<bool, 4> primeMoverEnabled{true, true, true, true};
 
@@ -56,6 +59,9 @@ struct ProjectResults {
     // Entries 1, 2 and 3 for Methods 1, 2 and 3; entry 0 is unused.
     std::array<double, 4> genCapacityByMethod{}; // kW
     std::array<double, 4> paybackByMethod{};     // years; 0 or less: no payback
+
+    // The inputs not used as typed, as of this recalculation.
+    std::vector<InputWarning> warnings;
 
     std::string lblPaybackRange;
     std::array<Caption, 27> lblSummary;

@@ -36,12 +36,14 @@ void ProjectSession::chooseState(const std::string& state) {
 
 void ProjectSession::resetInputs() {
     ResetInputs(m_inputs, m_driver.climate(), m_currentProjectFile);
+    m_driver.forgetWarnings();
     recalculate();
     markUnmodified();
 }
 
 void ProjectSession::loadSampleData() {
     mnuFSampleData_Click(m_inputs, m_driver.climate(), m_currentProjectFile);
+    m_driver.forgetWarnings();
     recalculate();
     markUnmodified();
 }
@@ -52,6 +54,7 @@ FileResult ProjectSession::open(const std::string& path) {
         return result;
     }
     m_currentProjectFile = path;
+    m_driver.forgetWarnings();
     recalculate();
     markUnmodified();
     return result;

@@ -113,8 +113,11 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     r.RunTimeFraction = m_state.RunTimeFraction;
     r.BoilerEfficiency = m_state.BoilerEfficiency;
 
-    // 3-4. The numeric inputs in their display patterns, then the totals read from them.
+    // 3-4. The numeric inputs in their display patterns, then the totals read from them. The
+    // texts that the rewrite changes beyond recognition are noted first.
+    m_state.warnings.noticeTyped(in);
     formatInputFields(in, m_state.Label18);
+    m_state.warnings.noticeRewritten(in);
     r.totals.Label18 = m_state.Label18;
     updateAnnualPower(in.MonthlyKWh, in.MonthlyPowerBill, r.totals);
     updateAnnualPowerCost(in.MonthlyKWh, in.MonthlyPowerBill, r.totals);
@@ -181,6 +184,7 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     r.lblGenSetParameters = std::move(out2.lblGenSetParameters);
     r.lblSimplePayback = std::move(out2.lblSimplePayback);
     r.primeMoverEnabled = out2.primeMoverEnabled;
+    r.Text1EfficiencyLine = std::move(out2.Text1EfficiencyLine);
     in.CapacityIteration = out2.capacityText;
     r.genCapacityByMethod[2] = r.method2.capacityKW;
     r.paybackByMethod[2] = r.method2.payback;
@@ -189,7 +193,7 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     Method3Inputs m3;
     m3.stateName = in.State;
     m3.cityName = in.City;
-    if (const ClimateRecord* city = findCity(m_climate, in.City)) {
+    if (const ClimateRecord* city = findCity(m_climate, in.State, in.City)) {
         m3.HDD = Number(city->HDD);
         m3.CDD = Number(city->CDD);
         m_state.avgTemperature = Number(city->AvgTemp);
@@ -229,9 +233,13 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     s.stateName = r.method3.stateName;
     s.groundTemperature = r.method3.avgTemperature;
     s.primeMover = in.PrimeMover;
+    s.hotWaterUsage = in.HotWaterUsage;
     const SummaryOutput summary = updateResultsSummary(s);
     r.lblPaybackRange = summary.lblPaybackRange;
     r.lblSummary = summary.lblSummary;
+
+    r.warnings =
+        m_state.warnings.list(in, m_climate, m_state.RunTimeFraction, m_state.BoilerEfficiency);
 
     // 10. The show-details switches; "Print Forms" and "Screen Shot" never show.
     r.summaryFrameVisible = view.Check1[0];

@@ -2,6 +2,7 @@
 
 #include "climate/climatedata.h"
 #include "engine/billtotals.h"
+#include "project/inputwarnings.h"
 #include "project/projectinputs.h"
 #include "project/projectresults.h"
 #include "project/viewsettings.h"
@@ -22,6 +23,8 @@ struct RecalculationState {
     double avgTemperature = 0.0;
     // The gas-price unit caption; it stays as it was while no unit option is set.
     std::string Label18 = "/therm";
+    // The inputs that are not used as typed; a warning outlives the rewrite of its text.
+    InputWarnings warnings;
 };
 
 // Which totals a keystroke in the monthly grid refreshes.
@@ -48,6 +51,9 @@ public:
     // results follow at the next full recalculation.
     static void refreshTotals(const ProjectInputs& inputs, TotalsRefresh which,
                               TotalsCaptions& totals);
+
+    // Forgets the warnings of the texts: the inputs now belong to another project.
+    void forgetWarnings() { m_state.warnings.clear(); }
 
     const ClimateTable& climate() const { return m_climate; }
     const RecalculationState& state() const { return m_state; }

@@ -93,8 +93,9 @@ Method2Tab::Method2Tab(ProjectSession& session, QWidget* parent)
 
     m_lblAnnualResults = new CaptionLines(12, kTablePointSize, method2);
     m_lblAnnualResults->setObjectName(QStringLiteral("lblAnnualResults"));
-    m_Text1 =
-        assumptionsBox(QStringLiteral("Text1"), method2AssumptionsText(), kLinePointSize, method2);
+    m_Text1 = assumptionsBox(QStringLiteral("Text1"),
+                             method2AssumptionsText(m_session.results().Text1EfficiencyLine),
+                             kLinePointSize, method2);
     m_Text1->setFixedWidth(340);
     m_Text1->setMinimumHeight(200);
     auto* annualRow = new QHBoxLayout;
@@ -236,6 +237,12 @@ void Method2Tab::refresh() {
     }
     for (int i = 0; i < m_lblSimplePayback->count(); ++i) {
         m_lblSimplePayback->setCaption(i, r.lblSimplePayback[static_cast<std::size_t>(i)], i == 0);
+    }
+    // The assumptions name the boiler efficiency of the run; rewriting the text only when it
+    // changes keeps the user's place in the box.
+    const QString assumptions = method2AssumptionsText(r.Text1EfficiencyLine);
+    if (m_Text1->toPlainText() != assumptions) {
+        m_Text1->setPlainText(assumptions);
     }
 }
 

@@ -46,6 +46,9 @@ constexpr std::array<std::string_view, 34> kMethod1Methodology = {
     "   with electric water heaters.",
 };
 
+// Line 9 names the boiler efficiency of the run; this is its place-holder.
+constexpr std::size_t kMethod2EfficiencyLine = 8;
+
 constexpr std::array<std::string_view, 60> kMethod2Assumptions = {
     "       ASSUMPTIONS & METHODOLOGY",
     "       -------------------------",
@@ -161,8 +164,10 @@ QString method1MethodologyText() {
     return joinLines(kMethod1Methodology);
 }
 
-QString method2AssumptionsText() {
-    return joinLines(kMethod2Assumptions);
+QString method2AssumptionsText(const std::string& efficiencyLine) {
+    std::array<std::string_view, 60> lines = kMethod2Assumptions;
+    lines[kMethod2EfficiencyLine] = efficiencyLine;
+    return joinLines(lines);
 }
 
 QString method3AssumptionsText() {

@@ -78,6 +78,11 @@ TEST(GenSetPerformanceTest, EveryPrimeMoverCurve) {
     EXPECT_NEAR(micro.recoveredHeatRate, 4'619.34, 0.005);
     EXPECT_NEAR(micro.omCostPerKWh, 0.0134136, 0.00000005);
     EXPECT_DOUBLE_EQ(micro.absorptionCOP, 0.6);
+    // 0.0369 - 0.0051 x ln 1000 = 0.0016704; at 2,000 kW the curve is below zero (-0.001865),
+    // and maintenance costs nothing rather than earning money.
+    EXPECT_NEAR(GenSetPerformance(1000, PrimeMover::Microturbine).omCostPerKWh, 0.0016704, 1e-7);
+    EXPECT_EQ(GenSetPerformance(2000, PrimeMover::Microturbine).omCostPerKWh, 0.0);
+    EXPECT_EQ(GenSetPerformance(2061, PrimeMover::Microturbine).omCostPerKWh, 0.0);
 
     const GenSetPerformanceResult cell = GenSetPerformance(100, PrimeMover::FuelCell);
     EXPECT_NEAR(cell.heatRate, 9'267.29, 0.005);

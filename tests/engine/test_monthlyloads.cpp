@@ -72,10 +72,12 @@ TEST(ThermalLoadTest, BothFuelsTimesTheBoilerEfficiency) {
     EXPECT_DOUBLE_EQ(monthlyThermalLoadMMBtu(b, 0.1, 0.136998, 0.8), (100 + 13.6998) * 0.8);
 }
 
+// A price per unit divided by the heat content of gas in that unit: a CCF is 102,500 Btu.
 TEST(GasPriceTest, ConvertsEveryUnitToDollarsPerMMBtu) {
     EXPECT_DOUBLE_EQ(gasPricePerMMBtu(0.95, GasCostUnit::Therms), 9.5);
-    EXPECT_DOUBLE_EQ(gasPricePerMMBtu(9.5, GasCostUnit::MCF), 9.7565);
-    EXPECT_DOUBLE_EQ(gasPricePerMMBtu(1.0, GasCostUnit::CCF), 10.27);
+    EXPECT_NEAR(gasPricePerMMBtu(9.5, GasCostUnit::MCF), 9.2683, 0.00005);
+    EXPECT_NEAR(gasPricePerMMBtu(1.0, GasCostUnit::CCF), 9.7561, 0.00005);
+    EXPECT_NEAR(gasPricePerMMBtu(1.3119, GasCostUnit::CCF), 12.7990, 0.00005);
     EXPECT_DOUBLE_EQ(gasPricePerMMBtu(8.0, GasCostUnit::Decatherms), 8.0);
     EXPECT_DOUBLE_EQ(gasPricePerMMBtu(8.0, GasCostUnit::MMBtu), 8.0);
     EXPECT_DOUBLE_EQ(gasPricePerMMBtu(8.0, std::nullopt), 8.0);

@@ -34,6 +34,18 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"commaIsNoDecimalMark", "3,5", 35.0}, NumberCase{"trailingPeriod", "7.", 7.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// What the display patterns write reads whole; anything else loses part of what was typed.
+TEST(NumberTest, ReadsWholeOnlyWhatThePatternsWrite) {
+    for (const char* whole :
+         {"", "  ", "0", "68,400", "$8,058", "$0.0444", " $1,234.50 ", ".5", "7.", "1,2,3"}) {
+        EXPECT_TRUE(readsWhole(whole)) << '"' << whole << '"';
+    }
+    for (const char* part :
+         {"abc", "1e12", "-3", "1.2.3", "12 kW", "$", ".", "1 000", "95%", "1.5,0", "$$5", "5$"}) {
+        EXPECT_FALSE(readsWhole(part)) << '"' << part << '"';
+    }
+}
+
 TEST(NumberTest, HugeDigitStringsGiveAFiniteValue) {
     const std::string digits(400, '9');
     EXPECT_TRUE(std::isfinite(Number(digits)));
@@ -70,6 +82,11 @@ TEST(PercentTest, AFractionThatIsNoNumberOrNotAboveZeroKeepsThePreviousOne) {
     EXPECT_DOUBLE_EQ(percentageFraction("0%", 0.6), 0.6);
     EXPECT_DOUBLE_EQ(percentageFraction("-5%", 0.6), 0.6);
     EXPECT_DOUBLE_EQ(percentageFraction("", 0.5), 0.5);
+    // No more than the whole year, nor more heat than the fuel holds.
+    EXPECT_DOUBLE_EQ(percentageFraction("100%", 0.75), 1.0);
+    EXPECT_DOUBLE_EQ(percentageFraction("100.01%", 0.75), 0.75);
+    EXPECT_DOUBLE_EQ(percentageFraction("150%", 0.75), 0.75);
+    EXPECT_DOUBLE_EQ(percentageFraction("1e308%", 0.75), 0.75);
 }
 
 } // namespace

@@ -17,6 +17,7 @@ SummaryInputs philadelphia(std::array<double, 4> paybacks, std::array<double, 4>
     in.stateName = "Pennsylvania";
     in.groundTemperature = 55.9;
     in.primeMover = PrimeMover::RecipEngine;
+    in.hotWaterUsage = HotWaterUsage::High;
     return in;
 }
 
@@ -135,6 +136,19 @@ TEST(ResultsSummaryTest, LinesThatFollowTheInputs) {
     EXPECT_EQ(out.lblSummary[25].text, "      operating 7,446 hours/year");
     EXPECT_EQ(out.lblSummary[5].text, "   d. 40 kW  generator");
     EXPECT_EQ(out.lblSummary[26].text, "   e. 300 kW  generator");
+
+    // Line 22 names the hot-water level that Method 3 used; with none set it used medium.
+    const std::pair<OptionGroup<HotWaterUsage>, const char*> levels[] = {
+        {HotWaterUsage::Low, "low"},
+        {HotWaterUsage::Medium, "medium"},
+        {HotWaterUsage::High, "high"},
+        {std::nullopt, "medium"}};
+    for (const auto& [level, word] : levels) {
+        in.hotWaterUsage = level;
+        EXPECT_EQ(updateResultsSummary(in).lblSummary[22].text,
+                  std::string("   c. potable hot water load estimated using ") + word +
+                      " hot water usage data for multifamily");
+    }
 }
 
 } // namespace

@@ -57,7 +57,8 @@ TEST(RecalculationTest, SampleBuildingFromInputsToSummary) {
     // Row 1 of Method 2 is Method 1's hot-water load as shown; row 2 the rest of the
     // 183,827 gallons x 0.136998 x 0.75 = 18,888 MMBtu; row 3 the summer kWh above the
     // winter mean of 63,343 kWh at 12 Btu/Wh; row 7 the step-9 generation of 62,100 kWh a
-    // month, cut to the kWh of March, April, May and October.
+    // month, cut to the kWh of March, April, May and October. Gas at $1.3119 per CCF of
+    // 0.1025 MMBtu costs $12.799 per MMBtu.
     const std::array<std::string, 12> comparisons = {
         "                                            Method 1        Method 2        Method 3",
         " 1. Service Hot Water Load                      7,607           7,607           1,376 "
@@ -75,14 +76,14 @@ TEST(RecalculationTest, SampleBuildingFromInputsToSummary) {
         " 8. Recovered Heat                              5,314           4,040           2,105 "
         "MMBtu",
         " 9. Installed Cost                           $227,004        $203,718        $142,555",
-        "10. Annual Operating Savings                  $45,263         $34,001         $16,969",
-        "11. Simple Payback                                5.0             6.0             8.4 "
+        "10. Annual Operating Savings                  $48,018         $35,999         $17,793",
+        "11. Simple Payback                                4.7             5.7             8.0 "
         "years"};
     for (std::size_t i = 0; i < comparisons.size(); ++i) {
         EXPECT_EQ(r.lblComparisons[i], comparisons[i]) << "row " << i;
     }
     EXPECT_EQ(r.lblPaybackRange,
-              "Simple payback ranges from 5.0 to 8.4 years depending on assumptions about uses "
+              "Simple payback ranges from 4.7 to 8.0 years depending on assumptions about uses "
               "of recovered heat and algorithms for estimating building thermal loads.  These "
               "results are also based on a recip-engine generator of 52 to 132 kW.");
     EXPECT_EQ(r.lblSummary[21].text, "      for Philadelphia, Pennsylvania using EIA algorithms");
@@ -115,14 +116,101 @@ TEST(RecalculationTest, APercentageThatIsNoNumberKeepsTheLastGoodFraction) {
     EXPECT_DOUBLE_EQ(session.results().RunTimeFraction, 0.85);
     // 0.85 x 8,760 hours.
     EXPECT_EQ(session.results().lblSummary[13].text, "      7,446 hours/year");
-    for (const char* text : {"abc", "0%", "", "-5%"}) {
+    // Nor is a fraction above 100 % taken: 150 % would run the gen-set 13,140 hours a year.
+    for (const char* text : {"abc", "0%", "", "-5%", "150%", "1e308%", "100.01%"}) {
         session.inputs().RunTimeFractionText = text;
         session.inputs().BoilerEfficiencyText = text;
         session.recalculate();
         EXPECT_DOUBLE_EQ(session.results().RunTimeFraction, 0.85) << text;
         EXPECT_DOUBLE_EQ(session.results().BoilerEfficiency, 0.75) << text;
+        EXPECT_EQ(session.results().lblSummary[13].text, "      7,446 hours/year") << text;
         EXPECT_GT(session.results().genCapacityByMethod[2], 0.0);
     }
+    session.inputs().RunTimeFractionText = "100%";
+    session.recalculate();
+    EXPECT_DOUBLE_EQ(session.results().RunTimeFraction, 1.0);
+}
+
+// A city name of two states takes the degree days of the state that was chosen.
+TEST(RecalculationTest, ACityIsLookedUpInTheChosenState) {
+    ClimateTable climate;
+    climate.rows = {{"Oregon", "Portland", "4400", "400", "53.0"},
+                    {"Maine", "Portland", "7300", "350", "46.0"}};
+    ProjectSession session(climate);
+    session.loadSampleData();
+    session.chooseState("Maine");
+    ASSERT_EQ(session.inputs().City, "Portland");
+    const Method3Results& m3 = session.results().method3;
+    EXPECT_EQ(m3.HDD, 7300.0);
+    EXPECT_EQ(m3.CDD, 350.0);
+    EXPECT_EQ(m3.avgTemperature, 46.0);
+    EXPECT_EQ(session.results().lblClimateData[1], "    7,300 heating degree days");
+    EXPECT_EQ(session.results().lblSummary[21].text,
+              "      for Portland, Maine using EIA algorithms");
+    session.chooseState("Oregon");
+    EXPECT_EQ(session.results().method3.HDD, 4400.0);
+}
+
+// The Method 2 assumptions and the summary name what the run used.
+TEST(RecalculationTest, TextsThatNameTheInputsFollowThem) {
+    ProjectSession session = sampleSession();
+    EXPECT_EQ(session.results().Text1EfficiencyLine, "      efficiency of 75%");
+    // The sample sets low hot-water use.
+    EXPECT_EQ(session.results().lblSummary[22].text,
+              "   c. potable hot water load estimated using low hot water usage data for "
+              "multifamily");
+    const std::pair<const char*, const char*> efficiencies[] = {
+        {"80%", "80%"}, {"62.5%", "62%"}, {"63.5%", "64%"}, {" 50%", "50%"}};
+    for (const auto& [typed, shown] : efficiencies) {
+        session.inputs().BoilerEfficiencyText = typed;
+        session.recalculate();
+        EXPECT_EQ(session.results().Text1EfficiencyLine,
+                  std::string("      efficiency of ") + shown);
+    }
+    session.inputs().HotWaterUsage = HotWaterUsage::High;
+    session.recalculate();
+    EXPECT_EQ(session.results().lblSummary[22].text,
+              "   c. potable hot water load estimated using high hot water usage data for "
+              "multifamily");
+}
+
+// A text that is not used as typed is warned about until the user types another; the
+// rewrite of the text in its pattern does not end the warning.
+TEST(RecalculationTest, InputsNotUsedAsTypedAreWarnedAbout) {
+    ProjectSession session = sampleSession();
+    EXPECT_TRUE(session.results().warnings.empty());
+    ProjectInputs& in = session.inputs();
+    in.MonthlyKWh[2] = "1e12";
+    in.MonthlyPowerBill[0] = "abc";
+    in.GasCost = "-1.3119";
+    in.RunTimeFractionText = "150%";
+    in.City = "Atlantis";
+    session.recalculate();
+    const std::vector<InputWarning> expected = {
+        {"MonthlyKWh[2]", "kWh, March", "\"1e12\" read as 112"},
+        {"MonthlyPowerBill[0]", "Electricity $, January", "\"abc\" read as 0"},
+        {"GasCost", "Cost of Natural Gas", "\"-1.3119\" read as 1.3119"},
+        {"RunTimeFractionText", "Gen-Set Run Time Fraction", "\"150%\" is above 100%; 75% is used"},
+        {"City", "City",
+         "\"Atlantis\" is not in the climate data of Pennsylvania; Method 3 uses 0 degree days"},
+    };
+    EXPECT_EQ(session.results().warnings, expected);
+    EXPECT_EQ(in.MonthlyKWh[2], "112");
+    EXPECT_EQ(session.results().warnings[0].text(), "kWh, March: \"1e12\" read as 112");
+
+    session.recalculate();
+    EXPECT_EQ(session.results().warnings, expected) << "the rewritten texts keep their warning";
+
+    in.MonthlyKWh[2] = "57,000";
+    in.MonthlyPowerBill[0] = "$8,058";
+    in.RunTimeFractionText = "75%";
+    in.City = "Philadelphia";
+    session.recalculate();
+    ASSERT_EQ(session.results().warnings.size(), 1u);
+    EXPECT_EQ(session.results().warnings[0].field, "GasCost");
+
+    session.resetInputs();
+    EXPECT_TRUE(session.results().warnings.empty());
 }
 
 TEST(RecalculationTest, ACityMissingFromTheClimateDataKeepsTheLastTemperature) {
@@ -159,7 +247,7 @@ TEST(RecalculationTest, NoGasUnitLeavesThePriceAsTypedAndItsCaption) {
     // The price is rewritten in its pattern first, then read from what is shown.
     EXPECT_EQ(session.inputs().GasCost, "$1.31");
     EXPECT_EQ(session.results().totals.Label18, "/MCF");
-    EXPECT_DOUBLE_EQ(session.results().method1.gasPrice, 1.31 * 1.027);
+    EXPECT_DOUBLE_EQ(session.results().method1.gasPrice, 1.31 / 1.025);
 }
 
 TEST(RecalculationTest, TypingInTheGridRefreshesOnlyItsTotals) {
@@ -232,9 +320,14 @@ namespace {
 TEST(ProjectSessionTest, ChangesAreTrackedAgainstTheLastOpenOrSave) {
     ProjectSession session = sampleSession();
     EXPECT_FALSE(session.isModified());
-    // The hot-water level is not stored in project files, so it is no unsaved change.
+    // The hot-water level and the water-heater fuel are stored on line 22.
     session.inputs().HotWaterUsage = HotWaterUsage::High;
+    EXPECT_TRUE(session.isModified());
+    session.inputs().HotWaterUsage = HotWaterUsage::Low;
     EXPECT_FALSE(session.isModified());
+    session.inputs().WaterHeaterFuel = WaterHeaterFuel::Fuel1;
+    EXPECT_TRUE(session.isModified());
+    session.inputs().WaterHeaterFuel = WaterHeaterFuel::NaturalGas;
     session.inputs().MonthlyKW[3] = "130";
     EXPECT_TRUE(session.isModified());
     session.inputs().MonthlyKW[3] = "126";

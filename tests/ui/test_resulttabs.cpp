@@ -151,7 +151,7 @@ void ResultTabsTest::resultsTabShowsSummaryLines() {
     auto* range = w.find<QLabel>(QStringLiteral("lblPaybackRange"));
     QVERIFY(range->wordWrap());
     QVERIFY(
-        range->text().startsWith(QStringLiteral("Simple payback ranges from 5.0 to 8.4 years")));
+        range->text().startsWith(QStringLiteral("Simple payback ranges from 4.7 to 8.0 years")));
     QCOMPARE(range->text(), QString::fromStdString(r.lblPaybackRange));
 
     CaptionLines* summary = w.lines(QStringLiteral("lblSummary"));
@@ -163,7 +163,7 @@ void ResultTabsTest::resultsTabShowsSummaryLines() {
         const bool bold = n == 1 || n == 7 || n == 8 || n == 16 || n == 17 || n == 18;
         QVERIFY2(line->font().bold() == bold, qPrintable(QString::number(n)));
     }
-    QCOMPARE(summary->label(1)->text(), QStringLiteral("   a. simple payback of 5.0 years"));
+    QCOMPARE(summary->label(1)->text(), QStringLiteral("   a. simple payback of 4.7 years"));
 }
 
 void ResultTabsTest::method1LinesInShownForm() {
@@ -181,7 +181,7 @@ void ResultTabsTest::method1LinesInShownForm() {
     QVERIFY(lines->label(0)->font().bold());
     QCOMPARE(lines->label(41)->text(),
              QStringLiteral(
-                 "   c. simple payback                                              5.0 yrs"));
+                 "   c. simple payback                                              4.7 yrs"));
     auto* frame = w.find<QGroupBox>(QStringLiteral("fraMethod1"));
     QCOMPARE(frame->title(), QStringLiteral("Method #1: Domestic Hot Water Only"));
     QVERIFY(!w.find<QFrame>(QStringLiteral("Frame21"))->isVisibleTo(&w.window));

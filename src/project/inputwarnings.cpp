@@ -1,0 +1,152 @@
+#include "project/inputwarnings.h"
+
+#include "engine/number.h"
+#include "engine/textfields.h"
+
+#include <cstdio>
+
+namespace plenara {
+
+namespace {
+
+template <MonthTexts ProjectInputs::*Column>
+const std::string& monthText(const ProjectInputs& p, std::size_t month) {
+    return (p.*Column)[month];
+}
+
+template <std::string ProjectInputs::*Field>
+const std::string& fieldText(const ProjectInputs& p, std::size_t) {
+    return p.*Field;
+}
+
+template <MonthTexts ProjectInputs::*Column>
+void addColumn(std::vector<NumericInput>& inputs, const char* name, const char* caption) {
+    for (std::size_t m = 0; m < 12; ++m) {
+        inputs.push_back({std::string(name) + "[" + std::to_string(m) + "]",
+                          std::string(caption) + ", " + std::string(monthNames()[m]),
+                          &monthText<Column>, m});
+    }
+}
+
+std::string plainNumber(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return text;
+}
+
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// The warning of a percentage box whose text is not taken, so the last good fraction is used.
+void addPercentageWarning(std::vector<InputWarning>& warnings, const char* field, const char* label,
+                          const std::string& text, double used) {
+    const std::optional<double> fraction = percentText(text);
+    std::string why;
+    if (!fraction) {
+        why = " is no percentage";
+    } else if (*fraction <= 0.0) {
+        why = " is not above 0%";
+    } else if (*fraction > 1.0) {
+        why = " is above 100%";
+    } else {
+        return;
+    }
+    warnings.push_back(
+        {field, label, quoted(text) + why + "; " + plainNumber(used * 100.0) + "% is used"});
+}
+
+} // namespace
+
+const std::vector<NumericInput>& numericInputs() {
+    static const std::vector<NumericInput> inputs = [] {
+        std::vector<NumericInput> list;
+        // The monthly grid in the order of its tab stops: column by column, down the months.
+        addColumn<&ProjectInputs::MonthlyKWh>(list, "MonthlyKWh", "kWh");
+        addColumn<&ProjectInputs::MonthlyKW>(list, "MonthlyKW", "kW");
+        addColumn<&ProjectInputs::MonthlyPowerBill>(list, "MonthlyPowerBill", "Electricity $");
+        addColumn<&ProjectInputs::MonthlyFuel1>(list, "MonthlyFuel1", "Fuel #1 quantity");
+        addColumn<&ProjectInputs::MonthlyFuel1Cost>(list, "MonthlyFuel1Cost", "Fuel #1 $");
+        addColumn<&ProjectInputs::MonthlyFuel2>(list, "MonthlyFuel2", "Fuel #2 quantity");
+        addColumn<&ProjectInputs::MonthlyFuel2Cost>(list, "MonthlyFuel2Cost", "Fuel #2 $");
+        list.push_back(
+            {"EnergyCharge", "Energy Charge", &fieldText<&ProjectInputs::EnergyCharge>, 0});
+        list.push_back({"FuelAdjCharge", "Fuel Adjustment Charge",
+                        &fieldText<&ProjectInputs::FuelAdjCharge>, 0});
+        list.push_back(
+            {"DemandCharge", "Demand Charge", &fieldText<&ProjectInputs::DemandCharge>, 0});
+        list.push_back(
+            {"StandbyCharge", "Standby Charge", &fieldText<&ProjectInputs::StandbyCharge>, 0});
+        list.push_back({"GasCost", "Cost of Natural Gas", &fieldText<&ProjectInputs::GasCost>, 0});
+        list.push_back({"HeatedFloorSpace", "heated floorspace",
+                        &fieldText<&ProjectInputs::HeatedFloorSpace>, 0});
+        list.push_back({"CooledFloorSpace", "air conditioned floorspace",
+                        &fieldText<&ProjectInputs::CooledFloorSpace>, 0});
+        list.push_back(
+            {"Occupants", "Approx. Number of Occupants", &fieldText<&ProjectInputs::Occupants>, 0});
+        return list;
+    }();
+    return inputs;
+}
+
+void InputWarnings::noticeTyped(const ProjectInputs& typed) {
+    m_pending.clear();
+    const std::vector<NumericInput>& inputs = numericInputs();
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const std::string& text = inputs[i].text(typed, inputs[i].month);
+        if (readsWhole(text)) {
+            // A whole text is either the rewrite of one that was warned about, or new typing.
+            if (const auto kept = m_kept.find(i);
+                kept != m_kept.end() && kept->second.shownText != text) {
+                m_kept.erase(kept);
+            }
+            continue;
+        }
+        m_pending[i] = {{inputs[i].field, inputs[i].label,
+                         quoted(text) + " read as " + plainNumber(Number(text))},
+                        {}};
+    }
+}
+
+void InputWarnings::noticeRewritten(const ProjectInputs& rewritten) {
+    const std::vector<NumericInput>& inputs = numericInputs();
+    for (auto& [index, pending] : m_pending) {
+        pending.shownText = inputs[index].text(rewritten, inputs[index].month);
+        m_kept[index] = std::move(pending);
+    }
+    m_pending.clear();
+}
+
+void InputWarnings::clear() {
+    m_kept.clear();
+    m_pending.clear();
+}
+
+std::vector<InputWarning> InputWarnings::list(const ProjectInputs& inputs,
+                                              const ClimateTable& climate, double runTimeFraction,
+                                              double boilerEfficiency) const {
+    std::vector<InputWarning> warnings;
+    for (const auto& [index, kept] : m_kept) {
+        warnings.push_back(kept.warning);
+    }
+    addPercentageWarning(warnings, "RunTimeFractionText", "Gen-Set Run Time Fraction",
+                         inputs.RunTimeFractionText, runTimeFraction);
+    addPercentageWarning(warnings, "BoilerEfficiencyText", "Annual Average Boiler Efficiency",
+                         inputs.BoilerEfficiencyText, boilerEfficiency);
+
+    const ClimateRecord* row = findCity(climate, inputs.State, inputs.City);
+    const std::string where = inputs.State.empty() ? std::string("the climate data")
+                                                   : "the climate data of " + inputs.State;
+    if (row == nullptr) {
+        warnings.push_back(
+            {"City", "City",
+             quoted(inputs.City) + " is not in " + where + "; Method 3 uses 0 degree days"});
+    } else if (row->State != inputs.State) {
+        warnings.push_back({"City", "City",
+                            quoted(inputs.City) + " is not in " + where + "; Method 3 uses " +
+                                row->City + ", " + row->State});
+    }
+    return warnings;
+}
+
+} // namespace plenara
