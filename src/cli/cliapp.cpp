@@ -5,6 +5,8 @@
 #include "engine/interpolation.h"
 #include "engine/textfields.h"
 #include "output/reportcomposer.h"
+#include "portfolio/portfolioexport.h"
+#include "portfolio/projectfilesource.h"
 #include "project/datapaths.h"
 #include "project/projectsession.h"
 
@@ -40,6 +42,7 @@ const CLI::Validator kPath(
 
 std::string cliUsage() {
     return "Usage: plenara-cli [OPTIONS] [PROJECT.TAV]\n"
+           "       plenara-cli screen INPUT... [OPTIONS]   (see plenara-cli screen --help)\n"
            "\n"
            "Screens the feasibility of combined heat and power for a multifamily building and\n"
            "prints the simple payback by three methods. The analysis loads the sample building\n"
@@ -77,6 +80,8 @@ std::string cliUsage() {
            "  --pdf OUT.pdf             write the report pages (default: --report 0) to one\n"
            "                            PDF file instead of printing them\n"
            "  --run-id TEXT             the data-set line of every page (default \"Run #1\")\n"
+           "  --export-csv DIR          write the project as DIR/buildings.csv and\n"
+           "                            DIR/bills.csv, the files that \"screen\" reads\n"
            "  -h, --help                show this help and exit\n"
            "\n"
            "An input that is not used as typed (a text read only in part, such as \"1e12\" read\n"
@@ -118,6 +123,8 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     CLI::Option* pdf = app.add_option("--pdf", o.pdfPath)->check(kPath);
     app.add_option("--run-id", o.runId);
     app.add_flag("--strict", o.strict);
+    app.add_option("--export-csv", o.exportCsvDir)->check(kPath);
+    CLI::App* screen = addScreenCommand(app, o.screenOptions, o.climateFile);
     sample->excludes(project);
     json->excludes(panels)->excludes(capacityOption)->excludes(reportOption)->excludes(pdf);
 
@@ -127,6 +134,15 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         app.parse(reversed);
     } catch (const CLI::ParseError& e) {
         parse.error = e.what();
+        return parse;
+    }
+    if (screen->parsed()) {
+        o.screen = true;
+        if (o.sample || !o.projectFile.empty() || o.json || o.panels || !o.exportCsvDir.empty()) {
+            parse.error = "screen takes INPUT and its own options, none of a single project's";
+        } else if (!o.screenOptions.help) {
+            parse.error = screenOptionsProblem(o.screenOptions);
+        }
         return parse;
     }
     if (o.help) {
@@ -166,13 +182,17 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const ReportPdfWriter& writePdf) {
+           const ReportPdfWriter& writePdf, bool errIsTerminal) {
     const CliParse parse = parseCliArguments(args);
+    const CliOptions& o = parse.options;
     if (!parse.error.empty()) {
-        err << "plenara-cli: " << parse.error << "\n\n" << cliUsage();
+        err << "plenara-cli: " << parse.error << "\n\n" << (o.screen ? screenUsage() : cliUsage());
         return 2;
     }
-    const CliOptions& o = parse.options;
+    if (o.screen && o.screenOptions.help) {
+        out << screenUsage();
+        return 0;
+    }
     if (o.help) {
         out << cliUsage();
         return 0;
@@ -189,6 +209,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!climate.ok()) {
         err << "plenara-cli: " << plainLines(climate.error) << "\n";
         return 1;
+    }
+    if (o.screen) {
+        return runScreen(o.screenOptions, climate.table, out, err, errIsTerminal);
     }
 
     // The window as it opens: the start values and one recalculation.
@@ -238,6 +261,19 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
     }
 
+    if (!o.exportCsvDir.empty()) {
+        PortfolioExport exporter;
+        std::string problem = exporter.open(o.exportCsvDir);
+        if (problem.empty()) {
+            exporter.add(o.sample ? "Sample" : idOfFile(o.projectFile), inputs);
+            problem = exporter.commit();
+        }
+        if (!problem.empty()) {
+            err << "plenara-cli: " << problem << "\n";
+            return 1;
+        }
+    }
+
     if (o.json) {
         writeResultsJson(out, inputs, results);
         return 0;
@@ -278,7 +314,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return 1;
         }
     }
-    if (!o.panels && !o.capacity && !report) {
+    if (!o.panels && !o.capacity && !report && o.exportCsvDir.empty()) {
         writeSummary(out, results);
     }
     return status;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/clireport.h"
+#include "cli/cliscreen.h"
 
 #include <iosfwd>
 #include <optional>
@@ -27,6 +28,9 @@ struct CliOptions {
     std::string pdfPath;                // --pdf: the report goes to this file
     std::string runId = "Run #1";       // the data-set line of every report page
     bool strict = false;                // warnings about inputs are errors
+    std::string exportCsvDir;           // --export-csv: the project as a CSV pair
+    bool screen = false;                // the subcommand "screen" was given
+    ScreenCliOptions screenOptions;
 };
 
 // Parses the arguments (without the program name). Returns the options, or an error message
@@ -41,10 +45,10 @@ CliParse parseCliArguments(const std::vector<std::string>& args);
 // and messages to `err` (warnings about inputs not used as typed among them). Returns the
 // exit status: 0 on success, 1 when a file cannot be read or written or --capacity lies
 // outside the sweep, 2 for bad options and, with --strict, for a warning. `writePdf` writes the
-// report of --pdf; without it
-// --pdf fails with status 1.
+// report of --pdf; without it --pdf fails with status 1. `errIsTerminal` tells whether `err`
+// is a terminal, on which "screen" draws its progress.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const ReportPdfWriter& writePdf = {});
+           const ReportPdfWriter& writePdf = {}, bool errIsTerminal = false);
 
 // The usage text of plenara-cli.
 std::string cliUsage();

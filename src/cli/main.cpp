@@ -2,8 +2,10 @@
 #include "cli/pdfmodule.h"
 
 #include <iostream>
+#include <unistd.h>
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return plenara::runCli(args, std::cout, std::cerr, plenara::pdfModuleWriter());
+    return plenara::runCli(args, std::cout, std::cerr, plenara::pdfModuleWriter(),
+                           ::isatty(STDERR_FILENO) == 1);
 }

@@ -70,26 +70,45 @@ private:
 
 } // namespace
 
-RegularFileContent readRegularFile(const std::string& path, std::size_t mostBytes) {
+int openRegularFile(const std::string& path, RegularFileContent& refused,
+                    unsigned long long* size) {
     if (path.empty()) {
-        return refusal(ReadProblem::Missing, "no file name was given.");
+        refused = refusal(ReadProblem::Missing, "no file name was given.");
+        return -1;
     }
     // Without O_NONBLOCK, opening a named pipe waits until someone writes to it.
-    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (fd.get() < 0) {
-        return openFailure(errno);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        refused = openFailure(errno);
+        return -1;
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        return openFailure(errno);
+    if (::fstat(fd, &info) != 0) {
+        refused = openFailure(errno);
+        ::close(fd);
+        return -1;
     }
-    if (S_ISDIR(info.st_mode)) {
-        return refusal(ReadProblem::Folder, "that name belongs to a folder, not a file.");
+    if (S_ISDIR(info.st_mode) || !S_ISREG(info.st_mode)) {
+        refused = S_ISDIR(info.st_mode)
+                      ? refusal(ReadProblem::Folder, "that name belongs to a folder, not a file.")
+                      : refusal(ReadProblem::NotRegular, kindOf(info.st_mode));
+        ::close(fd);
+        return -1;
     }
-    if (!S_ISREG(info.st_mode)) {
-        return refusal(ReadProblem::NotRegular, kindOf(info.st_mode));
+    if (size != nullptr) {
+        *size = static_cast<unsigned long long>(info.st_size);
     }
-    if (static_cast<unsigned long long>(info.st_size) > mostBytes) {
+    return fd;
+}
+
+RegularFileContent readRegularFile(const std::string& path, std::size_t mostBytes) {
+    RegularFileContent refused;
+    unsigned long long size = 0;
+    const Descriptor fd(openRegularFile(path, refused, &size));
+    if (fd.get() < 0) {
+        return refused;
+    }
+    if (size > mostBytes) {
         return refusal(ReadProblem::TooLarge, "the file is too large.");
     }
 

@@ -28,6 +28,12 @@ struct RegularFileContent {
 // way that could wait for data that never comes. The name is used byte for byte.
 RegularFileContent readRegularFile(const std::string& path, std::size_t mostBytes);
 
+// Opens a plain file for reading, with the checks of readRegularFile, for a reader that
+// streams it. Returns the descriptor (the caller closes it) and sets `size` to the file's
+// size; or returns -1 and sets `refused` to the problem and its reason.
+int openRegularFile(const std::string& path, RegularFileContent& refused,
+                    unsigned long long* size = nullptr);
+
 // The path as a message shows it: absolute, whatever the caller passed.
 std::string shownPath(const std::string& path);
 

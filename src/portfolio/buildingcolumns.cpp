@@ -1,0 +1,186 @@
+#include "portfolio/buildingcolumns.h"
+
+#include "engine/number.h"
+#include "portfolio/csvcells.h"
+#include "project/newclearsample.h"
+#include "project/projectsettings.h"
+#include "project/recalculationdriver.h"
+
+#include <array>
+#include <cstdio>
+
+namespace plenara {
+
+namespace {
+
+using Text = std::string ProjectInputs::*;
+
+BuildingColumn textColumn(const char* name, Text field) {
+    return {name, [field](const ProjectInputs& p) { return p.*field; },
+            [field](std::string_view cell, ProjectInputs& p) {
+                p.*field = std::string(cell);
+                return std::string();
+            }};
+}
+
+// The value that the calculation reads, as a plain number: the text was rewritten in its
+// display pattern ("$8,058"), which a spreadsheet would take for a text.
+BuildingColumn numberColumn(const char* name, Text field) {
+    return {name, [field](const ProjectInputs& p) { return csvNumber(Number(p.*field)); },
+            [field](std::string_view cell, ProjectInputs& p) {
+                std::string problem = numberCellProblem(cell);
+                if (problem.empty()) {
+                    p.*field = std::string(cell);
+                }
+                return problem;
+            }};
+}
+
+// A percentage box: "75%", " 95%" or a fraction such as 0.75, as the JSON results give it.
+BuildingColumn percentColumn(const char* name, Text field) {
+    return {name,
+            [field](const ProjectInputs& p) {
+                // A text that the recalculation does not take counts as the fraction of a new
+                // window, 75 %.
+                if (const auto fraction = percentText(p.*field);
+                    fraction && *fraction > 0.0 && *fraction <= 1.0) {
+                    return p.*field;
+                }
+                return std::string("75%");
+            },
+            [field](std::string_view cell, ProjectInputs& p) {
+                if (cell.find('%') != std::string_view::npos) {
+                    const auto fraction = percentText(cell);
+                    if (!fraction || *fraction <= 0.0 || *fraction > 1.0) {
+                        return std::string("is no percentage above 0% and up to 100%");
+                    }
+                    p.*field = std::string(cell);
+                    return std::string();
+                }
+                const auto hundredth = percentText(cell);
+                const double fraction = hundredth ? *hundredth * 100.0 : 0.0;
+                if (!hundredth || fraction <= 0.0 || fraction > 1.0) {
+                    return std::string("is no fraction above 0 and up to 1 (nor a percentage "
+                                       "such as 75%)");
+                }
+                char text[40];
+                std::snprintf(text, sizeof text, "%.10g%%", fraction * 100.0);
+                p.*field = text;
+                return std::string();
+            }};
+}
+
+template <typename E, std::size_t N>
+BuildingColumn optionColumn(const char* name, OptionGroup<E> ProjectInputs::*field,
+                            std::array<const char*, N> words) {
+    return {name,
+            [field, words](const ProjectInputs& p) {
+                const OptionGroup<E>& group = p.*field;
+                return std::string(group ? words[static_cast<std::size_t>(*group)] : "None");
+            },
+            [field, words](std::string_view cell, ProjectInputs& p) {
+                if (cell.empty()) {
+                    return std::string(); // the value of a new project
+                }
+                if (equalsIgnoringCase(cell, "None")) {
+                    (p.*field).reset();
+                    return std::string();
+                }
+                std::string expected;
+                for (std::size_t i = 0; i < N; ++i) {
+                    if (equalsIgnoringCase(cell, words[i])) {
+                        p.*field = static_cast<E>(i);
+                        return std::string();
+                    }
+                    expected += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(words[i]);
+                }
+                return "is none of " + expected + " (or None)";
+            }};
+}
+
+// The settings of line 22 in the words that line 22 holds; an empty cell keeps the value of
+// a new project.
+BuildingColumn settingColumn(const ProjectSetting& setting) {
+    std::string name(setting.key);
+    if (!name.empty() && name.front() >= 'A' && name.front() <= 'Z') {
+        name.front() = static_cast<char>(name.front() - 'A' + 'a');
+    }
+    return {name, [&setting](const ProjectInputs& p) { return setting.value(p); },
+            [&setting](std::string_view cell, ProjectInputs& p) {
+                if (cell.empty()) {
+                    return std::string();
+                }
+                std::string problem = setting.read(cell, p);
+                // "the value is none of ..." reads "is none of ..." after the cell.
+                constexpr std::string_view kValue = "the value ";
+                if (problem.compare(0, kValue.size(), kValue) == 0) {
+                    problem.erase(0, kValue.size());
+                }
+                if (!problem.empty() && problem.back() == '.') {
+                    problem.pop_back();
+                }
+                return problem;
+            }};
+}
+
+} // namespace
+
+const std::vector<BuildingColumn>& buildingColumns() {
+    static const std::vector<BuildingColumn> columns = [] {
+        std::vector<BuildingColumn> list = {
+            textColumn("fuel1Type", &ProjectInputs::Fuel1Type),
+            textColumn("fuel1Units", &ProjectInputs::Fuel1Units),
+            textColumn("fuel2Type", &ProjectInputs::Fuel2Type),
+            textColumn("fuel2Units", &ProjectInputs::Fuel2Units),
+            numberColumn("energyCharge", &ProjectInputs::EnergyCharge),
+            numberColumn("fuelAdjCharge", &ProjectInputs::FuelAdjCharge),
+            numberColumn("demandCharge", &ProjectInputs::DemandCharge),
+            numberColumn("standbyCharge", &ProjectInputs::StandbyCharge),
+            numberColumn("gasCost", &ProjectInputs::GasCost),
+            optionColumn("gasCostUnit", &ProjectInputs::GasCostUnit,
+                         std::array{"Therms", "Decatherms", "MMBtu", "CCF", "MCF"}),
+            textColumn("state", &ProjectInputs::State),
+            textColumn("city", &ProjectInputs::City),
+            numberColumn("heatedFloorSpace", &ProjectInputs::HeatedFloorSpace),
+            numberColumn("cooledFloorSpace", &ProjectInputs::CooledFloorSpace),
+            numberColumn("occupants", &ProjectInputs::Occupants),
+            optionColumn("installationDifficulty", &ProjectInputs::InstallationDifficulty,
+                         std::array{"Low", "Typical", "High", "Retrofit"}),
+            optionColumn("primeMover", &ProjectInputs::PrimeMover,
+                         std::array{"RecipEngine", "GasTurbine", "Microturbine", "FuelCell"}),
+            optionColumn("heatAllocation", &ProjectInputs::HeatAllocation,
+                         std::array{"HeatingOnly", "HeatingPriority", "CoolingPriority"}),
+            textColumn("acCriteria", &ProjectInputs::ACCriteria),
+            percentColumn("runTimeFraction", &ProjectInputs::RunTimeFractionText),
+            percentColumn("boilerEfficiency", &ProjectInputs::BoilerEfficiencyText),
+        };
+        for (const ProjectSetting& setting : projectSettings()) {
+            list.push_back(settingColumn(setting));
+        }
+        return list;
+    }();
+    return columns;
+}
+
+ProjectInputs newProjectInputs(const ClimateTable& climate) {
+    ProjectInputs inputs;
+    std::string noFile;
+    ResetInputs(inputs, climate, noFile);
+    return inputs;
+}
+
+std::vector<std::string> buildingCells(std::string_view id, const ProjectInputs& inputs) {
+    // The numbers as the recalculation reads them: every numeric text rewritten first.
+    ProjectInputs shown = inputs;
+    std::string unitCaption;
+    formatInputFields(shown, unitCaption);
+    std::vector<std::string> cells;
+    cells.reserve(buildingColumns().size() + 1);
+    cells.emplace_back(id);
+    for (const BuildingColumn& column : buildingColumns()) {
+        cells.push_back(column.cell(shown));
+    }
+    return cells;
+}
+
+} // namespace plenara

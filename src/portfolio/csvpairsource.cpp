@@ -1,0 +1,325 @@
+#include "portfolio/csvpairsource.h"
+
+#include "fileio/regularfile.h"
+#include "portfolio/buildingcolumns.h"
+#include "portfolio/csvcells.h"
+#include "portfolio/projectfilesource.h"
+
+#include <algorithm>
+
+namespace plenara {
+
+namespace {
+
+constexpr int kIdColumn = -2;
+// Notes of bills without a building name so many ids at most; a file of another portfolio
+// would otherwise print a line for each of its buildings.
+constexpr std::size_t kMostNamedIds = 10;
+
+// Which building column each field of the header holds.
+std::string buildingsLayout(const std::vector<std::string>& header, std::vector<int>& columnOfField,
+                            int& idField, std::vector<std::string>& notes) {
+    const std::vector<BuildingColumn>& columns = buildingColumns();
+    columnOfField.assign(header.size(), -1);
+    idField = -1;
+    std::vector<bool> named(columns.size(), false);
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const std::string& name = header[i];
+        if (equalsIgnoringCase(name, "id")) {
+            if (idField >= 0) {
+                notes.push_back("column \"id\" is named twice; the first one is read");
+            } else {
+                idField = static_cast<int>(i);
+                columnOfField[i] = kIdColumn;
+            }
+            continue;
+        }
+        const auto known = std::find_if(columns.begin(), columns.end(), [&](const auto& column) {
+            return equalsIgnoringCase(column.name, name);
+        });
+        if (known == columns.end()) {
+            notes.push_back("column " + quotedCell(name) +
+                            " is none of the columns of buildings and is not read");
+            continue;
+        }
+        const auto c = static_cast<std::size_t>(known - columns.begin());
+        if (named[c]) {
+            notes.push_back("column " + quotedCell(name) +
+                            " is named twice; the first one is read");
+            continue;
+        }
+        named[c] = true;
+        columnOfField[i] = static_cast<int>(c);
+    }
+    if (idField < 0) {
+        return "the header names no column \"id\", which tells the buildings apart.";
+    }
+    return {};
+}
+
+// A row of buildings.csv as a building, from the values of a new project.
+void readBuildingRow(const CsvRecord& row, const std::vector<int>& columnOfField, int idField,
+                     const std::string& shownFile, BuildingInput& building) {
+    const std::string where = shownFile + ", line " + std::to_string(row.line);
+    const std::vector<BuildingColumn>& columns = buildingColumns();
+    if (static_cast<std::size_t>(idField) < row.fields.size()) {
+        building.id = row.fields[static_cast<std::size_t>(idField)];
+    }
+    building.cityPlace = where + ", column city";
+    if (row.fields.size() != columnOfField.size()) {
+        // The id, state and city still name the building in its row of results.
+        for (std::size_t i = 0; i < std::min(row.fields.size(), columnOfField.size()); ++i) {
+            const int c = columnOfField[i];
+            if (c >= 0 && (columns[static_cast<std::size_t>(c)].name == "state" ||
+                           columns[static_cast<std::size_t>(c)].name == "city")) {
+                columns[static_cast<std::size_t>(c)].read(row.fields[i], building.inputs);
+            }
+        }
+        building.error = where + " has " + std::to_string(row.fields.size()) +
+                         " fields where the header names " + std::to_string(columnOfField.size()) +
+                         " (is a comma inside a number or text not quoted?).";
+        return;
+    }
+    if (building.id.empty()) {
+        building.error = where + ", column id: the id is empty.";
+        return;
+    }
+    for (std::size_t i = 0; i < row.fields.size(); ++i) {
+        const int c = columnOfField[i];
+        if (c < 0) {
+            continue;
+        }
+        const BuildingColumn& column = columns[static_cast<std::size_t>(c)];
+        if (std::string problem = column.read(row.fields[i], building.inputs); !problem.empty()) {
+            if (building.error.empty()) {
+                building.error = where + ", column " + column.name + ": " +
+                                 quotedCell(row.fields[i]) + " " + problem + ".";
+            }
+        }
+    }
+}
+
+} // namespace
+
+CsvPairSource::CsvPairSource(std::string buildingsFile, std::string billsFile,
+                             const ClimateTable& climate)
+    : m_buildingsFile(std::move(buildingsFile))
+    , m_billsFile(std::move(billsFile))
+    , m_newProject(newProjectInputs(climate)) {}
+
+bool CsvPairSource::start() {
+    m_started = true;
+    if (std::string refused = m_buildings.open(m_buildingsFile); !refused.empty()) {
+        m_fileError = "Cannot read " + inQuotes(shownPath(m_buildingsFile)) + ": " + refused;
+        return false;
+    }
+    std::vector<std::string> notes;
+    if (std::string problem =
+            buildingsLayout(m_buildings.header(), m_columnOfField, m_idField, notes);
+        !problem.empty()) {
+        m_fileError = shownPath(m_buildingsFile) + ", line 1: " + problem;
+        return false;
+    }
+    for (const std::string& note : notes) {
+        m_notes.push_back(shownPath(m_buildingsFile) + ": " + note + ".");
+    }
+    indexBills();
+    return true;
+}
+
+void CsvPairSource::indexBills() {
+    const std::string shown = shownPath(m_billsFile);
+    if (std::string refused = m_bills.open(m_billsFile); !refused.empty()) {
+        m_billsError = "Cannot read " + inQuotes(shown) + ": " + refused;
+        return;
+    }
+    std::vector<std::string> notes;
+    if (std::string problem = billsLayout(m_bills.header(), m_billsLayout, notes);
+        !problem.empty()) {
+        m_billsError = shown + ", line 1: " + problem;
+        return;
+    }
+    if (m_billsLayout.id < 0) {
+        m_billsError = shown + ", line 1: the header names no column \"id\", which tells "
+                               "whose bills a row holds.";
+        return;
+    }
+    for (const std::string& note : notes) {
+        m_notes.push_back(shown + ": " + note + ".");
+    }
+    const auto idField = static_cast<std::size_t>(m_billsLayout.id);
+    std::string runId;
+    BillGroup* run = nullptr;
+    long long rowsWithoutId = 0;
+    long long firstWithoutId = 0;
+    CsvRecord row;
+    while (m_bills.next(row)) {
+        if (row.fields.size() <= idField) {
+            if (rowsWithoutId++ == 0) {
+                firstWithoutId = row.line;
+            }
+            continue;
+        }
+        const std::string& id = row.fields[idField];
+        if (run == nullptr || id != runId) {
+            runId = id;
+            const auto [place, added] = m_billGroups.try_emplace(id);
+            run = &place->second;
+            if (added) {
+                run->offset = row.offset;
+                run->line = row.line;
+            } else if (run->strayLine == 0) {
+                run->strayLine = row.line;
+            }
+        }
+        if (run->strayLine == 0) {
+            ++run->rows;
+        }
+    }
+    if (!m_bills.error().empty()) {
+        m_billsError = shown + ": " + m_bills.error();
+    }
+    if (rowsWithoutId > 0) {
+        m_notes.push_back(shown + ", line " + std::to_string(firstWithoutId) +
+                          (rowsWithoutId > 1
+                               ? " and " + std::to_string(rowsWithoutId - 1) + " more lines"
+                               : std::string()) +
+                          ": too few fields to hold an id; not read.");
+    }
+}
+
+void CsvPairSource::readBills(BuildingInput& building) {
+    const std::string shown = shownPath(m_billsFile);
+    const auto group = m_billGroups.find(building.id);
+    if (group == m_billGroups.end()) {
+        if (building.error.empty()) {
+            building.error = !m_billsError.empty()
+                                 ? m_billsError
+                                 : shown + " holds no bills of " + quotedCell(building.id) + ".";
+        }
+        return;
+    }
+    BillGroup& bills = group->second;
+    bills.used = true;
+    if (!building.error.empty()) {
+        return;
+    }
+    if (bills.strayLine != 0) {
+        building.error = shown + ", line " + std::to_string(bills.strayLine) + ": a row of " +
+                         quotedCell(building.id) + " stands apart from its others (from line " +
+                         std::to_string(bills.line) +
+                         "); the rows of one building must stand together.";
+        return;
+    }
+    m_rows.clear();
+    if (!m_haveLookahead || m_lookahead.offset != bills.offset) {
+        m_bills.seek(bills.offset, bills.line);
+        m_haveLookahead = m_bills.next(m_lookahead);
+    }
+    while (m_haveLookahead && m_rows.size() < bills.rows) {
+        m_rows.push_back(std::move(m_lookahead));
+        m_haveLookahead = m_bills.next(m_lookahead);
+    }
+    if (m_rows.size() < bills.rows) {
+        building.error =
+            shown + ": " +
+            (m_bills.error().empty() ? "the file changed while it was read." : m_bills.error());
+        return;
+    }
+    building.error = applyBillRows(m_rows, m_billsLayout, shown, building.inputs);
+}
+
+bool CsvPairSource::next(BuildingInput& building) {
+    if (m_done) {
+        return false;
+    }
+    if (!m_started && !start()) {
+        // A file that cannot be read is one failed building, named after the file.
+        m_done = true;
+        building = BuildingInput{};
+        building.id = idOfFile(m_buildingsFile);
+        building.error = m_fileError;
+        return true;
+    }
+    CsvRecord row;
+    if (!m_buildings.next(row)) {
+        m_done = true;
+        if (!m_buildings.error().empty()) {
+            building = BuildingInput{};
+            building.id = idOfFile(m_buildingsFile);
+            building.error = shownPath(m_buildingsFile) + ": " + m_buildings.error();
+            noteUnusedBills();
+            return true;
+        }
+        noteUnusedBills();
+        return false;
+    }
+    building.id.clear();
+    building.error.clear();
+    building.inputs = m_newProject;
+    building.origin = {{}, m_buildingsFile, m_billsFile, row.offset, row.line};
+    readBuildingRow(row, m_columnOfField, m_idField, shownPath(m_buildingsFile), building);
+    readBills(building);
+    return true;
+}
+
+void CsvPairSource::noteUnusedBills() {
+    std::vector<std::pair<long long, const std::string*>> unused;
+    for (const auto& [id, group] : m_billGroups) {
+        if (!group.used) {
+            unused.emplace_back(group.line, &id);
+        }
+    }
+    if (unused.empty()) {
+        return;
+    }
+    std::sort(unused.begin(), unused.end());
+    std::string ids;
+    for (std::size_t i = 0; i < std::min(unused.size(), kMostNamedIds); ++i) {
+        ids += (i == 0 ? "" : ", ") + quotedCell(*unused[i].second) + " (line " +
+               std::to_string(unused[i].first) + ")";
+    }
+    if (unused.size() > kMostNamedIds) {
+        ids += " and " + std::to_string(unused.size() - kMostNamedIds) + " more";
+    }
+    m_notes.push_back(shownPath(m_billsFile) + ": bills of " +
+                      (unused.size() == 1 ? "an id" : std::to_string(unused.size()) + " ids") +
+                      " that no row of " + shownPath(m_buildingsFile) + " has: " + ids + ".");
+}
+
+double CsvPairSource::progress() const {
+    return m_done ? 1.0 : m_started ? m_buildings.progress() : 0.0;
+}
+
+std::string CsvPairSource::placeOf(long long line) const {
+    return shownPath(m_buildingsFile) + ", line " + std::to_string(line);
+}
+
+std::vector<std::string> CsvPairSource::takeNotes() {
+    return std::exchange(m_notes, {});
+}
+
+BuildingInput CsvPairSource::readBuilding(const BuildingOrigin& origin,
+                                          const ClimateTable& climate) {
+    CsvPairSource source(origin.buildingsFile, origin.billsFile, climate);
+    BuildingInput building;
+    if (!source.start()) {
+        building.error = source.m_fileError;
+        return building;
+    }
+    source.m_buildings.seek(origin.offset, origin.line);
+    CsvRecord row;
+    if (!source.m_buildings.next(row)) {
+        building.error = shownPath(origin.buildingsFile) + " has changed: line " +
+                         std::to_string(origin.line) + " holds no building now.";
+        return building;
+    }
+    building.inputs = source.m_newProject;
+    building.origin = origin;
+    readBuildingRow(row, source.m_columnOfField, source.m_idField, shownPath(origin.buildingsFile),
+                    building);
+    source.readBills(building);
+    return building;
+}
+
+} // namespace plenara

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "climate/climatedata.h"
+#include "portfolio/billcolumns.h"
+#include "portfolio/buildinginput.h"
+#include "portfolio/csvreader.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace plenara {
+
+// The buildings of a pair of CSV files: buildings.csv with one row per building, bills.csv
+// with one row per building and month. Buildings come in the order of buildings.csv. Before
+// the first, bills.csv is read once to note where the rows of each id stand, so the two
+// files need not be in the same order; only the rows of one building must stand together.
+// Reading then moves through bills.csv in step with buildings.csv, and jumps only where the
+// order differs, so memory holds one building at a time and the index of the ids.
+class CsvPairSource : public BuildingSource {
+public:
+    CsvPairSource(std::string buildingsFile, std::string billsFile, const ClimateTable& climate);
+
+    bool next(BuildingInput& building) override;
+    double progress() const override;
+    std::string placeOf(long long line) const override;
+    std::vector<std::string> takeNotes() override;
+
+    // Reads the building whose row of buildings.csv is at `origin` again, with its bills.
+    static BuildingInput readBuilding(const BuildingOrigin& origin, const ClimateTable& climate);
+
+private:
+    // Where the bills of one id stand in bills.csv.
+    struct BillGroup {
+        unsigned long long offset = 0;
+        long long line = 0;
+        std::size_t rows = 0;
+        long long strayLine = 0; // a row of the id apart from the others
+        bool used = false;
+    };
+
+    bool start();
+    void indexBills();
+    void readBills(BuildingInput& building);
+    void noteUnusedBills();
+
+    std::string m_buildingsFile;
+    std::string m_billsFile;
+    ProjectInputs m_newProject;
+    bool m_started = false;
+    bool m_done = false;
+
+    CsvReader m_buildings;
+    std::vector<int> m_columnOfField; // per header field: a building column, kIdColumn or -1
+    int m_idField = -1;
+    std::string m_fileError; // buildings.csv cannot be read: one failed building tells it
+
+    CsvReader m_bills;
+    BillsLayout m_billsLayout;
+    std::string m_billsError; // bills.csv cannot be read: every building fails with it
+    std::unordered_map<std::string, BillGroup> m_billGroups;
+    bool m_haveLookahead = false;
+    CsvRecord m_lookahead; // the row of bills.csv after the last one used
+    std::vector<CsvRecord> m_rows;
+
+    std::vector<std::string> m_notes;
+};
+
+} // namespace plenara

@@ -1,0 +1,233 @@
+#include "portfolio/csvreader.h"
+
+#include "engine/textfields.h"
+
+#include <algorithm>
+#include <cstring>
+#include <csv.h>
+
+namespace plenara {
+
+namespace {
+
+constexpr std::size_t kBufferBytes = 1 << 16;
+// A CSV file of buildings or bills has short fields and a few dozen columns; anything far
+// beyond is another kind of file, whose reading must not take all memory.
+constexpr std::size_t kMostFieldBytes = 1 << 20;
+constexpr std::size_t kMostFields = 1000;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               const auto lower = [](char c) {
+                   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+               };
+               return lower(x) == lower(y);
+           });
+}
+
+// The number of fields of one line as libcsv splits it with `delimiter`.
+std::size_t fieldCount(std::string_view line, char delimiter) {
+    csv_parser parser{};
+    csv_init(&parser, 0);
+    csv_set_delim(&parser, static_cast<unsigned char>(delimiter));
+    std::size_t count = 0;
+    const auto onField = [](void*, std::size_t, void* data) {
+        ++*static_cast<std::size_t*>(data);
+    };
+    csv_parse(&parser, line.data(), line.size(), onField, nullptr, &count);
+    csv_fini(&parser, onField, nullptr, &count);
+    csv_free(&parser);
+    return count;
+}
+
+} // namespace
+
+CsvReader::CsvReader()
+    : m_parser(std::make_unique<csv_parser>()) {
+    csv_init(m_parser.get(), 0);
+}
+
+CsvReader::~CsvReader() {
+    csv_free(m_parser.get());
+}
+
+void CsvReader::resetParser() {
+    csv_free(m_parser.get());
+    *m_parser = csv_parser{};
+    csv_init(m_parser.get(), 0);
+    csv_set_delim(m_parser.get(), static_cast<unsigned char>(m_delimiter));
+    m_fields.clear();
+    m_ready.clear();
+    m_finished = false;
+    m_tooManyFields = false;
+}
+
+std::string CsvReader::open(const std::string& path) {
+    m_path = path;
+    m_header.clear();
+    m_error.clear();
+    if (std::string refused = m_file.open(path); !refused.empty()) {
+        return refused;
+    }
+    m_buffer.resize(kBufferBytes);
+    std::string error;
+    const std::size_t got = m_file.read(m_buffer.data(), m_buffer.size(), error);
+    if (!error.empty()) {
+        return error;
+    }
+    std::string_view start(m_buffer.data(), got);
+    unsigned long long first = 0;
+    if (start.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        first = kByteOrderMark.size();
+        start.remove_prefix(kByteOrderMark.size());
+    }
+    const std::string_view headerLine = start.substr(0, start.find('\n'));
+    m_delimiter = fieldCount(headerLine, ';') > fieldCount(headerLine, ',') ? ';' : ',';
+
+    seek(first, 1);
+    CsvRecord header;
+    if (!next(header)) {
+        return m_error.empty() ? "the file is empty; its first line should name the columns."
+                               : m_error;
+    }
+    m_header = std::move(header.fields);
+    return {};
+}
+
+int CsvReader::column(std::string_view name) const {
+    for (std::size_t i = 0; i < m_header.size(); ++i) {
+        if (equalsIgnoringCase(m_header[i], name)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void CsvReader::seek(unsigned long long offset, long long line) {
+    resetParser();
+    m_error.clear();
+    m_file.seek(offset);
+    m_bufferOffset = offset;
+    m_bufferStart = 0;
+    m_bufferEnd = 0;
+    m_endOfFile = false;
+    m_line = line;
+    m_atLineStart = true;
+    m_inRecord = false;
+}
+
+double CsvReader::progress() const {
+    if (m_file.size() == 0) {
+        return 1.0;
+    }
+    return std::min(1.0, static_cast<double>(m_bufferOffset + m_bufferStart) /
+                             static_cast<double>(m_file.size()));
+}
+
+void CsvReader::fieldRead(void* bytes, std::size_t length, void* data) {
+    auto& reader = *static_cast<CsvReader*>(data);
+    if (reader.m_fields.size() == kMostFields) {
+        reader.m_tooManyFields = true;
+        return;
+    }
+    std::string field(length == 0 ? "" : static_cast<const char*>(bytes), length);
+    const bool ascii = std::all_of(field.begin(), field.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii && isValidUtf8(field)) {
+        field = utf8ToWindows1252(field);
+    }
+    reader.m_fields.push_back(std::move(field));
+}
+
+void CsvReader::recordRead(int, void* data) {
+    auto& reader = *static_cast<CsvReader*>(data);
+    reader.m_inRecord = false;
+    if (reader.m_tooManyFields) {
+        reader.m_error = "line " + std::to_string(reader.m_recordLine) + " holds more than " +
+                         std::to_string(kMostFields) +
+                         " fields, which no CSV file of buildings or bills holds.";
+        return;
+    }
+    CsvRecord record;
+    record.fields = std::move(reader.m_fields);
+    reader.m_fields.clear();
+    record.line = reader.m_recordLine;
+    record.offset = reader.m_recordOffset;
+    reader.m_ready.push_back(std::move(record));
+}
+
+// Gives the parser the bytes up to the next line end, so that every record is known by the
+// line and the offset at which it begins.
+bool CsvReader::feed() {
+    if (m_bufferStart == m_bufferEnd) {
+        if (m_endOfFile) {
+            return false;
+        }
+        m_bufferOffset += m_bufferEnd;
+        m_bufferStart = 0;
+        m_bufferEnd = m_file.read(m_buffer.data(), m_buffer.size(), m_error);
+        if (!m_error.empty()) {
+            return false;
+        }
+        if (m_bufferEnd == 0) {
+            m_endOfFile = true;
+            return false;
+        }
+    }
+    const char* begin = m_buffer.data() + m_bufferStart;
+    const std::size_t available = m_bufferEnd - m_bufferStart;
+    const char* newline = static_cast<const char*>(std::memchr(begin, '\n', available));
+    const std::size_t length =
+        newline != nullptr ? static_cast<std::size_t>(newline - begin) + 1 : available;
+
+    if (m_atLineStart && !m_inRecord) {
+        m_recordLine = m_line;
+        m_recordOffset = m_bufferOffset + m_bufferStart;
+    }
+    const std::size_t readyBefore = m_ready.size();
+    if (csv_parse(m_parser.get(), begin, length, fieldRead, recordRead, this) != length) {
+        m_error = "line " + std::to_string(m_line) + " cannot be read (" +
+                  csv_strerror(csv_error(m_parser.get())) + ").";
+        return false;
+    }
+    if (m_ready.size() == readyBefore && !m_inRecord) {
+        m_inRecord = std::any_of(begin, begin + length, [](char c) {
+            return c != ' ' && c != '\t' && c != '\r' && c != '\n';
+        });
+    }
+    m_bufferStart += length;
+    m_atLineStart = newline != nullptr;
+    if (m_atLineStart) {
+        ++m_line;
+    }
+    if (csv_get_buffer_size(m_parser.get()) > kMostFieldBytes) {
+        m_error = "the record that begins on line " + std::to_string(m_recordLine) +
+                  " holds a field longer than 1 MB, which no CSV file of buildings or bills "
+                  "holds (is a quotation mark missing?).";
+        return false;
+    }
+    return true;
+}
+
+bool CsvReader::next(CsvRecord& record) {
+    while (m_ready.empty() || !m_error.empty()) {
+        if (!m_error.empty() || m_finished) {
+            return false;
+        }
+        if (!feed()) {
+            if (!m_error.empty()) {
+                return false;
+            }
+            // The last record may end without a line end.
+            csv_fini(m_parser.get(), fieldRead, recordRead, this);
+            m_finished = true;
+        }
+    }
+    record = std::move(m_ready.front());
+    m_ready.pop_front();
+    return true;
+}
+
+} // namespace plenara

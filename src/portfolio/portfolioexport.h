@@ -1,0 +1,41 @@
+#pragma once
+
+#include "fileio/safefilewriter.h"
+#include "project/projectinputs.h"
+
+#include <string>
+#include <string_view>
+
+namespace plenara {
+
+// Writes projects as the pair of CSV files that a screening reads, buildings.csv and
+// bills.csv, so that users can start a portfolio from the project files they have. The files
+// are UTF-8, comma-separated, with the numbers that the recalculation reads; a project
+// exported and screened gives the results of the project itself. Both files replace what was
+// there only when commit() succeeds.
+class PortfolioExport {
+public:
+    // Creates `folder` when it is missing and begins both files. Returns why they cannot be
+    // written (naming the file), or an empty text.
+    std::string open(const std::string& folder);
+
+    void add(std::string_view id, const ProjectInputs& inputs);
+    std::size_t count() const { return m_count; }
+
+    // Writes both files. Returns why they could not be written, or an empty text.
+    std::string commit();
+
+private:
+    std::string m_buildingsPath;
+    std::string m_billsPath;
+    SafeFileWriter m_buildings;
+    SafeFileWriter m_bills;
+    std::string m_buildingsBlock;
+    std::string m_billsBlock;
+    std::size_t m_count = 0;
+};
+
+// The CSV line of a list of cells (Windows-1252), written as UTF-8 and ended by a line feed.
+std::string csvLine(const std::vector<std::string>& cells);
+
+} // namespace plenara

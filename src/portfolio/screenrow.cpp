@@ -1,0 +1,80 @@
+#include "portfolio/screenrow.h"
+
+#include "portfolio/csvcells.h"
+
+#include <algorithm>
+
+namespace plenara {
+
+namespace {
+
+// The values of a window that has just opened: the percentages that a box falls back on and
+// the ground temperature of Method 3 before any city was found.
+constexpr double kOpeningFraction = 0.75;
+constexpr double kOpeningTemperatureF = 0.0;
+
+// 0 for a row with a payback, 1 without, 2 failed.
+int rankGroup(const ScreenRow& row) {
+    return row.failed() ? 2 : row.bestMethod == 0 ? 1 : 0;
+}
+
+} // namespace
+
+void chooseBestMethod(ScreenRow& row) {
+    row.bestMethod = 0;
+    row.bestPaybackYears = 0.0;
+    for (std::size_t m = 0; m < row.methods.size(); ++m) {
+        const double payback = row.methods[m].paybackYears;
+        if (payback > 0.0 && (row.bestMethod == 0 || payback < row.bestPaybackYears)) {
+            row.bestMethod = static_cast<int>(m) + 1;
+            row.bestPaybackYears = payback;
+        }
+    }
+}
+
+void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
+                    ProjectNumbers& scratch, ScreenRow& row) {
+    const ProjectInputs& inputs = building.inputs;
+    row = ScreenRow{};
+    row.id = building.id;
+    row.state = inputs.State;
+    row.city = inputs.City;
+    row.origin = building.origin;
+    if (!building.error.empty()) {
+        row.error = building.error;
+        return;
+    }
+    // Method 3 would go on with 0 degree days, as the window does with a warning; in a batch
+    // such figures would pass unnoticed among the others.
+    if (findCity(climate, inputs.State, inputs.City) == nullptr) {
+        row.error = building.cityPlace + ": " + quotedCell(inputs.City) + " is no city of " +
+                    quotedCell(inputs.State) + " in the climate data.";
+        return;
+    }
+    computeProjectNumbers(inputs, climate, kOpeningFraction, kOpeningFraction, kOpeningTemperatureF,
+                          scratch);
+    const Method1Results& m1 = scratch.method1;
+    const Method2Results& m2 = scratch.method2;
+    const Method3Results& m3 = scratch.method3;
+    row.methods[0] = {m1.genCapacity, m1.payback, m1.installedCost, m1.savings};
+    row.methods[1] = {m2.capacityKW, m2.payback, m2.equipmentCost + m2.installationCost,
+                      m2.savings};
+    row.methods[2] = {m3.capacityKW, m3.payback, m3.equipmentCost + m3.installationCost,
+                      m3.savings};
+    chooseBestMethod(row);
+}
+
+bool ranksBefore(const ScreenRow& a, const ScreenRow& b) {
+    const int groupA = rankGroup(a);
+    const int groupB = rankGroup(b);
+    if (groupA != groupB) {
+        return groupA < groupB;
+    }
+    return groupA == 0 && a.bestPaybackYears < b.bestPaybackYears;
+}
+
+void rankRows(std::vector<ScreenRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(), ranksBefore);
+}
+
+} // namespace plenara

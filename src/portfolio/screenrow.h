@@ -1,0 +1,54 @@
+#pragma once
+
+#include "climate/climatedata.h"
+#include "portfolio/buildinginput.h"
+#include "project/methodinputs.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace plenara {
+
+// What the screening of one building tells of one method.
+struct MethodScreen {
+    double capacityKW = 0.0;
+    double paybackYears = 0.0; // 0 or less: the method found no payback
+    double installedCost = 0.0;
+    double annualSavings = 0.0; // dollars a year, negative for a loss
+};
+
+// One row of the results of a screening.
+struct ScreenRow {
+    std::string id; // Windows-1252, as the inputs hold it
+    std::string state;
+    std::string city;
+    std::array<MethodScreen, 3> methods{}; // Methods 1, 2 and 3
+    int bestMethod = 0;                    // 1 to 3; 0 when no method found a payback
+    double bestPaybackYears = 0.0;
+    std::string error; // UTF-8; empty when the building was screened
+    BuildingOrigin origin;
+
+    bool failed() const { return !error.empty(); }
+};
+
+// Screens one building: the numbers of the three methods exactly as a recalculation of its
+// project in a freshly opened window gives them. A building that could not be read, or whose
+// city the climate data do not hold, fails with its message. `scratch` is the room of the
+// calculation, reused from one building to the next.
+void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
+                    ProjectNumbers& scratch, ScreenRow& row);
+
+// The best method of a row: the one with the shortest payback above zero; of equal ones the
+// first.
+void chooseBestMethod(ScreenRow& row);
+
+// Whether `a` comes before `b` when results are ranked: the shorter best payback first, rows
+// without a payback after them, failed rows last; rows that rank alike keep their order when
+// sorted stably.
+bool ranksBefore(const ScreenRow& a, const ScreenRow& b);
+
+// Ranks rows by ranksBefore, keeping the input order among equals.
+void rankRows(std::vector<ScreenRow>& rows);
+
+} // namespace plenara
