@@ -7,17 +7,28 @@ namespace plenara {
 
 namespace {
 
-constexpr const char* kQuantityPattern = "###,###,##0";
+constexpr const char* kQuantityPattern = kTotalQuantityPattern;
 constexpr const char* kCostPattern = "$###,###,##0";
-constexpr const char* kAveragePattern = "$##0.000";
+constexpr const char* kAveragePattern = kAverageCostPattern;
 
 } // namespace
 
 MonthSums sumMonths(const MonthTexts& quantity, const MonthTexts& cost) {
+    std::array<double, 12> quantities{};
+    std::array<double, 12> costs{};
+    for (std::size_t m = 0; m < quantity.size(); ++m) {
+        quantities[m] = Number(quantity[m]);
+        costs[m] = Number(cost[m]);
+    }
+    return sumMonthValues(quantities, costs);
+}
+
+MonthSums sumMonthValues(const std::array<double, 12>& quantity,
+                         const std::array<double, 12>& cost) {
     MonthSums sums;
     for (std::size_t m = 0; m < quantity.size(); ++m) {
-        sums.quantity += Number(quantity[m]);
-        sums.cost += Number(cost[m]);
+        sums.quantity += quantity[m];
+        sums.cost += cost[m];
     }
     if (sums.quantity > 0.0) {
         sums.averageCost = sums.cost / sums.quantity;

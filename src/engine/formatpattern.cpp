@@ -1,5 +1,7 @@
 #include "engine/formatpattern.h"
 
+#include "engine/number.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -94,18 +96,20 @@ struct RoundedDigits {
     std::string_view view() const { return {text.data(), size}; }
 };
 
-// The same digits by plain arithmetic, for a magnitude whose scaled value is far enough from
-// a half for the binary tail to make no difference; empty when it is not.
-bool roundedDigitsQuickly(double magnitude, int decimals, RoundedDigits& digits) {
-    static constexpr std::array<double, kMostDecimals + 1> kPowersOfTen = [] {
-        std::array<double, kMostDecimals + 1> powers{};
-        double power = 1.0;
-        for (double& p : powers) {
-            p = power;
-            power *= 10.0;
-        }
-        return powers;
-    }();
+constexpr std::array<double, kMostDecimals + 1> kPowersOfTen = [] {
+    std::array<double, kMostDecimals + 1> powers{};
+    double power = 1.0;
+    for (double& p : powers) {
+        p = power;
+        power *= 10.0;
+    }
+    return powers;
+}();
+
+// The magnitude times 10^decimals rounded to a whole number by plain arithmetic, for a
+// magnitude whose scaled value is far enough from a half for the binary tail to make no
+// difference; false when it is not.
+bool roundedQuickly(double magnitude, int decimals, unsigned long long& rounded) {
     const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(decimals)];
     if (!(scaled < 1e14)) {
         return false;
@@ -117,7 +121,16 @@ bool roundedDigitsQuickly(double magnitude, int decimals, RoundedDigits& digits)
     if (std::fabs(fraction - 0.5) <= tolerance) {
         return false;
     }
-    const auto n = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+    rounded = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+    return true;
+}
+
+// The same digits by plain arithmetic where roundedQuickly can tell them.
+bool roundedDigitsQuickly(double magnitude, int decimals, RoundedDigits& digits) {
+    unsigned long long n = 0;
+    if (!roundedQuickly(magnitude, decimals, n)) {
+        return false;
+    }
     char buffer[24];
     const auto converted = std::to_chars(buffer, buffer + sizeof buffer, n);
     const auto length = static_cast<std::size_t>(converted.ptr - buffer);
@@ -259,6 +272,22 @@ std::string FormatPattern(double value, std::string_view pattern) {
     }
     text += p.suffix;
     return text;
+}
+
+double patternValue(double value, std::string_view pattern) {
+    const Pattern p = parsePattern(pattern);
+    const auto plainLiterals = [](std::string_view literals) {
+        return literals.find_first_of("0123456789.") == std::string_view::npos;
+    };
+    unsigned long long rounded = 0;
+    if (value >= 0.0 && !p.percent && p.decimals <= 15 && plainLiterals(p.prefix) && plainLiterals(p.suffix) &&
+        roundedQuickly(value, p.decimals, rounded)) {
+        // The text holds the digits of `rounded` with the point before the last `decimals`;
+        // reading them gives the double nearest to rounded / 10^decimals, which is what the
+        // division gives too, both operands being exact.
+        return static_cast<double>(rounded) / kPowersOfTen[static_cast<std::size_t>(p.decimals)];
+    }
+    return Number(FormatPattern(value, pattern));
 }
 
 std::string ShortDate(int year, int month, int day) {

@@ -14,6 +14,11 @@ namespace plenara {
 // filler blanks; placeholders never truncate. Infinity and NaN are written as "0".
 std::string FormatPattern(double value, std::string_view pattern);
 
+// The number that Number reads back from FormatPattern(value, pattern): the value as the
+// pattern rounds it. Worked out without the text where the rounding is plain, for the
+// calculations that run a project many times.
+double patternValue(double value, std::string_view pattern);
+
 // The short date of the report footers, month/day/year with four digits: 12/06/2026.
 std::string ShortDate(int year, int month, int day);
 

@@ -25,7 +25,7 @@ MonthlyBills loadMonthlyBills(const MonthTexts& kWh, const MonthTexts& kW, const
         b.Fuel1Cost = Number(fuel1Cost[m]);
         b.Fuel2Quantity = Number(fuel2[m]);
         b.Fuel2Cost = Number(fuel2Cost[m]);
-        b.IsCoolingMonth = m >= 4 && m <= 8;
+        b.IsCoolingMonth = isCoolingMonth(m);
         b.IsHeatingMonth = !b.IsCoolingMonth;
     }
     return bills;

@@ -24,6 +24,11 @@ struct MonthlyBill {
 
 using MonthlyBills = std::array<MonthlyBill, 12>;
 
+// Whether month m (0 = January) is a cooling month, May to September; the others heat.
+constexpr bool isCoolingMonth(std::size_t m) {
+    return m >= 4 && m <= 8;
+}
+
 // The twelve bill records, January first; every text read with Number (blank is 0).
 MonthlyBills loadMonthlyBills(const MonthTexts& kWh, const MonthTexts& kW, const MonthTexts& fuel1,
                               const MonthTexts& fuel1Cost, const MonthTexts& fuel2,

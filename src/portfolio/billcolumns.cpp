@@ -102,7 +102,7 @@ int billMonth(std::string_view cell) {
     return -1;
 }
 
-std::string applyBillRows(const std::vector<CsvRecord>& rows, const BillsLayout& layout,
+std::string applyBillRows(std::span<const CsvRecord> rows, const BillsLayout& layout,
                           const std::string& file, ProjectInputs& inputs) {
     ProjectInputs filled = inputs;
     std::array<const CsvRecord*, 12> seen{};

@@ -5,6 +5,7 @@
 #include "project/projectinputs.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +41,7 @@ int billMonth(std::string_view cell);
 // Fills the monthly grid of `inputs` from the rows of one building, which must give each of
 // the twelve months once. `file` is the file as messages name it. Returns why the rows cannot
 // be taken, naming the line, or an empty text; `inputs` is then unchanged.
-std::string applyBillRows(const std::vector<CsvRecord>& rows, const BillsLayout& layout,
+std::string applyBillRows(std::span<const CsvRecord> rows, const BillsLayout& layout,
                           const std::string& file, ProjectInputs& inputs);
 
 // The twelve rows of a project in bills.csv, id and month first; texts in Windows-1252. The

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace plenara {
 
@@ -100,13 +100,13 @@ std::string csvNumber(double value) {
     if (value == 0.0) {
         return "0"; // not "-0"
     }
+    // As printf's "%.15g" writes it, at a fraction of its cost.
     char text[40];
-    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-        std::snprintf(text, sizeof text, "%.0f", value);
-    } else {
-        std::snprintf(text, sizeof text, "%.15g", value);
-    }
-    return text;
+    const auto written =
+        value == std::trunc(value) && std::fabs(value) < 1e15
+            ? std::to_chars(text, text + sizeof text, static_cast<long long>(value))
+            : std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+    return std::string(text, written.ptr);
 }
 
 } // namespace plenara

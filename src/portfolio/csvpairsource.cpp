@@ -6,6 +6,7 @@
 #include "portfolio/projectfilesource.h"
 
 #include <algorithm>
+#include <span>
 
 namespace plenara {
 
@@ -105,48 +106,57 @@ CsvPairSource::CsvPairSource(std::string buildingsFile, std::string billsFile,
                              const ClimateTable& climate)
     : m_buildingsFile(std::move(buildingsFile))
     , m_billsFile(std::move(billsFile))
+    , m_shownBuildings(shownPath(m_buildingsFile))
+    , m_shownBills(shownPath(m_billsFile))
     , m_newProject(newProjectInputs(climate)) {}
 
 bool CsvPairSource::start() {
     m_started = true;
     if (std::string refused = m_buildings.open(m_buildingsFile); !refused.empty()) {
-        m_fileError = "Cannot read " + inQuotes(shownPath(m_buildingsFile)) + ": " + refused;
+        m_fileError = "Cannot read " + inQuotes(m_shownBuildings) + ": " + refused;
         return false;
     }
     std::vector<std::string> notes;
     if (std::string problem =
             buildingsLayout(m_buildings.header(), m_columnOfField, m_idField, notes);
         !problem.empty()) {
-        m_fileError = shownPath(m_buildingsFile) + ", line 1: " + problem;
+        m_fileError = m_shownBuildings + ", line 1: " + problem;
         return false;
     }
     for (const std::string& note : notes) {
-        m_notes.push_back(shownPath(m_buildingsFile) + ": " + note + ".");
+        m_notes.push_back(m_shownBuildings + ": " + note + ".");
     }
-    indexBills();
-    return true;
-}
+    notes.clear();
 
-void CsvPairSource::indexBills() {
-    const std::string shown = shownPath(m_billsFile);
+    const std::string& shown = m_shownBills;
     if (std::string refused = m_bills.open(m_billsFile); !refused.empty()) {
         m_billsError = "Cannot read " + inQuotes(shown) + ": " + refused;
-        return;
+        return true;
     }
-    std::vector<std::string> notes;
     if (std::string problem = billsLayout(m_bills.header(), m_billsLayout, notes);
         !problem.empty()) {
         m_billsError = shown + ", line 1: " + problem;
-        return;
+        return true;
     }
     if (m_billsLayout.id < 0) {
         m_billsError = shown + ", line 1: the header names no column \"id\", which tells "
                                "whose bills a row holds.";
-        return;
+        return true;
     }
     for (const std::string& note : notes) {
         m_notes.push_back(shown + ": " + note + ".");
     }
+    m_haveLookahead = m_bills.next(m_lookahead);
+    return true;
+}
+
+// Notes where the rows of each id stand from `offset` to the end of bills.csv; the rows
+// before it belong to buildings read already.
+void CsvPairSource::indexBills(unsigned long long offset, long long line) {
+    m_indexed = true;
+    m_haveLookahead = false;
+    m_bills.seek(offset, line);
+    const std::string& shown = m_shownBills;
     const auto idField = static_cast<std::size_t>(m_billsLayout.id);
     std::string runId;
     BillGroup* run = nullptr;
@@ -179,6 +189,7 @@ void CsvPairSource::indexBills() {
     if (!m_bills.error().empty()) {
         m_billsError = shown + ": " + m_bills.error();
     }
+    m_haveLookahead = false;
     if (rowsWithoutId > 0) {
         m_notes.push_back(shown + ", line " + std::to_string(firstWithoutId) +
                           (rowsWithoutId > 1
@@ -188,14 +199,63 @@ void CsvPairSource::indexBills() {
     }
 }
 
+// Reads the rows of bills.csv from the lookahead on while they belong to `id`; false when
+// the next row belongs to another.
+bool CsvPairSource::readRun(const std::string& id) {
+    const auto idField = static_cast<std::size_t>(m_billsLayout.id);
+    m_rowCount = 0;
+    while (m_haveLookahead && m_lookahead.fields.size() > idField &&
+           m_lookahead.fields[idField] == id) {
+        if (m_rowCount == m_rows.size()) {
+            m_rows.emplace_back();
+        }
+        std::swap(m_rows[m_rowCount++], m_lookahead);
+        m_haveLookahead = m_bills.next(m_lookahead);
+    }
+    return m_rowCount > 0;
+}
+
 void CsvPairSource::readBills(BuildingInput& building) {
-    const std::string shown = shownPath(m_billsFile);
+    const std::string& shown = m_shownBills;
+    if (!m_billsError.empty()) {
+        if (building.error.empty()) {
+            building.error = m_billsError;
+        }
+        return;
+    }
+    if (!m_indexed) {
+        const bool rowsLeft = m_haveLookahead;
+        const unsigned long long offset = m_lookahead.offset;
+        const long long line = m_lookahead.line;
+        if (readRun(building.id)) {
+            if (!building.error.empty()) {
+                return;
+            }
+            std::string problem = applyBillRows(
+                std::span<const CsvRecord>(m_rows.data(), m_rowCount), m_billsLayout, shown,
+                building.inputs);
+            if (problem.empty()) {
+                return;
+            }
+            // The rows may stand apart, as in a file sorted by month: the index tells.
+        }
+        if (!m_bills.error().empty()) {
+            building.error = shown + ": " + m_bills.error();
+            return;
+        }
+        if (!building.error.empty()) {
+            return; // fails anyway; its rows, if any, are read with the next building's
+        }
+        if (rowsLeft) {
+            indexBills(offset, line);
+        } else {
+            m_indexed = true; // nothing is left to index
+        }
+    }
     const auto group = m_billGroups.find(building.id);
     if (group == m_billGroups.end()) {
         if (building.error.empty()) {
-            building.error = !m_billsError.empty()
-                                 ? m_billsError
-                                 : shown + " holds no bills of " + quotedCell(building.id) + ".";
+            building.error = shown + " holds no bills of " + quotedCell(building.id) + ".";
         }
         return;
     }
@@ -211,22 +271,19 @@ void CsvPairSource::readBills(BuildingInput& building) {
                          "); the rows of one building must stand together.";
         return;
     }
-    m_rows.clear();
     if (!m_haveLookahead || m_lookahead.offset != bills.offset) {
         m_bills.seek(bills.offset, bills.line);
         m_haveLookahead = m_bills.next(m_lookahead);
     }
-    while (m_haveLookahead && m_rows.size() < bills.rows) {
-        m_rows.push_back(std::move(m_lookahead));
-        m_haveLookahead = m_bills.next(m_lookahead);
-    }
-    if (m_rows.size() < bills.rows) {
-        building.error =
-            shown + ": " +
-            (m_bills.error().empty() ? "the file changed while it was read." : m_bills.error());
+    readRun(building.id);
+    if (m_rowCount < bills.rows) {
+        building.error = shown + ": " +
+                         (m_bills.error().empty() ? "the file changed while it was read."
+                                                  : m_bills.error());
         return;
     }
-    building.error = applyBillRows(m_rows, m_billsLayout, shown, building.inputs);
+    building.error = applyBillRows(std::span<const CsvRecord>(m_rows.data(), m_rowCount),
+                                   m_billsLayout, shown, building.inputs);
 }
 
 bool CsvPairSource::next(BuildingInput& building) {
@@ -247,7 +304,7 @@ bool CsvPairSource::next(BuildingInput& building) {
         if (!m_buildings.error().empty()) {
             building = BuildingInput{};
             building.id = idOfFile(m_buildingsFile);
-            building.error = shownPath(m_buildingsFile) + ": " + m_buildings.error();
+            building.error = m_shownBuildings + ": " + m_buildings.error();
             noteUnusedBills();
             return true;
         }
@@ -258,12 +315,16 @@ bool CsvPairSource::next(BuildingInput& building) {
     building.error.clear();
     building.inputs = m_newProject;
     building.origin = {{}, m_buildingsFile, m_billsFile, row.offset, row.line};
-    readBuildingRow(row, m_columnOfField, m_idField, shownPath(m_buildingsFile), building);
+    readBuildingRow(row, m_columnOfField, m_idField, m_shownBuildings, building);
     readBills(building);
     return true;
 }
 
 void CsvPairSource::noteUnusedBills() {
+    // Rows after those of the last building, read in step, belong to no building.
+    if (!m_indexed && m_haveLookahead) {
+        indexBills(m_lookahead.offset, m_lookahead.line);
+    }
     std::vector<std::pair<long long, const std::string*>> unused;
     for (const auto& [id, group] : m_billGroups) {
         if (!group.used) {
@@ -282,9 +343,10 @@ void CsvPairSource::noteUnusedBills() {
     if (unused.size() > kMostNamedIds) {
         ids += " and " + std::to_string(unused.size() - kMostNamedIds) + " more";
     }
-    m_notes.push_back(shownPath(m_billsFile) + ": bills of " +
+    m_notes.push_back(m_shownBills + ": bills that were not used, of " +
                       (unused.size() == 1 ? "an id" : std::to_string(unused.size()) + " ids") +
-                      " that no row of " + shownPath(m_buildingsFile) + " has: " + ids + ".");
+                      " that no row of " + m_shownBuildings +
+                      " has (or rows apart from the others of their building): " + ids + ".");
 }
 
 double CsvPairSource::progress() const {
@@ -292,7 +354,7 @@ double CsvPairSource::progress() const {
 }
 
 std::string CsvPairSource::placeOf(long long line) const {
-    return shownPath(m_buildingsFile) + ", line " + std::to_string(line);
+    return m_shownBuildings + ", line " + std::to_string(line);
 }
 
 std::vector<std::string> CsvPairSource::takeNotes() {

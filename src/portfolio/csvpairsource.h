@@ -12,11 +12,13 @@
 namespace plenara {
 
 // The buildings of a pair of CSV files: buildings.csv with one row per building, bills.csv
-// with one row per building and month. Buildings come in the order of buildings.csv. Before
-// the first, bills.csv is read once to note where the rows of each id stand, so the two
-// files need not be in the same order; only the rows of one building must stand together.
-// Reading then moves through bills.csv in step with buildings.csv, and jumps only where the
-// order differs, so memory holds one building at a time and the index of the ids.
+// with one row per building and month. Buildings come in the order of buildings.csv. While
+// bills.csv holds the buildings in the same order (as an export and the generator write it,
+// and as splitting both files by id keeps it), the two are read in step and memory holds one
+// building at a time. At the first building whose bills are not next, the rest of bills.csv
+// is read once to note where the rows of each id stand, and the bills are read from there:
+// the files need not be in the same order, only the rows of one building must stand
+// together. The index then takes memory for each id.
 class CsvPairSource : public BuildingSource {
 public:
     CsvPairSource(std::string buildingsFile, std::string billsFile, const ClimateTable& climate);
@@ -40,12 +42,15 @@ private:
     };
 
     bool start();
-    void indexBills();
+    void indexBills(unsigned long long offset, long long line);
+    bool readRun(const std::string& id);
     void readBills(BuildingInput& building);
     void noteUnusedBills();
 
     std::string m_buildingsFile;
     std::string m_billsFile;
+    std::string m_shownBuildings; // the files as messages name them
+    std::string m_shownBills;
     ProjectInputs m_newProject;
     bool m_started = false;
     bool m_done = false;
@@ -58,10 +63,12 @@ private:
     CsvReader m_bills;
     BillsLayout m_billsLayout;
     std::string m_billsError; // bills.csv cannot be read: every building fails with it
+    bool m_indexed = false;
     std::unordered_map<std::string, BillGroup> m_billGroups;
     bool m_haveLookahead = false;
     CsvRecord m_lookahead; // the row of bills.csv after the last one used
-    std::vector<CsvRecord> m_rows;
+    std::vector<CsvRecord> m_rows; // the rows of one building; the room is reused
+    std::size_t m_rowCount = 0;
 
     std::vector<std::string> m_notes;
 };

@@ -151,8 +151,11 @@ void CsvReader::recordRead(int, void* data) {
         return;
     }
     CsvRecord record;
-    record.fields = std::move(reader.m_fields);
-    reader.m_fields.clear();
+    record.fields.swap(reader.m_fields);
+    if (!reader.m_spare.empty()) {
+        reader.m_fields.swap(reader.m_spare.back());
+        reader.m_spare.pop_back();
+    }
     record.line = reader.m_recordLine;
     record.offset = reader.m_recordOffset;
     reader.m_ready.push_back(std::move(record));
@@ -225,7 +228,12 @@ bool CsvReader::next(CsvRecord& record) {
             m_finished = true;
         }
     }
-    record = std::move(m_ready.front());
+    CsvRecord& ready = m_ready.front();
+    record.fields.swap(ready.fields);
+    record.line = ready.line;
+    record.offset = ready.offset;
+    ready.fields.clear();
+    m_spare.push_back(std::move(ready.fields));
     m_ready.pop_front();
     return true;
 }

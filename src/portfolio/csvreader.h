@@ -42,8 +42,8 @@ public:
     // The place of the column named `name` in the header, compared ignoring case; -1 if none.
     int column(std::string_view name) const;
 
-    // Reads the next record. Returns false at the end of the file, or when the file cannot be
-    // read further; error() then says why.
+    // Reads the next record into `record`, whose fields' room is reused. Returns false at the
+    // end of the file, or when the file cannot be read further; error() then says why.
     bool next(CsvRecord& record);
     const std::string& error() const { return m_error; }
 
@@ -81,6 +81,8 @@ private:
     unsigned long long m_recordOffset = 0;
     std::vector<std::string> m_fields;
     std::deque<CsvRecord> m_ready;
+    // Field lists handed back by the caller, reused so that a record costs no allocation.
+    std::vector<std::vector<std::string>> m_spare;
 };
 
 } // namespace plenara

@@ -117,7 +117,8 @@ bool PortfolioReader::next(BuildingInput& building) {
         if (!building.id.empty()) {
             const auto [first, added] =
                 m_seen.try_emplace(building.id, FirstPlace{m_current, building.origin.line});
-            if (!added && building.error.empty()) {
+            // A second building of the same id fails for that, whatever else is wrong with it.
+            if (!added) {
                 const Input& firstInput = m_inputs[first->second.input];
                 building.error = input.source->placeOf(building.origin.line) + ": the id " +
                                  quotedCell(building.id) + " is given before, in " +

@@ -20,6 +20,42 @@ struct MethodInputs {
     bool cityFound = false; // whether the climate data hold the city (else 0 degree days)
 };
 
+// The numbers that the methods read from the numeric texts of a project, as rewritten in their
+// display patterns, and from the two totals that they read as shown.
+struct InputNumbers {
+    std::array<double, 12> kWh{};
+    std::array<double, 12> kW{};
+    std::array<double, 12> fuel1{};
+    std::array<double, 12> fuel1Cost{};
+    std::array<double, 12> fuel2{};
+    std::array<double, 12> fuel2Cost{};
+    double energyCharge = 0.0;
+    double fuelAdjCharge = 0.0;
+    double demandCharge = 0.0;
+    double standbyCharge = 0.0;
+    double gasCost = 0.0;
+    double heatedFloorSpace = 0.0;
+    double cooledFloorSpace = 0.0;
+    double occupants = 0.0;
+    double annualPower = 0.0;      // kWh, as the annual total shows it
+    double fuel1AverageCost = 0.0; // dollars per unit, as the average cost shows it
+};
+
+// The numbers of `formatted` (texts already rewritten by formatInputFields) and its totals.
+InputNumbers inputNumbers(const ProjectInputs& formatted, const TotalsCaptions& totals);
+
+// The same numbers worked out from the texts as typed, without rewriting them: each text's
+// number rounded as its pattern shows it (patternValue), the totals summed from those in the
+// order in which the totals sum them.
+InputNumbers typedInputNumbers(const ProjectInputs& typed);
+
+// The method inputs of a project and the numbers of its texts. `avgTemperature` is Method
+// 3's ground temperature when the city is not found; it becomes the city's when it is.
+MethodInputs methodInputs(const ProjectInputs& inputs, const InputNumbers& numbers,
+                          double runTimeFraction, double boilerEfficiency,
+                          const ClimateTable& climate, double avgTemperature,
+                          const ViewSettings& view);
+
 // The method inputs of `formatted` (texts already rewritten by formatInputFields) and of the
 // totals read from them. `avgTemperature` is Method 3's ground temperature when the city is
 // not found; it becomes the city's when it is.
@@ -39,12 +75,12 @@ struct ProjectNumbers {
 };
 
 // The numbers of the three methods for `inputs`, exactly as a full recalculation of them would
-// compute them (texts rewritten in their patterns first). `previous` holds the values that the
+// compute them (texts rewritten in their patterns first), though without writing a text. `previous` holds the values that the
 // project's recalculations keep (the last good percentages, the last ground temperature); it is
 // read, never changed, so a caller can run copies of a project without disturbing the state
 // that one recalculation hands to the next. Writes into `numbers` in place: the Method 2 sweep
 // is large.
-void computeProjectNumbers(ProjectInputs inputs, const ClimateTable& climate,
+void computeProjectNumbers(const ProjectInputs& inputs, const ClimateTable& climate,
                            double previousRunTimeFraction, double previousBoilerEfficiency,
                            double previousAvgTemperature, ProjectNumbers& numbers);
 

@@ -20,29 +20,31 @@ void formatMonths(MonthTexts& texts, const char* pattern) {
 
 } // namespace
 
+const char* gasCostPattern(GasCostUnit unit) {
+    return unit == GasCostUnit::Therms || unit == GasCostUnit::CCF ? "$#0.0000" : "$##0.00";
+}
+
 void formatInputFields(ProjectInputs& in, std::string& label18) {
-    formatMonths(in.MonthlyKWh, "###,###,##0");
-    formatMonths(in.MonthlyFuel1, "###,###,##0");
-    formatMonths(in.MonthlyFuel2, "###,###,##0");
-    formatMonths(in.MonthlyKW, "###,##0");
-    formatMonths(in.MonthlyPowerBill, "$###,##0");
-    formatMonths(in.MonthlyFuel1Cost, "$###,##0");
-    formatMonths(in.MonthlyFuel2Cost, "$###,##0");
-    in.EnergyCharge = FormatPattern(Number(in.EnergyCharge), "$##0.0000");
-    in.FuelAdjCharge = FormatPattern(Number(in.FuelAdjCharge), "$##0.0000");
-    in.DemandCharge = FormatPattern(Number(in.DemandCharge), "$###0.00");
-    in.StandbyCharge = FormatPattern(Number(in.StandbyCharge), "$###0.00");
-    in.HeatedFloorSpace = FormatPattern(Number(in.HeatedFloorSpace), "###,###,##0");
-    in.CooledFloorSpace = FormatPattern(Number(in.CooledFloorSpace), "###,###,##0");
-    in.Occupants = FormatPattern(Number(in.Occupants), "###,##0");
+    formatMonths(in.MonthlyKWh, kQuantityPattern);
+    formatMonths(in.MonthlyFuel1, kQuantityPattern);
+    formatMonths(in.MonthlyFuel2, kQuantityPattern);
+    formatMonths(in.MonthlyKW, kDemandPattern);
+    formatMonths(in.MonthlyPowerBill, kBillPattern);
+    formatMonths(in.MonthlyFuel1Cost, kBillPattern);
+    formatMonths(in.MonthlyFuel2Cost, kBillPattern);
+    in.EnergyCharge = FormatPattern(Number(in.EnergyCharge), kEnergyRatePattern);
+    in.FuelAdjCharge = FormatPattern(Number(in.FuelAdjCharge), kEnergyRatePattern);
+    in.DemandCharge = FormatPattern(Number(in.DemandCharge), kDemandRatePattern);
+    in.StandbyCharge = FormatPattern(Number(in.StandbyCharge), kDemandRatePattern);
+    in.HeatedFloorSpace = FormatPattern(Number(in.HeatedFloorSpace), kQuantityPattern);
+    in.CooledFloorSpace = FormatPattern(Number(in.CooledFloorSpace), kQuantityPattern);
+    in.Occupants = FormatPattern(Number(in.Occupants), kDemandPattern);
 
     if (!in.GasCostUnit) {
         return;
     }
-    const char* pattern = "$##0.00";
     switch (*in.GasCostUnit) {
     case GasCostUnit::Therms:
-        pattern = "$#0.0000";
         label18 = "/therm";
         break;
     case GasCostUnit::Decatherms:
@@ -52,14 +54,13 @@ void formatInputFields(ProjectInputs& in, std::string& label18) {
         label18 = "/MMBtu";
         break;
     case GasCostUnit::CCF:
-        pattern = "$#0.0000";
         label18 = "/CCF";
         break;
     case GasCostUnit::MCF:
         label18 = "/MCF";
         break;
     }
-    in.GasCost = FormatPattern(Number(in.GasCost), pattern);
+    in.GasCost = FormatPattern(Number(in.GasCost), gasCostPattern(*in.GasCostUnit));
 }
 
 RecalculationDriver::RecalculationDriver(ClimateTable climate)

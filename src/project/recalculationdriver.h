@@ -63,6 +63,15 @@ private:
     RecalculationState m_state;
 };
 
+// The display patterns in which every recalculation rewrites the numeric inputs.
+inline constexpr const char* kQuantityPattern = "###,###,##0"; // kWh, fuel, floor space
+inline constexpr const char* kDemandPattern = "###,##0";       // kW, occupants
+inline constexpr const char* kBillPattern = "$###,##0";        // monthly bills
+inline constexpr const char* kEnergyRatePattern = "$##0.0000"; // dollars per kWh
+inline constexpr const char* kDemandRatePattern = "$###0.00";  // dollars per kW and month
+// The gas price's pattern follows its unit: four decimals for the small units.
+const char* gasCostPattern(GasCostUnit unit);
+
 // Rewrites every numeric input of `inputs` in its display pattern; the gas price follows its
 // unit, and `label18` becomes that unit's caption. With no unit set, both stay as they are.
 void formatInputFields(ProjectInputs& inputs, std::string& label18);

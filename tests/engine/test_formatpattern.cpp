@@ -1,4 +1,5 @@
 #include "engine/formatpattern.h"
+#include "engine/number.h"
 
 #include <cmath>
 #include <cstdio>
@@ -196,6 +197,33 @@ TEST(FormatPatternTest, RoundsLikeTheDecimalFormOnAnyValue) {
         ASSERT_EQ(digitsOf(FormatPattern(value, pattern)), referenceDigits(value, decimals))
             << std::setprecision(17) << value << " with " << pattern;
     }
+}
+
+} // namespace
+} // namespace plenara
+
+namespace plenara {
+namespace {
+
+// The number read back from a pattern's text, worked out without the text, is the number of
+// the text itself: on plain values, on exact halves (2.675 shows as 2.68), on values too large
+// for plain arithmetic, and in every pattern of the numeric inputs and totals.
+TEST(PatternValueTest, IsTheNumberOfTheText) {
+    const std::vector<std::string_view> patterns = {
+        "###,###,##0", "###,##0", "$###,##0", "$##0.0000", "$###0.00",
+        "$#0.0000",    "$##0.00", "$##0.000", "##0.0%"};
+    const std::vector<double> values = {0.0,     0.5,         1.5,       2.675,   0.04445,
+                                        1.005,   1234.5,      0.1 + 0.2, 98000.4, 1e14,
+                                        1.23e17, 8.765432e-5, 56400.5,   999.9995};
+    for (const std::string_view pattern : patterns) {
+        for (const double value : values) {
+            EXPECT_EQ(patternValue(value, pattern), Number(FormatPattern(value, pattern)))
+                << pattern << " " << value;
+        }
+    }
+    // By hand: 2.675 rounds up on its decimal form, 1.5 away from zero.
+    EXPECT_EQ(patternValue(2.675, "$##0.00"), 2.68);
+    EXPECT_EQ(patternValue(1.5, "###,##0"), 2.0);
 }
 
 } // namespace

@@ -269,6 +269,29 @@ TEST(RecalculationTest, NumbersAloneMatchTheFullRecalculation) {
             p.City = "Atlantis";           // the last temperature stays
             p.PrimeMover = PrimeMover::Microturbine;
         },
+        // Texts that round on an exact half, where the numbers must come from the decimal
+        // form as the text shows it; texts too long for plain arithmetic; no gas unit set.
+        [](ProjectInputs& p) {
+            p.MonthlyKWh[3] = "56400.5";
+            p.MonthlyFuel1[0] = "27979.5";
+            p.MonthlyKW[6] = "432.5";
+            p.EnergyCharge = "0.04445";
+            p.DemandCharge = "2.675";
+            p.Occupants = "200.5";
+        },
+        [](ProjectInputs& p) {
+            p.MonthlyPowerBill[1] = "123456789012345678";
+            p.MonthlyFuel1Cost[2] = "$1,234.5 and more";
+            p.HeatedFloorSpace = "1e5";
+            p.GasCostUnit.reset();
+            p.GasCost = "1.31199";
+        },
+        [](ProjectInputs& p) {
+            p.GasCostUnit = GasCostUnit::MCF;
+            p.GasCost = "13.455";
+            p.StandbyCharge = "1.005";
+            p.MonthlyFuel1 = {"0.5", "1.5", "2.5", "", "", "", "", "", "", "", "", "3.5"};
+        },
     };
     for (std::size_t i = 0; i < edits.size(); ++i) {
         ProjectSession session = sampleSession();
@@ -289,6 +312,12 @@ TEST(RecalculationTest, NumbersAloneMatchTheFullRecalculation) {
         EXPECT_EQ(numbers.method2.savings, r.method2.savings) << i;
         EXPECT_EQ(numbers.method3.payback, r.method3.payback) << i;
         EXPECT_EQ(numbers.method3.avgTemperature, r.method3.avgTemperature) << i;
+        EXPECT_EQ(numbers.method1.hotWaterLoad, r.method1.hotWaterLoad) << i;
+        EXPECT_EQ(numbers.method1.installedCost, r.method1.installedCost) << i;
+        EXPECT_EQ(numbers.method2.selectedStep, r.method2.selectedStep) << i;
+        EXPECT_EQ(numbers.method2.chpOperatingCost, r.method2.chpOperatingCost) << i;
+        EXPECT_EQ(numbers.method3.savings, r.method3.savings) << i;
+        EXPECT_EQ(numbers.method3.chpTotal, r.method3.chpTotal) << i;
     }
     EXPECT_NE(sample.results().method1.payback, 0.0);
 }
