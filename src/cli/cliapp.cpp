@@ -134,6 +134,8 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         app.parse(reversed);
     } catch (const CLI::ParseError& e) {
         parse.error = e.what();
+        // A mistake after "screen" gets the usage of screen.
+        o.screen = screen->parsed() || (!args.empty() && args.front() == "screen");
         return parse;
     }
     if (screen->parsed()) {

@@ -34,7 +34,8 @@ struct MonthSums {
 
 MonthSums sumMonths(const MonthTexts& quantity, const MonthTexts& cost);
 // The same from the numbers of the texts, summed in the same order.
-MonthSums sumMonthValues(const std::array<double, 12>& quantity, const std::array<double, 12>& cost);
+MonthSums sumMonthValues(const std::array<double, 12>& quantity,
+                         const std::array<double, 12>& cost);
 
 // The patterns of the totals: the annual quantities and the average costs per unit.
 inline constexpr const char* kTotalQuantityPattern = "###,###,##0";

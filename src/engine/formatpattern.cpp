@@ -280,8 +280,8 @@ double patternValue(double value, std::string_view pattern) {
         return literals.find_first_of("0123456789.") == std::string_view::npos;
     };
     unsigned long long rounded = 0;
-    if (value >= 0.0 && !p.percent && p.decimals <= 15 && plainLiterals(p.prefix) && plainLiterals(p.suffix) &&
-        roundedQuickly(value, p.decimals, rounded)) {
+    if (value >= 0.0 && !p.percent && p.decimals <= 15 && plainLiterals(p.prefix) &&
+        plainLiterals(p.suffix) && roundedQuickly(value, p.decimals, rounded)) {
         // The text holds the digits of `rounded` with the point before the last `decimals`;
         // reading them gives the double nearest to rounded / 10^decimals, which is what the
         // division gives too, both operands being exact.

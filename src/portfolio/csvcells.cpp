@@ -4,8 +4,8 @@
 #include "engine/textfields.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace plenara {
 

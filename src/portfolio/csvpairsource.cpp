@@ -231,9 +231,9 @@ void CsvPairSource::readBills(BuildingInput& building) {
             if (!building.error.empty()) {
                 return;
             }
-            std::string problem = applyBillRows(
-                std::span<const CsvRecord>(m_rows.data(), m_rowCount), m_billsLayout, shown,
-                building.inputs);
+            std::string problem =
+                applyBillRows(std::span<const CsvRecord>(m_rows.data(), m_rowCount), m_billsLayout,
+                              shown, building.inputs);
             if (problem.empty()) {
                 return;
             }
@@ -277,9 +277,9 @@ void CsvPairSource::readBills(BuildingInput& building) {
     }
     readRun(building.id);
     if (m_rowCount < bills.rows) {
-        building.error = shown + ": " +
-                         (m_bills.error().empty() ? "the file changed while it was read."
-                                                  : m_bills.error());
+        building.error =
+            shown + ": " +
+            (m_bills.error().empty() ? "the file changed while it was read." : m_bills.error());
         return;
     }
     building.error = applyBillRows(std::span<const CsvRecord>(m_rows.data(), m_rowCount),

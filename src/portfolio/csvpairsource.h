@@ -66,7 +66,7 @@ private:
     bool m_indexed = false;
     std::unordered_map<std::string, BillGroup> m_billGroups;
     bool m_haveLookahead = false;
-    CsvRecord m_lookahead; // the row of bills.csv after the last one used
+    CsvRecord m_lookahead;         // the row of bills.csv after the last one used
     std::vector<CsvRecord> m_rows; // the rows of one building; the room is reused
     std::size_t m_rowCount = 0;
 

@@ -75,11 +75,11 @@ struct ProjectNumbers {
 };
 
 // The numbers of the three methods for `inputs`, exactly as a full recalculation of them would
-// compute them (texts rewritten in their patterns first), though without writing a text. `previous` holds the values that the
-// project's recalculations keep (the last good percentages, the last ground temperature); it is
-// read, never changed, so a caller can run copies of a project without disturbing the state
-// that one recalculation hands to the next. Writes into `numbers` in place: the Method 2 sweep
-// is large.
+// compute them (texts rewritten in their patterns first), though without writing a text. `previous`
+// holds the values that the project's recalculations keep (the last good percentages, the last
+// ground temperature); it is read, never changed, so a caller can run copies of a project without
+// disturbing the state that one recalculation hands to the next. Writes into `numbers` in place:
+// the Method 2 sweep is large.
 void computeProjectNumbers(const ProjectInputs& inputs, const ClimateTable& climate,
                            double previousRunTimeFraction, double previousBoilerEfficiency,
                            double previousAvgTemperature, ProjectNumbers& numbers);

@@ -209,9 +209,9 @@ namespace {
 // the text itself: on plain values, on exact halves (2.675 shows as 2.68), on values too large
 // for plain arithmetic, and in every pattern of the numeric inputs and totals.
 TEST(PatternValueTest, IsTheNumberOfTheText) {
-    const std::vector<std::string_view> patterns = {
-        "###,###,##0", "###,##0", "$###,##0", "$##0.0000", "$###0.00",
-        "$#0.0000",    "$##0.00", "$##0.000", "##0.0%"};
+    const std::vector<std::string_view> patterns = {"###,###,##0", "###,##0",  "$###,##0",
+                                                    "$##0.0000",   "$###0.00", "$#0.0000",
+                                                    "$##0.00",     "$##0.000", "##0.0%"};
     const std::vector<double> values = {0.0,     0.5,         1.5,       2.675,   0.04445,
                                         1.005,   1234.5,      0.1 + 0.2, 98000.4, 1e14,
                                         1.23e17, 8.765432e-5, 56400.5,   999.9995};

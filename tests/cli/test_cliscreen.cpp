@@ -1,0 +1,171 @@
+#include "cli/cliapp.h"
+#include "cli/progressbar.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace plenara {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProjects = std::string(PLENARA_SHIPPED_DATA_DIR) + "/examples/projects";
+const std::string kPair = std::string(PLENARA_SHIPPED_DATA_DIR) + "/examples/csv";
+
+struct CliRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(std::vector<std::string> args) {
+    args.push_back("--climate");
+    args.push_back(std::string(PLENARA_SHIPPED_DATA_DIR) + "/ClimateData.Dat");
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun r;
+    r.status = runCli(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+std::string fileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The ids of CSV results, in their order.
+std::vector<std::string> idsOf(const std::string& csv) {
+    std::vector<std::string> ids;
+    std::istringstream in(csv);
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line)) {
+        ids.push_back(line.substr(0, line.find(',')));
+    }
+    return ids;
+}
+
+class ScreenFolder : public testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = fs::temp_directory_path() /
+                   ("plenara-cli-screen-" +
+                    std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                    testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+    std::string path(const std::string& name) const { return (m_folder / name).string(); }
+
+    fs::path m_folder;
+};
+
+TEST(CliScreenTest, UsageErrors) {
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"screen"},
+          {"screen", kProjects, "--export-csv", "out", "-o", "r.csv"},
+          {"screen", kProjects, "--export-csv", "out", "--rank"},
+          {"screen", kProjects, "-j", "0"},
+          {"screen", kProjects, "-o", ""},
+          {"screen", kProjects, "--no-such-option"},
+          {"--sample", "screen", kProjects}}) {
+        const CliRun r = run(bad);
+        EXPECT_EQ(r.status, 2) << bad.back();
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find("Usage: plenara-cli screen"), std::string::npos) << r.err;
+    }
+    const CliRun help = run({"screen", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: plenara-cli screen INPUT...", 0), 0u);
+}
+
+// Without an output file the CSV goes to standard output, a row per building in the order of
+// the inputs; the summary line ends the run on standard error.
+TEST(CliScreenTest, CsvOnStandardOutputAndASummary) {
+    const CliRun r = run({"screen", kProjects});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              "id,state,city,method1CapacityKW,method1PaybackYears,method1InstalledCost,"
+              "method1AnnualSavings,method2CapacityKW,method2PaybackYears,method2InstalledCost,"
+              "method2AnnualSavings,method3CapacityKW,method3PaybackYears,method3InstalledCost,"
+              "method3AnnualSavings,bestMethod,bestPaybackYears,error");
+    EXPECT_EQ(idsOf(r.out), (std::vector<std::string>{"BackBayLofts", "BayouGardens", "DesertPalms",
+                                                      "ElmStreetTowers", "LakeshoreApartments"}));
+    EXPECT_TRUE(std::regex_match(r.err, std::regex("plenara-cli: screened 5 buildings, 0 failed, "
+                                                   "in [0-9]+\\.[0-9]{2} s \\([0-9]+ "
+                                                   "buildings/s\\)\n")))
+        << r.err;
+    // The CSV pair holds the same buildings.
+    EXPECT_EQ(run({"screen", kPair}).out, r.out);
+}
+
+TEST_F(ScreenFolder, AFailedBuildingGivesStatusOneAndTheOthersAreScreened) {
+    std::ofstream(path("BROKEN.TAV")) << "not a project\r\n";
+    const CliRun r = run({"screen", path("BROKEN.TAV"), kProjects + "/ElmStreetTowers.TAV"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(idsOf(r.out), (std::vector<std::string>{"BROKEN", "ElmStreetTowers"}));
+    EXPECT_NE(r.out.find("\"Cannot open \"\"" + path("BROKEN.TAV") + "\"\": line 2 is missing"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.err.rfind("plenara-cli: screened 1 building, 1 failed, in ", 0), 0u) << r.err;
+}
+
+// Files of every format, the same bytes with one thread or two; ranked by the best payback.
+TEST_F(ScreenFolder, OutputFilesThreadsAndRanking) {
+    const CliRun one = run({"screen", kProjects, kPair, "-j", "1", "-o", path("one.csv"), "--jsonl",
+                            path("one.jsonl"), "--xlsx", path("one.xlsx")});
+    EXPECT_EQ(one.status, 1); // the pair repeats the ids of the project files
+    EXPECT_TRUE(one.out.empty());
+    const CliRun two = run({"screen", kProjects, kPair, "-j", "2", "-o", path("two.csv"), "--jsonl",
+                            path("two.jsonl")});
+    EXPECT_EQ(fileText(path("one.csv")), fileText(path("two.csv")));
+    EXPECT_EQ(fileText(path("one.jsonl")), fileText(path("two.jsonl")));
+    EXPECT_EQ(idsOf(fileText(path("one.csv"))).size(), 10u);
+    EXPECT_TRUE(fs::file_size(path("one.xlsx")) > 0);
+
+    // BackBayLofts pays back in 3.9 years (Method 2), ElmStreetTowers in 4.7, Lakeshore in
+    // 4.9, DesertPalms in 10.4 and BayouGardens in 15.5 (Method 1).
+    const CliRun ranked = run({"screen", kPair, kProjects + "/ElmStreetTowers.TAV", "--rank"});
+    EXPECT_EQ(idsOf(ranked.out),
+              (std::vector<std::string>{"BackBayLofts", "ElmStreetTowers", "LakeshoreApartments",
+                                        "DesertPalms", "BayouGardens", "ElmStreetTowers"}));
+}
+
+// A project, or a folder of them, exported as a CSV pair screens to the same results.
+TEST_F(ScreenFolder, ExportedProjectsScreenAlike) {
+    const CliRun single =
+        run({kProjects + "/LakeshoreApartments.TAV", "--export-csv", path("single")});
+    ASSERT_EQ(single.status, 0) << single.err;
+    EXPECT_TRUE(single.out.empty());
+    EXPECT_EQ(run({"screen", path("single")}).out,
+              run({"screen", kProjects + "/LakeshoreApartments.TAV"}).out);
+
+    const CliRun folder = run({"screen", kProjects, "--export-csv", path("all")});
+    ASSERT_EQ(folder.status, 0) << folder.err;
+    EXPECT_EQ(folder.err.rfind("plenara-cli: exported 5 buildings, 0 failed", 0), 0u);
+    EXPECT_EQ(fileText(path("all/buildings.csv")), fileText(kPair + "/buildings.csv"));
+    EXPECT_EQ(fileText(path("all/bills.csv")), fileText(kPair + "/bills.csv"));
+    EXPECT_EQ(run({"screen", path("all")}).out, run({"screen", kProjects}).out);
+}
+
+TEST(ProgressBarTest, PartRateAndTimeLeft) {
+    EXPECT_EQ(ProgressBar::line(0.0, 0, 0.0),
+              "[........................]   0%  0 buildings  0/s  --:-- left");
+    // A quarter in 30 s: 90 s left; 12,000 buildings in 30 s is 400 a second.
+    EXPECT_EQ(ProgressBar::line(0.25, 12000, 30.0),
+              "[######..................]  25%  12000 buildings  400/s  1:30 left");
+    EXPECT_EQ(ProgressBar::line(0.5, 1000, 3700.0),
+              "[############............]  50%  1000 buildings  0/s  1:01:40 left");
+    EXPECT_EQ(ProgressBar::line(1.0, 5, 1.0),
+              "[########################] 100%  5 buildings  5/s  0:00 left");
+}
+
+} // namespace
+} // namespace plenara

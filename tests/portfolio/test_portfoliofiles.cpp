@@ -1,0 +1,429 @@
+#include "climate/climatedata.h"
+#include "fileio/regularfile.h"
+#include "portfolio/billsimport.h"
+#include "portfolio/buildingcolumns.h"
+#include "portfolio/portfolioexport.h"
+#include "portfolio/portfolioreader.h"
+#include "portfolio/portfolioscreen.h"
+#include "portfolio/screenrow.h"
+#include "portfoliotestsupport.h"
+#include "project/projectfile.h"
+
+#include <sstream>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace plenara {
+namespace {
+
+const ClimateTable& climate() {
+    static const ClimateTable table = readClimateData(PLENARA_SHIPPED_DATA_DIR).table;
+    return table;
+}
+
+// The sample building's bills, January to December: kWh, kW, electric bill, gallons of #2 oil
+// and their cost.
+const char* const kSampleMonths[12] = {
+    "68400,138,8058,27979,68548",  "67800,132,7980,25328,62053",  "57000,132,6709,29645,72630",
+    "56400,126,6638,16939,41500",  "57600,150,6674,7390,18105",   "117600,400,13842,6797,16992",
+    "138000,432,16242,5532,13553", "136800,402,16101,4722,11569", "90600,276,10663,6405,15692",
+    "61200,174,7203,12761,31264",  "63600,138,7486,15407,37747",  "69000,138,8121,24922,61059"};
+
+// The rows of bills.csv of one building with the sample's bills, for the given months (1-12).
+std::string bills(const std::string& id,
+                  std::vector<int> months = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
+                  char delimiter = ',') {
+    std::string rows;
+    for (const int m : months) {
+        std::string row = id + "," + std::to_string(m) + "," + kSampleMonths[m - 1] + ",,\n";
+        if (delimiter != ',') {
+            std::replace(row.begin(), row.end(), ',', delimiter);
+        }
+        rows += row;
+    }
+    return rows;
+}
+
+std::string semicolons(std::string text) {
+    std::replace(text.begin(), text.end(), ',', ';');
+    return text;
+}
+
+const std::vector<int> kAllMonths = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+
+const std::string kBillsHeader =
+    "id,month,kWh,kW,electricCost,fuel1Quantity,fuel1Cost,fuel2Quantity,fuel2Cost\n";
+const std::string kSampleColumns =
+    "fuel1Type,fuel1Units,energyCharge,fuelAdjCharge,gasCost,gasCostUnit,state,city,"
+    "heatedFloorSpace,cooledFloorSpace,occupants,hotWaterUsage";
+const std::string kSampleValues =
+    "#2 fuel oil,gallons,0.0444,0.0733,1.3119,CCF,Pennsylvania,Philadelphia,98000,98000,200,Low";
+
+struct Outcome {
+    std::string id;
+    std::string error; // "{dir}" stands for the folder of the files
+    friend bool operator==(const Outcome&, const Outcome&) = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Outcome& o) {
+    return out << "{" << o.id << ": " << o.error << "}";
+}
+
+struct ScreenCase {
+    const char* name;
+    std::string buildings; // empty: no buildings.csv
+    std::string billsFile; // empty: no bills.csv
+    std::vector<Outcome> outcomes;
+    std::vector<std::string> notes;
+    // Method 1's payback of the buildings screened: the sample's 4.7 years where they have
+    // its rates, none where the rates are left out (nothing to save on).
+    double method1Payback = 4.7;
+};
+
+void PrintTo(const ScreenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class BadInputTest : public testing::TestWithParam<ScreenCase> {};
+
+std::string withFolder(std::string text, const std::string& folder) {
+    for (std::size_t at = text.find("{dir}"); at != std::string::npos; at = text.find("{dir}")) {
+        text.replace(at, 5, folder);
+    }
+    return text;
+}
+
+// Every building gets its row; a bad one fails with a message that names the file and the
+// line, and the others are screened.
+TEST_P(BadInputTest, FailsTheBuildingAndScreensTheOthers) {
+    const ScreenCase& c = GetParam();
+    ScratchFolder folder;
+    if (!c.buildings.empty()) {
+        folder.write("buildings.csv", c.buildings);
+    }
+    if (!c.billsFile.empty()) {
+        folder.write("bills.csv", c.billsFile);
+    }
+    PortfolioReader reader({folder.path().string()}, climate());
+    std::vector<Outcome> outcomes;
+    screenPortfolio(reader, climate(), ScreenSettings{1, 2, nullptr}, [&](const ScreenRow& row) {
+        outcomes.push_back({row.id, row.error});
+        if (!row.failed()) {
+            EXPECT_NEAR(row.methods[0].paybackYears, c.method1Payback, 0.05) << row.id;
+        }
+    });
+    const std::string shown = shownPath(folder.path().string());
+    std::vector<Outcome> expected;
+    for (const Outcome& o : c.outcomes) {
+        expected.push_back({o.id, withFolder(o.error, shown)});
+    }
+    EXPECT_EQ(outcomes, expected);
+    std::vector<std::string> notes;
+    for (const std::string& note : c.notes) {
+        notes.push_back(withFolder(note, shown));
+    }
+    EXPECT_EQ(reader.takeNotes(), notes);
+}
+
+const std::string kHeader = "id," + kSampleColumns + "\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadInputTest,
+    testing::Values(
+        ScreenCase{"Good",
+                   kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\n",
+                   kBillsHeader + bills("A") + bills("B"),
+                   {{"A", ""}, {"B", ""}},
+                   {}},
+        // A column left out takes the value of a new project.
+        ScreenCase{"MissingColumn",
+                   "id,fuel1Type,fuel1Units,energyCharge,fuelAdjCharge,gasCost,gasCostUnit,state,"
+                   "city\nA,#2 fuel oil,gallons,0.0444,0.0733,1.3119,CCF,Pennsylvania,"
+                   "Philadelphia\n",
+                   kBillsHeader + bills("A"),
+                   {{"A", ""}},
+                   {}},
+        ScreenCase{"BadNumber",
+                   kHeader + "A," + kSampleValues + "\nB," +
+                       "#2 fuel oil,gallons,0.0x44,0.0733,1.3119,CCF,Pennsylvania,Philadelphia,"
+                       "98000,98000,200,Low\n",
+                   kBillsHeader + bills("A") + bills("B"),
+                   {{"A", ""},
+                    {"B", "{dir}/buildings.csv, line 3, column energyCharge: \"0.0x44\" is no "
+                          "number."}},
+                   {}},
+        ScreenCase{"BadNumberInTheBills",
+                   kHeader + "A," + kSampleValues + "\n",
+                   kBillsHeader + bills("A", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) +
+                       "A,12,69000,-138,8121,24922,61059,,\n",
+                   {{"A", "{dir}/bills.csv, line 13, column kW: \"-138\" is below zero, which "
+                          "no input can be."}},
+                   {}},
+        ScreenCase{"UnknownCity",
+                   kHeader + "A,#2 fuel oil,gallons,0.0444,0.0733,1.3119,CCF,Illinois,Springfeld,"
+                             "98000,98000,200,Low\n",
+                   kBillsHeader + bills("A"),
+                   {{"A", "{dir}/buildings.csv, line 2, column city: \"Springfeld\" is no city of "
+                          "\"Illinois\" in the climate data."}},
+                   {}},
+        ScreenCase{"UnknownOption",
+                   "id,primeMover\nA,Steam engine\n",
+                   kBillsHeader + bills("A"),
+                   {{"A", "{dir}/buildings.csv, line 2, column primeMover: \"Steam engine\" is "
+                          "none of RecipEngine, GasTurbine, Microturbine or FuelCell (or None)."}},
+                   {}},
+        ScreenCase{"ElevenMonths",
+                   kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\n",
+                   kBillsHeader + bills("A") + bills("B", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}),
+                   {{"A", ""},
+                    {"B", "{dir}/bills.csv gives 11 months of bills (lines 14 to 24); December "
+                          "is missing."}},
+                   {}},
+        ScreenCase{"MonthTwice",
+                   kHeader + "A," + kSampleValues + "\n",
+                   kBillsHeader + bills("A", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 1}),
+                   {{"A", "{dir}/bills.csv, line 13: January is given twice (first on line 2)."}},
+                   {}},
+        ScreenCase{"NoSuchMonth",
+                   kHeader + "A," + kSampleValues + "\n",
+                   kBillsHeader + bills("A", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) +
+                       "A,13,69000,138,8121,24922,61059,,\n",
+                   {{"A", "{dir}/bills.csv, line 13, column month: \"13\" is no month (1 to "
+                          "12)."}},
+                   {}},
+        ScreenCase{"DuplicateIds",
+                   kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\nA," +
+                       kSampleValues + "\n",
+                   kBillsHeader + bills("A") + bills("B"),
+                   {{"A", ""},
+                    {"B", ""},
+                    {"A", "{dir}/buildings.csv, line 4: the id \"A\" is given before, in "
+                          "{dir}/buildings.csv, line 2; each building needs an id of its own."}},
+                   {}},
+        // Quoted, a number may group its thousands with commas; unquoted, the comma splits it.
+        ScreenCase{"QuotedFieldsWithCommas",
+                   "id,state,city,heatedFloorSpace,acCriteria\n"
+                   "\"Smith, John\",Pennsylvania,Philadelphia,\"98,000\",\"Central AC\"\n"
+                   "B,Pennsylvania,Philadelphia,98,000,Central AC\n",
+                   kBillsHeader + bills("\"Smith, John\"") + bills("B"),
+                   {{"Smith, John", ""},
+                    {"B", "{dir}/buildings.csv, line 3 has 6 fields where the header names 5 (is "
+                          "a comma inside a number or text not quoted?)."}},
+                   {},
+                   0.0},
+        // A spreadsheet that writes the decimal comma separates by semicolons and saves in
+        // Windows-1252; a decimal comma in a number is refused rather than read as thousands.
+        ScreenCase{"SemicolonsInWindows1252",
+                   semicolons(kHeader) + semicolons("Caf\xE9," + kSampleValues + "\n") +
+                       "Cr\xEApe;#2 fuel oil;gallons;0,0444;0.0733;1.3119;CCF;Pennsylvania;"
+                       "Philadelphia;98000;98000;200;Low\n",
+                   semicolons(kBillsHeader) + bills("Caf\xE9", kAllMonths, ';') +
+                       bills("Cr\xEApe", kAllMonths, ';'),
+                   {{"Caf\xE9", ""},
+                    {"Cr\xEApe", "{dir}/buildings.csv, line 3, column energyCharge: \"0,0444\" is "
+                                 "no number (the decimal mark is a point; a comma only groups "
+                                 "thousands)."}},
+                   {}},
+        // The bills need not follow the order of the buildings, nor stand by building, as long
+        // as the rows of one building stand together.
+        ScreenCase{"BillsInAnotherOrder",
+                   kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\n",
+                   kBillsHeader + bills("B") + bills("A"),
+                   {{"A", ""}, {"B", ""}},
+                   {}},
+        ScreenCase{"RowsApart",
+                   kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\n",
+                   kBillsHeader + bills("A", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) + bills("B") +
+                       bills("A", {12}),
+                   {{"A", "{dir}/bills.csv, line 25: a row of \"A\" stands apart from its others "
+                          "(from line 2); the rows of one building must stand together."},
+                    {"B", ""}},
+                   {}},
+        ScreenCase{"BillsOfNoBuilding",
+                   kHeader + "A," + kSampleValues + "\n",
+                   kBillsHeader + bills("A") + bills("Z") + bills("Y"),
+                   {{"A", ""}},
+                   {"{dir}/bills.csv: bills that were not used, of 2 ids that no row of "
+                    "{dir}/buildings.csv has (or rows apart from the others of their building): "
+                    "\"Z\" (line 14), \"Y\" (line 26)."}},
+        ScreenCase{"NoBills",
+                   kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\n",
+                   kBillsHeader + bills("B"),
+                   {{"A", "{dir}/bills.csv holds no bills of \"A\"."}, {"B", ""}},
+                   {}},
+        ScreenCase{"NoBillsFile",
+                   kHeader + "A," + kSampleValues + "\n",
+                   "",
+                   {{"A", "Cannot read \"{dir}/bills.csv\": the file does not exist."}},
+                   {}},
+        ScreenCase{"NoIdColumn",
+                   "state,city\nPennsylvania,Philadelphia\n",
+                   kBillsHeader + bills("A"),
+                   {{"buildings", "{dir}/buildings.csv, line 1: the header names no column "
+                                  "\"id\", which tells the buildings apart."}},
+                   {}},
+        ScreenCase{"UnknownColumn",
+                   "id,state,city,enrgyCharge\nA,Pennsylvania,Philadelphia,1\n",
+                   kBillsHeader + bills("A"),
+                   {{"A", ""}},
+                   {"{dir}/buildings.csv: column \"enrgyCharge\" is none of the columns of "
+                    "buildings and is not read."},
+                   0.0}),
+    [](const testing::TestParamInfo<ScreenCase>& info) { return std::string(info.param.name); });
+
+TEST(PortfolioReaderTest, MissingColumnsTakeTheValuesOfANewProject) {
+    ScratchFolder folder;
+    folder.write("buildings.csv", "ID,City\nA,Buffalo\n");
+    folder.write("bills.csv", kBillsHeader + bills("A"));
+    PortfolioReader reader({folder.path().string()}, climate());
+    BuildingInput building;
+    ASSERT_TRUE(reader.next(building));
+    EXPECT_EQ(building.error, "");
+    ProjectInputs expected = newProjectInputs(climate());
+    EXPECT_EQ(expected.State, "New York");
+    expected.City = "Buffalo";
+    for (std::size_t m = 0; m < 12; ++m) {
+        std::istringstream month(kSampleMonths[m]);
+        std::getline(month, expected.MonthlyKWh[m], ',');
+        std::getline(month, expected.MonthlyKW[m], ',');
+        std::getline(month, expected.MonthlyPowerBill[m], ',');
+        std::getline(month, expected.MonthlyFuel1[m], ',');
+        std::getline(month, expected.MonthlyFuel1Cost[m], ',');
+    }
+    EXPECT_EQ(building.inputs, expected);
+}
+
+// A folder without project files or CSV files, a CSV file without its partner and a project
+// file that cannot be read are each one failed building; the others are screened.
+TEST(PortfolioReaderTest, InputsThatCannotBeUsedAreFailedBuildings) {
+    ScratchFolder folder;
+    folder.write("empty/readme.txt", "nothing here");
+    const std::string lonely = folder.write("lonely.csv", "id,state\n");
+    const std::string broken = folder.write("broken.TAV", "only one line\r\n");
+    const std::string sample = (kExamples / "projects" / "ElmStreetTowers.TAV").string();
+    PortfolioReader reader({(folder.path() / "empty").string(), broken, sample, lonely}, climate());
+    std::vector<Outcome> outcomes;
+    BuildingInput building;
+    while (reader.next(building)) {
+        outcomes.push_back({building.id, building.error});
+    }
+    const std::string shown = shownPath(folder.path().string());
+    EXPECT_EQ(outcomes, (std::vector<Outcome>{
+                            {"empty", "The folder \"" + shown +
+                                          "/empty\" holds no project files (*.TAV) "
+                                          "and no buildings.csv."},
+                            {"broken", "Cannot open \"" + shown +
+                                           "/broken.TAV\": line 2 is missing; the "
+                                           "file ends after 1 line, and a project "
+                                           "file has at least 20 lines."},
+                            {"ElmStreetTowers", ""},
+                            {"lonely", "\"" + shown +
+                                           "/lonely.csv\" is named without its partner: name "
+                                           "buildings.csv and bills.csv together, or the folder "
+                                           "that holds them."}}));
+}
+
+// The row of a project in buildings.csv holds the numbers that the recalculation reads, and
+// the options and settings in their words; its bills are twelve rows.
+TEST(PortfolioExportTest, TheSampleAsACsvPair) {
+    ProjectInputs sample;
+    ASSERT_TRUE(
+        ReadProjectFile((kExamples / "projects" / "ElmStreetTowers.TAV").string(), sample).ok());
+    ScratchFolder folder;
+    PortfolioExport exporter;
+    ASSERT_EQ(exporter.open((folder.path() / "out").string()), "");
+    exporter.add("Elm St", sample);
+    ASSERT_EQ(exporter.commit(), "");
+    EXPECT_EQ(fileText(folder.path() / "out" / "buildings.csv"),
+              "id,fuel1Type,fuel1Units,fuel2Type,fuel2Units,energyCharge,fuelAdjCharge,"
+              "demandCharge,standbyCharge,gasCost,gasCostUnit,state,city,heatedFloorSpace,"
+              "cooledFloorSpace,occupants,installationDifficulty,primeMover,heatAllocation,"
+              "acCriteria,runTimeFraction,boilerEfficiency,hotWaterUsage,waterHeaterFuel\n"
+              "Elm St,#2 fuel oil,gallons,Fuel #2,therms,0.0444,0.0733,0,0,1.3119,CCF,"
+              "Pennsylvania,Philadelphia,98000,98000,200,Typical,RecipEngine,HeatingOnly,"
+              "Central AC,75%,75%,Low,NaturalGas\n");
+    const std::string billsText = fileText(folder.path() / "out" / "bills.csv");
+    EXPECT_EQ(billsText.substr(0, billsText.find('\n', kBillsHeader.size()) + 1),
+              kBillsHeader + "Elm St,1,68400,138,8058,27979,68548,0,0\n");
+    EXPECT_EQ(std::count(billsText.begin(), billsText.end(), '\n'), 13);
+}
+
+// Texts are exported as UTF-8 and read back as they were; a text with the delimiter is quoted.
+TEST(PortfolioExportTest, TextsComeBackAsTheyWere) {
+    ProjectInputs project = newProjectInputs(climate());
+    project.ACCriteria = "Room AC, \"old\"";
+    project.Fuel1Type = "fioul n\xB0"
+                        "2";
+    project.RunTimeFractionText = " 95%";
+    ScratchFolder folder;
+    PortfolioExport exporter;
+    ASSERT_EQ(exporter.open(folder.path().string()), "");
+    exporter.add("Caf\xE9", project);
+    ASSERT_EQ(exporter.commit(), "");
+    EXPECT_NE(fileText(folder.path() / "buildings.csv")
+                  .find("Caf\xC3\xA9,fioul n\xC2\xB0"
+                        "2,"),
+              std::string::npos);
+    PortfolioReader reader({folder.path().string()}, climate());
+    BuildingInput building;
+    ASSERT_TRUE(reader.next(building));
+    EXPECT_EQ(building.error, "");
+    EXPECT_EQ(building.id, "Caf\xE9");
+    EXPECT_EQ(building.inputs.ACCriteria, "Room AC, \"old\"");
+    EXPECT_EQ(building.inputs.Fuel1Type, "fioul n\xB0"
+                                         "2");
+    EXPECT_EQ(building.inputs.RunTimeFractionText, " 95%");
+}
+
+// Import Bills: a 12-row file without ids, or one building of a portfolio's bills.csv; a bad
+// file changes nothing and says why.
+TEST(BillsFileTest, FillsTheGridOrSaysWhyNot) {
+    ScratchFolder folder;
+    const std::string twelve = folder.write(
+        "twelve.csv", "Month;KWH;kw;ElectricCost\n" + [] {
+            std::string rows;
+            for (int m = 12; m >= 1; --m) {
+                rows += std::to_string(m) + ";" + std::to_string(1000 * m) + ";" +
+                        std::to_string(m) + ";\"$1,00" + std::to_string(m % 10) + "\"\n";
+            }
+            return rows;
+        }());
+    BillsFile file;
+    ASSERT_EQ(file.open(twelve), "");
+    EXPECT_EQ(file.ids(), std::vector<std::string>{""});
+    ProjectInputs project = newProjectInputs(climate());
+    project.MonthlyFuel1[3] = "555";
+    ASSERT_EQ(file.importInto(0, project), "");
+    EXPECT_EQ(project.MonthlyKWh[0], "1000");
+    EXPECT_EQ(project.MonthlyKWh[11], "12000");
+    EXPECT_EQ(project.MonthlyKW[4], "5");
+    EXPECT_EQ(project.MonthlyPowerBill[9], "$1,000");
+    // The columns that the file leaves out are cleared as a new project has them.
+    EXPECT_EQ(project.MonthlyFuel1[3], "0");
+    EXPECT_EQ(project.MonthlyFuel2[3], "");
+
+    const std::string portfolio =
+        folder.write("bills.csv", kBillsHeader + bills("A") + bills("B", {1, 2, 3}));
+    ASSERT_EQ(file.open(portfolio), "");
+    EXPECT_EQ(file.ids(), (std::vector<std::string>{"A", "B"}));
+    const ProjectInputs before = project;
+    EXPECT_EQ(file.importInto(1, project),
+              shownPath(portfolio) + " gives 3 months of bills (lines 14 to 16); April, May, "
+                                     "June, July, August, September, October, November and "
+                                     "December are missing.");
+    EXPECT_EQ(project, before);
+    ASSERT_EQ(file.importInto(0, project), "");
+    EXPECT_EQ(project.MonthlyFuel1Cost[6], "13553");
+
+    EXPECT_EQ(file.open(folder.write("nomonth.csv", "id,kWh\nA,1\n")),
+              shownPath(folder.path().string()) +
+                  "/nomonth.csv, line 1: the header names no column \"month\", which every row "
+                  "of bills needs.");
+    EXPECT_EQ(file.open(folder.write("header.csv", kBillsHeader)),
+              shownPath(folder.path().string()) +
+                  "/header.csv holds no bills: it has a header line and no rows.");
+}
+
+} // namespace
+} // namespace plenara
