@@ -1,5 +1,6 @@
 #include "project/projectsession.h"
 
+#include "engine/fuels.h"
 #include "project/inputactions.h"
 #include "project/newclearsample.h"
 
@@ -46,6 +47,20 @@ void ProjectSession::loadSampleData() {
     m_driver.forgetWarnings();
     recalculate();
     markUnmodified();
+}
+
+void ProjectSession::loadBuilding(const ProjectInputs& inputs) {
+    m_inputs = inputs;
+    m_inputs.CityList = citiesOfState(m_driver.climate(), m_inputs.State);
+    for (auto [fuel, list] : {std::pair{&m_inputs.Fuel1Type, &m_inputs.Fuel1UnitList},
+                              std::pair{&m_inputs.Fuel2Type, &m_inputs.Fuel2UnitList}}) {
+        if (std::vector<std::string> units = fuelUnitList(*fuel); !units.empty()) {
+            *list = std::move(units);
+        }
+    }
+    m_currentProjectFile.clear();
+    m_driver.forgetWarnings();
+    recalculate();
 }
 
 FileResult ProjectSession::open(const std::string& path) {

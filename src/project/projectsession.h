@@ -47,6 +47,11 @@ public:
     // Sample Data, then one recalculation; the project is untitled afterwards.
     void loadSampleData();
 
+    // The inputs of a building read from elsewhere (a row of a portfolio), then one
+    // recalculation. The project is untitled and counts as changed until it is saved; the
+    // city and unit lists are refilled for its state and fuels.
+    void loadBuilding(const ProjectInputs& inputs);
+
     // Reads a project file and recalculates. On failure nothing changes, not even the
     // current file, so that a later Save cannot write over the file that failed to open.
     FileResult open(const std::string& path);

@@ -13,6 +13,7 @@
 #include "ui/method3tab.h"
 #include "ui/miscinputtab.h"
 #include "ui/monthlydatatab.h"
+#include "ui/portfoliocommands.h"
 #include "ui/ratedatatab.h"
 #include "ui/reportprinting.h"
 #include "ui/resultstab.h"
@@ -96,6 +97,22 @@ void frmTAVCHPScreening::createMenus() {
         QKeySequence(Qt::CTRL | Qt::Key_S), &frmTAVCHPScreening::mnuFSave_Click);
     add(file, QStringLiteral("Save Current Data  &As"), QStringLiteral("mnuFSaveAs"),
         QKeySequence(Qt::CTRL | Qt::Key_A), &frmTAVCHPScreening::mnuFSaveAs_Click);
+    file->addSeparator();
+    m_portfolio =
+        new PortfolioCommands(m_session, *m_dialogs,
+                              {this, [this] { return maybeSave(); },
+                               [this](const QString&, const std::function<void()>& change) {
+                                   change();
+                                   recalculate();
+                               },
+                               [this](const QString& path) { return openProject(path); },
+                               [this](const std::function<void()>& load) {
+                                   load();
+                                   refreshAll();
+                               }},
+                              this);
+    file->addAction(m_portfolio->importBillsAction());
+    file->addAction(m_portfolio->screenAction());
     file->addSeparator();
     add(file, QStringLiteral("E&xit"), QStringLiteral("mnuFExit"),
         QKeySequence(Qt::CTRL | Qt::Key_X), &frmTAVCHPScreening::mnuFExit_Click);

@@ -18,6 +18,7 @@ class EnergyPlotsTab;
 class HelpController;
 class ScreenShots;
 class Method2Tab;
+class PortfolioCommands;
 class ProjectTab;
 class frmSpecifyCapacity;
 class fmrPrintOptions;
@@ -40,6 +41,8 @@ public:
     // The help window and F1; the screen-shot command and the folder it writes to.
     HelpController& help() const { return *m_help; }
     ScreenShots& screenShots() const { return *m_screenShots; }
+    // "Import Bills..." and "Screen a Portfolio...".
+    PortfolioCommands& portfolio() const { return *m_portfolio; }
 
     // Reads a project file as Open does, without its dialog (a file named on the command
     // line). Reports a failure in a message.
@@ -89,6 +92,7 @@ private:
     fmrPrintOptions* m_fmrPrintOptions = nullptr;       // created on first use, then kept
     HelpController* m_help = nullptr;
     std::unique_ptr<ScreenShots> m_screenShots;
+    PortfolioCommands* m_portfolio = nullptr;
     bool m_closing = false;
 };
 

@@ -1,0 +1,261 @@
+#include "portfolio/portfolioexport.h"
+#include "portfolio/portfolioreader.h"
+#include "portfolio/portfolioscreen.h"
+#include "portfolio/resultcolumns.h"
+#include "project/projectfile.h"
+#include "ui/frmtavchpscreening.h"
+#include "ui/portfoliocommands.h"
+#include "ui/portfolioresultsmodel.h"
+#include "ui/portfoliowindow.h"
+#include "ui/uitestsupport.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace plenara {
+
+// "Import Bills..." and "Screen a Portfolio..." of the File menu.
+class PortfolioWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void menuEntries();
+    void importBillsFillsTheGridAsOneChange();
+    void importBillsOfOneBuildingOfSeveral();
+    void aBadBillsFileChangesNothingAndSaysWhy();
+    void screeningGivesTheRowsOfTheLibraryAndOpensThem();
+    void sortingExportAndCancel();
+
+private:
+    QString write(const QString& name, const QByteArray& bytes);
+    // Screens the inputs in the portfolio window and waits for the end.
+    PortfolioWindow& screen(const QStringList& inputs);
+
+    std::unique_ptr<frmTAVCHPScreening> m_window;
+    test::FakeFileDialogs* m_dialogs = nullptr;
+    std::unique_ptr<test::ModalWatchdog> m_watchdog;
+    QTemporaryDir m_folder;
+};
+
+namespace {
+
+const QString kExamples = QStringLiteral(PLENARA_SHIPPED_DATA_DIR "/examples");
+
+// Twelve months of bills: kWh 1000 times the month, kW the month, and $100 times the month.
+QByteArray twelveMonths(const QByteArray& id = {}) {
+    QByteArray rows;
+    for (int m = 1; m <= 12; ++m) {
+        rows += (id.isEmpty() ? QByteArray() : id + ",") + QByteArray::number(m) + "," +
+                QByteArray::number(1000 * m) + "," + QByteArray::number(m) + "," +
+                QByteArray::number(100 * m) + "\n";
+    }
+    return rows;
+}
+
+std::string csvOf(const std::vector<ScreenRow>& rows) {
+    std::string text;
+    for (const ScreenRow& row : rows) {
+        text += resultsCsvLine(row);
+    }
+    return text;
+}
+
+} // namespace
+
+void PortfolioWindowTest::init() {
+    auto dialogs = std::make_unique<test::FakeFileDialogs>();
+    m_dialogs = dialogs.get();
+    m_window = std::make_unique<frmTAVCHPScreening>(test::shippedClimate(), std::move(dialogs));
+    m_window->show();
+    m_watchdog = std::make_unique<test::ModalWatchdog>();
+}
+
+void PortfolioWindowTest::cleanup() {
+    QVERIFY2(m_watchdog->seen().isEmpty(),
+             qPrintable(m_watchdog->seen().join(QStringLiteral("; "))));
+    m_window.reset();
+}
+
+QString PortfolioWindowTest::write(const QString& name, const QByteArray& bytes) {
+    const QString path = m_folder.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+PortfolioWindow& PortfolioWindowTest::screen(const QStringList& inputs) {
+    PortfolioWindow& window = m_window->portfolio().portfolioWindow();
+    window.setInputs(inputs);
+    QSignalSpy finished(&window, &PortfolioWindow::finished);
+    window.findChild<QPushButton*>(QStringLiteral("btnScreen"))->click();
+    [&] {
+        QVERIFY(finished.wait(20000));
+    }();
+    return window;
+}
+
+void PortfolioWindowTest::menuEntries() {
+    QMenu* file = m_window->menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QStringList texts;
+    for (QAction* action : file->actions()) {
+        texts << action->text();
+    }
+    QVERIFY(texts.contains(QStringLiteral("&Import Bills...")));
+    QVERIFY(texts.contains(QStringLiteral("Screen a &Portfolio...")));
+    m_window->portfolio().screenAction()->trigger();
+    QVERIFY(m_window->portfolio().portfolioWindow().isVisible());
+    QCOMPARE(m_window->portfolio().portfolioWindow().windowTitle(),
+             QStringLiteral("Screen a Portfolio"));
+}
+
+void PortfolioWindowTest::importBillsFillsTheGridAsOneChange() {
+    m_window->mnuFSampleData_Click();
+    QVERIFY(!m_window->isWindowModified());
+    const double before = m_window->session().results().method1.payback;
+    m_dialogs->openNames.push_back(
+        write(QStringLiteral("twelve.csv"), "month,kWh,kW,electricCost\n" + twelveMonths()));
+    m_window->portfolio().importBillsAction()->trigger();
+    const ProjectInputs& inputs = m_window->session().inputs();
+    // Rewritten in their patterns by the recalculation that followed.
+    QCOMPARE(inputs.MonthlyKWh[11], std::string("12,000"));
+    QCOMPARE(inputs.MonthlyKW[2], std::string("3"));
+    QCOMPARE(inputs.MonthlyPowerBill[0], std::string("$100"));
+    QCOMPARE(inputs.MonthlyFuel1[0], std::string("0"));
+    // 1,000 + 2,000 + ... + 12,000 kWh = 78,000 kWh a year.
+    QCOMPARE(m_window->session().results().totals.lblAnnualPower, std::string("78,000"));
+    QVERIFY(m_window->session().results().method1.payback != before);
+    QVERIFY(m_window->isWindowModified());
+    QVERIFY(m_dialogs->errors.isEmpty());
+}
+
+void PortfolioWindowTest::importBillsOfOneBuildingOfSeveral() {
+    m_window->mnuFSampleData_Click();
+    QStringList offered;
+    m_window->portfolio().setBuildingChooser([&](QWidget*, const QStringList& ids) {
+        offered = ids;
+        return 1;
+    });
+    const QString path =
+        write(QStringLiteral("bills.csv"), "id,month,kWh,kW,electricCost\n" + twelveMonths("A") +
+                                               twelveMonths("Caf\xC3\xA9").replace("000,", "00,"));
+    QVERIFY(m_window->portfolio().importBills(path));
+    QCOMPARE(offered, (QStringList{QStringLiteral("A"), QStringLiteral("Café")}));
+    QCOMPARE(m_window->session().inputs().MonthlyKWh[0], std::string("100"));
+}
+
+void PortfolioWindowTest::aBadBillsFileChangesNothingAndSaysWhy() {
+    m_window->mnuFSampleData_Click();
+    const ProjectInputs before = m_window->session().inputs();
+    const QString path = write(QStringLiteral("eleven.csv"),
+                               "month,kWh,kW,electricCost\n" +
+                                   twelveMonths().left(twelveMonths().indexOf("\n12,") + 1));
+    QVERIFY(!m_window->portfolio().importBills(path));
+    QCOMPARE(m_dialogs->errors.size(), 1);
+    QVERIFY2(m_dialogs->errors.front().endsWith(QStringLiteral(
+                 "eleven.csv gives 11 months of bills (lines 2 to 12); December is missing.")),
+             qPrintable(m_dialogs->errors.front()));
+    QVERIFY(m_window->session().inputs() == before);
+    QVERIFY(!m_window->isWindowModified());
+}
+
+// The window's rows are the library's, from project files and from the CSV pair alike, and
+// "Open" loads a building with the figures of its row.
+void PortfolioWindowTest::screeningGivesTheRowsOfTheLibraryAndOpensThem() {
+    PortfolioReader reader({(kExamples + QStringLiteral("/projects")).toStdString()},
+                           m_window->session().climate());
+    std::vector<ScreenRow> expected;
+    screenPortfolio(reader, m_window->session().climate(), {},
+                    [&](const ScreenRow& row) { expected.push_back(row); });
+
+    PortfolioWindow& window = screen({kExamples + QStringLiteral("/csv")});
+    QCOMPARE(window.model().rowCount(), 5);
+    QCOMPARE(csvOf(window.model().rows()), csvOf(expected));
+    QVERIFY(window.summary().failed == 0 && !window.summary().cancelled);
+
+    // The fourth row is ElmStreetTowers, read from the CSV pair.
+    QCOMPARE(window.model().row(3).id, std::string("ElmStreetTowers"));
+    window.openRow(3);
+    const ProjectResults& results = m_window->session().results();
+    for (std::size_t m = 0; m < 3; ++m) {
+        QCOMPARE(results.paybackByMethod[m + 1], expected[3].methods[m].paybackYears);
+        QCOMPARE(results.genCapacityByMethod[m + 1], expected[3].methods[m].capacityKW);
+    }
+    QCOMPARE(m_window->session().inputs().City, std::string("Philadelphia"));
+    QVERIFY(m_window->session().currentProjectFile().empty());
+    QVERIFY(m_window->isWindowModified());
+
+    // A row read from a project file opens that file, unchanged.
+    m_dialogs->saveChangesAnswers.push_back(FileDialogs::SaveChanges::Discard);
+    screen({kExamples + QStringLiteral("/projects/LakeshoreApartments.TAV")});
+    window.openRow(0);
+    QVERIFY(QString::fromStdString(m_window->session().currentProjectFile())
+                .endsWith(QStringLiteral("LakeshoreApartments.TAV")));
+    QVERIFY(!m_window->isWindowModified());
+}
+
+void PortfolioWindowTest::sortingExportAndCancel() {
+    PortfolioWindow& window = screen({kExamples + QStringLiteral("/projects")});
+    QTableView& table = window.table();
+    // Sorted by the best payback: BackBayLofts (3.9 years) first, and empty cells last.
+    const int best = static_cast<int>(resultColumns().size()) - 2;
+    table.sortByColumn(best, Qt::AscendingOrder);
+    QCOMPARE(table.model()->index(0, 0).data().toString(), QStringLiteral("BackBayLofts"));
+    QCOMPARE(table.model()->index(0, best).data().toString(), QStringLiteral("3.9"));
+    // Method 2 found no payback for two buildings: they come last either way up.
+    const int payback2 = 8;
+    QCOMPARE(table.model()->headerData(payback2, Qt::Horizontal).toString(),
+             QStringLiteral("Method 2\nPayback (years)"));
+    QCOMPARE(table.model()->headerData(payback2, Qt::Horizontal, Qt::ToolTipRole).toString(),
+             QStringLiteral("method2PaybackYears"));
+    table.sortByColumn(payback2, Qt::AscendingOrder);
+    QCOMPARE(table.model()->index(4, payback2).data().toString(), QString());
+    QCOMPARE(table.model()->index(0, payback2).data().toString(), QStringLiteral("3.9"));
+
+    // The export holds the rows in the order shown.
+    table.sortByColumn(best, Qt::AscendingOrder);
+    const QString csv = m_folder.filePath(QStringLiteral("results.csv"));
+    m_dialogs->saveNames.push_back(csv);
+    window.findChild<QPushButton*>(QStringLiteral("btnExportCsv"))->click();
+    QFile exported(csv);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = exported.readAll().split('\n');
+    QCOMPARE(lines.size(), 7);
+    QVERIFY(lines[1].startsWith("BackBayLofts,"));
+    QVERIFY(lines[2].startsWith("ElmStreetTowers,"));
+    QCOMPARE(
+        window.exportTo(m_folder.filePath(QStringLiteral("results.xlsx")), ResultFileFormat::Xlsx),
+        QString());
+
+    // Cancel: a portfolio large enough to be stopped half-way.
+    PortfolioExport exporter;
+    const std::string big = m_folder.filePath(QStringLiteral("big")).toStdString();
+    QCOMPARE(exporter.open(big), std::string());
+    for (int i = 0; i < 20000; ++i) {
+        exporter.add("B" + std::to_string(i), m_window->session().inputs());
+    }
+    QCOMPARE(exporter.commit(), std::string());
+    window.setInputs({QString::fromStdString(big)});
+    QSignalSpy finished(&window, &PortfolioWindow::finished);
+    window.start();
+    QVERIFY(window.isRunning());
+    window.cancel();
+    QVERIFY(finished.wait(20000));
+    QVERIFY(window.summary().cancelled);
+    QVERIFY(window.model().rowCount() < 20000);
+    QVERIFY(!window.isRunning());
+}
+
+} // namespace plenara
+
+QTEST_MAIN(plenara::PortfolioWindowTest)
+#include "test_portfoliowindow.moc"
