@@ -3,6 +3,7 @@
 #include "ui/helpbrowser.h"
 #include "ui/helptopics.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpContentModel>
@@ -42,6 +43,13 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
     }
     buildWidgets();
     resize(kWidth, kHeight);
+    // Esc puts the help away, as it closes a dialog.
+    auto* close = new QAction(this);
+    close->setObjectName(QStringLiteral("helpClose"));
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 }
 
 HelpWindow::~HelpWindow() = default;
