@@ -21,6 +21,13 @@ QAction* addCommand(frmTAVCHPScreening& window, QMenu* menu, const QString& text
     return action;
 }
 
+// The desktop's own key of a standard command; the usual one where the platform names none
+// (a bare X server or an offscreen platform lists no key for Quit).
+QKeySequence standardKey(QKeySequence::StandardKey key, const QKeySequence& usual) {
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    return keys.isEmpty() ? usual : keys.constFirst();
+}
+
 } // namespace
 
 MainMenus createMainMenus(frmTAVCHPScreening& window) {
@@ -32,23 +39,23 @@ MainMenus createMainMenus(frmTAVCHPScreening& window) {
     // a new name, so that Ctrl+X and Ctrl+A cut and select in every box.
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(window, file, QStringLiteral("&New"), QStringLiteral("mnuFNew"), QKeySequence::New,
+    addCommand(window, file, QStringLiteral("&New"), QStringLiteral("mnuFNew"), standardKey(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)),
                &W::mnuFNew_Click);
     addCommand(window, file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-               QKeySequence::Print, &W::mnuPrint_Click);
+               standardKey(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)), &W::mnuPrint_Click);
     addCommand(window, file, QStringLiteral("&Export PDF..."), QStringLiteral("mnuExportPdf"), {},
                &W::mnuExportPdf_Click);
     addCommand(window, file, QStringLiteral("&Open"), QStringLiteral("mnuFOpen"),
-               QKeySequence::Open, &W::mnuFOpen_Click);
+               standardKey(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)), &W::mnuFOpen_Click);
     menus.recentFiles = file->addMenu(QStringLiteral("&Recent Files"));
     menus.recentFiles->setObjectName(QStringLiteral("mnuRecentFiles"));
     addCommand(window, file, QStringLiteral("&Save Current  Data"), QStringLiteral("mnuFSave"),
-               QKeySequence::Save, &W::mnuFSave_Click);
+               standardKey(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)), &W::mnuFSave_Click);
     addCommand(window, file, QStringLiteral("Save Current Data  &As"), QStringLiteral("mnuFSaveAs"),
-               QKeySequence::SaveAs, &W::mnuFSaveAs_Click);
+               standardKey(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)), &W::mnuFSaveAs_Click);
     file->addSeparator();
     addCommand(window, file, QStringLiteral("E&xit"), QStringLiteral("mnuFExit"),
-               QKeySequence::Quit, &W::mnuFExit_Click);
+               standardKey(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)), &W::mnuFExit_Click);
     file->addSeparator();
     addCommand(window, file, QStringLiteral("&Capture Screen Shots"),
                QStringLiteral("mnuScreenShots"), QKeySequence(Qt::CTRL | Qt::Key_H),
