@@ -1,6 +1,6 @@
 #include "ui/captionlines.h"
-#include "engine/textfields.h"
 
+#include "engine/textfields.h"
 #include "ui/fixedfont.h"
 
 #include <QLabel>

@@ -1,24 +1,24 @@
 #include "ui/chartbarview.h"
 
-#include "output/chartseries.h"
 #include "engine/textfields.h"
+#include "output/chartseries.h"
 #include "ui/chartaxis.h"
 
 #include <algorithm>
 
 #include <QBarCategoryAxis>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QMenu>
-#include <QToolTip>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGraphicsLayout>
+#include <QGuiApplication>
 #include <QLegend>
 #include <QLocale>
+#include <QMenu>
 #include <QStackedBarSeries>
+#include <QToolTip>
 #include <QValueAxis>
 
 namespace plenara {
@@ -216,8 +216,7 @@ void ChartBarView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("chartMenu"));
     menu.addAction(QStringLiteral("&Copy chart"), this, &ChartBarView::copyToClipboard);
-    menu.addAction(QStringLiteral("&Save chart as PNG/SVG..."), this,
-                   &ChartBarView::saveRequested);
+    menu.addAction(QStringLiteral("&Save chart as PNG/SVG..."), this, &ChartBarView::saveRequested);
     menu.exec(event->globalPos());
 }
 

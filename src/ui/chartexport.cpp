@@ -50,14 +50,15 @@ QByteArray pngBytes(QChartView& chart) {
 } // namespace
 
 QString saveChart(QChartView& chart, const QString& path) {
-    const bool svg = QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+    const bool svg =
+        QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
     const QByteArray bytes = svg ? svgBytes(chart) : pngBytes(chart);
     if (bytes.isEmpty()) {
         return cannotWrite(path, QStringLiteral("the picture could not be drawn."));
     }
-    const std::string error = writeFileSafely(QFile::encodeName(path).toStdString(),
-                                              std::string_view(bytes.constData(),
-                                                               static_cast<std::size_t>(bytes.size())));
+    const std::string error = writeFileSafely(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     return error.empty() ? QString() : cannotWrite(path, QString::fromStdString(error));
 }
 

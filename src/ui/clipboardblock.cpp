@@ -39,7 +39,8 @@ QList<QStringList> clipboardRows(const QString& text) {
         } else if (c == QLatin1Char('\t')) {
             endCell();
         } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n')) {
                 ++i;
             }
             endRow();

@@ -30,8 +30,8 @@ QObject* textControl(QWidget* focus) {
 
 } // namespace
 
-EditMenu::EditMenu(QWidget& window, QMenu& menu, ProjectUndo& undo,
-                   AcceptsBlock acceptsBlock, PasteBlock pasteBlock)
+EditMenu::EditMenu(QWidget& window, QMenu& menu, ProjectUndo& undo, AcceptsBlock acceptsBlock,
+                   PasteBlock pasteBlock)
     : QObject(&window)
     , m_window(window)
     , m_undo(undo)

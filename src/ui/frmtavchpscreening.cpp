@@ -278,9 +278,8 @@ void frmTAVCHPScreening::mnuFOpen_Click() {
     if (!maybeSave()) {
         return;
     }
-    const QString path =
-        m_dialogs->openFileName(this, dialogFolder(),
-                                fromFileName(m_session.currentProjectFile()), kOpenFilters);
+    const QString path = m_dialogs->openFileName(
+        this, dialogFolder(), fromFileName(m_session.currentProjectFile()), kOpenFilters);
     if (path.isEmpty()) {
         return;
     }
@@ -405,9 +404,9 @@ void frmTAVCHPScreening::printOrExport(bool pdfOnly) {
     // The pages that print a detail tab switch it on and recalculate; the session gives the
     // switches back, and the window then shows its results and tabs as before.
     const QDate today = QDate::currentDate();
-    const std::vector<ReportPage> pages =
-        composeReport(m_session, options.chosenPages(), utf8ToWindows1252(options.runId().toStdString()),
-                      ShortDate(today.year(), today.month(), today.day()));
+    const std::vector<ReportPage> pages = composeReport(
+        m_session, options.chosenPages(), utf8ToWindows1252(options.runId().toStdString()),
+        ShortDate(today.year(), today.month(), today.day()));
     refreshAll();
     const ReportPdfTarget target = reportPdfTarget(fromFileName(m_session.currentProjectFile()));
     if (options.pdfRequested()) {
@@ -419,10 +418,10 @@ void frmTAVCHPScreening::printOrExport(bool pdfOnly) {
 
 void frmTAVCHPScreening::showPrintPreview() {
     const QDate today = QDate::currentDate();
-    const std::vector<ReportPage> pages = composeReport(
-        m_session, m_fmrPrintOptions->chosenPages(),
-        utf8ToWindows1252(m_fmrPrintOptions->runId().toStdString()),
-        ShortDate(today.year(), today.month(), today.day()));
+    const std::vector<ReportPage> pages =
+        composeReport(m_session, m_fmrPrintOptions->chosenPages(),
+                      utf8ToWindows1252(m_fmrPrintOptions->runId().toStdString()),
+                      ShortDate(today.year(), today.month(), today.day()));
     refreshAll();
     previewReport(m_fmrPrintOptions, pages);
 }
@@ -454,7 +453,8 @@ void frmTAVCHPScreening::cmdRun_Click() {
         // until the next recalculation writes the Method 2 capacity again.
         connect(m_frmSpecifyCapacity, &frmSpecifyCapacity::capacityReturned, this,
                 [this](const QString& capacity) {
-                    m_session.inputs().CapacityIteration = utf8ToWindows1252(capacity.toStdString());
+                    m_session.inputs().CapacityIteration =
+                        utf8ToWindows1252(capacity.toStdString());
                     m_method2Tab->refresh();
                     m_undo->commitEdits();
                     updateTitle();

@@ -3,7 +3,6 @@
 #include "ui/helpbrowser.h"
 #include "ui/helptopics.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpContentModel>
@@ -11,6 +10,7 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
@@ -43,13 +43,6 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
     }
     buildWidgets();
     resize(kWidth, kHeight);
-    // Esc puts the help away, as it closes a dialog.
-    auto* close = new QAction(this);
-    close->setObjectName(QStringLiteral("helpClose"));
-    close->setShortcut(QKeySequence(Qt::Key_Escape));
-    close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    addAction(close);
 }
 
 HelpWindow::~HelpWindow() = default;
@@ -137,6 +130,16 @@ void HelpWindow::buildWidgets() {
     layout->setSpacing(0);
     layout->addWidget(toolBar);
     layout->addWidget(splitter, 1);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc puts the help away, as it closes a dialog; the page, the contents and the index
+    // leave the key to the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showContents() {

@@ -25,12 +25,10 @@ const std::array<MonthColumn, 7> kMonthColumns = {{
      u"Amount of the electric bill for %1, in dollars.\nExample: $14,500"},
     {"txtFuel1", "MonthlyFuel1",
      u"Quantity of fuel #1 used in %1, in the unit chosen above the column.\nExample: 12,000"},
-    {"txtFuel1Cost", "MonthlyFuel1Cost",
-     u"Cost of fuel #1 in %1, in dollars.\nExample: $13,800"},
+    {"txtFuel1Cost", "MonthlyFuel1Cost", u"Cost of fuel #1 in %1, in dollars.\nExample: $13,800"},
     {"txtFuel2", "MonthlyFuel2",
      u"Quantity of fuel #2 used in %1, in the unit chosen above the column.\nExample: 4,000"},
-    {"txtFuel2Cost", "MonthlyFuel2Cost",
-     u"Cost of fuel #2 in %1, in dollars.\nExample: $4,600"},
+    {"txtFuel2Cost", "MonthlyFuel2Cost", u"Cost of fuel #2 in %1, in dollars.\nExample: $4,600"},
 }};
 
 // The other inputs: the control, the input's name in the warnings (if any), the tip.

@@ -39,23 +39,29 @@ MainMenus createMainMenus(frmTAVCHPScreening& window) {
     // a new name, so that Ctrl+X and Ctrl+A cut and select in every box.
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(window, file, QStringLiteral("&New"), QStringLiteral("mnuFNew"), standardKey(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)),
+    addCommand(window, file, QStringLiteral("&New"), QStringLiteral("mnuFNew"),
+               standardKey(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)),
                &W::mnuFNew_Click);
     addCommand(window, file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-               standardKey(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)), &W::mnuPrint_Click);
+               standardKey(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)),
+               &W::mnuPrint_Click);
     addCommand(window, file, QStringLiteral("&Export PDF..."), QStringLiteral("mnuExportPdf"), {},
                &W::mnuExportPdf_Click);
     addCommand(window, file, QStringLiteral("&Open"), QStringLiteral("mnuFOpen"),
-               standardKey(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)), &W::mnuFOpen_Click);
+               standardKey(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)),
+               &W::mnuFOpen_Click);
     menus.recentFiles = file->addMenu(QStringLiteral("&Recent Files"));
     menus.recentFiles->setObjectName(QStringLiteral("mnuRecentFiles"));
     addCommand(window, file, QStringLiteral("&Save Current  Data"), QStringLiteral("mnuFSave"),
-               standardKey(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)), &W::mnuFSave_Click);
+               standardKey(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)),
+               &W::mnuFSave_Click);
     addCommand(window, file, QStringLiteral("Save Current Data  &As"), QStringLiteral("mnuFSaveAs"),
-               standardKey(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)), &W::mnuFSaveAs_Click);
+               standardKey(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+               &W::mnuFSaveAs_Click);
     file->addSeparator();
     addCommand(window, file, QStringLiteral("E&xit"), QStringLiteral("mnuFExit"),
-               standardKey(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)), &W::mnuFExit_Click);
+               standardKey(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
+               &W::mnuFExit_Click);
     file->addSeparator();
     addCommand(window, file, QStringLiteral("&Capture Screen Shots"),
                QStringLiteral("mnuScreenShots"), QKeySequence(Qt::CTRL | Qt::Key_H),

@@ -1,11 +1,11 @@
 #include "ui/method2tab.h"
-#include "ui/inputfields.h"
 
 #include "project/projectsession.h"
 #include "ui/captionlines.h"
 #include "ui/fixedfont.h"
 #include "ui/helpcontexts.h"
 #include "ui/inputbox.h"
+#include "ui/inputfields.h"
 #include "ui/resultassumptions.h"
 #include "ui/resultwidgets.h"
 

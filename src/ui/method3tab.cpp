@@ -1,10 +1,10 @@
 #include "ui/method3tab.h"
-#include "ui/inputfields.h"
 
 #include "project/projectsession.h"
 #include "ui/captionlines.h"
 #include "ui/enterastab.h"
 #include "ui/helpcontexts.h"
+#include "ui/inputfields.h"
 #include "ui/resultassumptions.h"
 #include "ui/resultwidgets.h"
 

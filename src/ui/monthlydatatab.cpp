@@ -6,10 +6,10 @@
 #include "ui/clipboardblock.h"
 #include "ui/enterastab.h"
 #include "ui/helpcontexts.h"
-#include "ui/resultwidgets.h"
 #include "ui/inputbox.h"
 #include "ui/inputcombobox.h"
 #include "ui/inputfields.h"
+#include "ui/resultwidgets.h"
 
 #include <optional>
 
@@ -279,8 +279,9 @@ bool MonthlyDataTab::pasteBlock(QWidget* box, const QString& text) {
             if (column >= ColumnCount) {
                 break;
             }
-            (m_session.inputs().*kColumns[static_cast<std::size_t>(column)].field)
-                [static_cast<std::size_t>(month)] = toRecord(rows[r][c]);
+            (m_session.inputs().*
+             kColumns[static_cast<std::size_t>(column)].field)[static_cast<std::size_t>(month)] =
+                toRecord(rows[r][c]);
         }
     }
     emit recalculationRequested();

@@ -80,13 +80,13 @@ void ProjectUndo::noticeEdit() {
 void ProjectUndo::push(const QString& text, const ProjectInputs& before) {
     // The snapshot holds the record as the user left it; undo and redo recalculate, which
     // rewrites the texts again as they were shown.
-    m_stack->push(new InputSnapshotCommand(text, before, m_settled,
-                                           [this](const ProjectInputs& inputs) {
-                                               m_applying = true;
-                                               m_apply(inputs);
-                                               m_applying = false;
-                                               m_settled = m_session.inputs();
-                                           }));
+    m_stack->push(
+        new InputSnapshotCommand(text, before, m_settled, [this](const ProjectInputs& inputs) {
+            m_applying = true;
+            m_apply(inputs);
+            m_applying = false;
+            m_settled = m_session.inputs();
+        }));
 }
 
 void ProjectUndo::undo() {

@@ -1,4 +1,5 @@
 #include "ui/reportpainter.h"
+
 #include "engine/textfields.h"
 
 #include <algorithm>
@@ -30,7 +31,8 @@ QSizeF naturalSize(const ReportPage& page) {
     for (const std::string& line : page.body) {
         width = std::max(width, text.horizontalAdvance(fromStd(line)));
     }
-    const qreal height = kTextTopTwips + static_cast<qreal>(page.body.size() + 1) * text.lineSpacing() +
+    const qreal height = kTextTopTwips +
+                         static_cast<qreal>(page.body.size() + 1) * text.lineSpacing() +
                          bold.height();
     return {width, height};
 }
@@ -42,8 +44,8 @@ void drawCentredLine(QPainter& painter, const QFont& font, qreal width, qreal to
     const QString line = fromStd(text);
     const QFontMetricsF metrics(font);
     painter.setFont(font);
-    painter.drawText(QPointF((width - metrics.horizontalAdvance(line)) / 2.0, top + metrics.ascent()),
-                     line);
+    painter.drawText(
+        QPointF((width - metrics.horizontalAdvance(line)) / 2.0, top + metrics.ascent()), line);
 }
 
 } // namespace
@@ -60,7 +62,8 @@ QFont reportFont(bool bold) {
 }
 
 double reportTextScale(const ReportPage& page, const QSizeF& paperTwips) {
-    const QSizeF room(paperTwips.width() - 2 * kMarginTwips, paperTwips.height() - 2 * kMarginTwips);
+    const QSizeF room(paperTwips.width() - 2 * (kMarginTwips + kGuardTwips),
+                      paperTwips.height() - 2 * (kMarginTwips + kGuardTwips));
     const QSizeF needed = naturalSize(page);
     double scale = 1.0;
     if (needed.width() > room.width()) {
@@ -87,10 +90,11 @@ void paintReportPage(QPainter& painter, const QRectF& paper, const ReportPage& p
     // left margin: the area within the margins is `room` wide and high.
     painter.translate(paper.topLeft());
     painter.scale(toDevice, toDevice);
-    painter.translate(kMarginTwips, kMarginTwips);
+    constexpr int inset = kMarginTwips + kGuardTwips;
+    painter.translate(inset, inset);
     painter.scale(textScale, textScale);
-    const QSizeF room((paperTwips.width() - 2 * kMarginTwips) / textScale,
-                      (paperTwips.height() - 2 * kMarginTwips) / textScale);
+    const QSizeF room((paperTwips.width() - 2 * inset) / textScale,
+                      (paperTwips.height() - 2 * inset) / textScale);
     painter.setPen(Qt::black);
 
     const QFont bold = reportFont(true);

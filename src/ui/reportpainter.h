@@ -13,12 +13,15 @@ namespace plenara {
 
 // The layout of a printed report page, in twips (1/1440 inch).
 namespace reportpage {
-inline constexpr int kWidthTwips = 12240;  // 8.5 inches, a letter page
-inline constexpr int kHeightTwips = 15840; // 11 inches
-inline constexpr int kA4WidthTwips = 11906; // 210 mm
+inline constexpr int kWidthTwips = 12240;    // 8.5 inches, a letter page
+inline constexpr int kHeightTwips = 15840;   // 11 inches
+inline constexpr int kA4WidthTwips = 11906;  // 210 mm
 inline constexpr int kA4HeightTwips = 16838; // 297 mm
 // Half an inch on every side: inside the area that printers reach.
 inline constexpr int kMarginTwips = 720;
+// The lines keep one point more from the margins: a glyph's box in a PDF reaches a little
+// beyond the font's ascent and descent.
+inline constexpr int kGuardTwips = 20;
 // Within the margins: the header line at the top, the data-set line and the body below it.
 inline constexpr int kDataSetTopTwips = 240;
 inline constexpr int kTextTopTwips = 480;

@@ -29,7 +29,7 @@ ReportPdfTarget reportPdfTarget(const QString& projectFile) {
 
 QPageSize reportPaper(const QPageSize& printerPaper) {
     return printerPaper.id() == QPageSize::A4 ? QPageSize(QPageSize::A4)
-                                               : QPageSize(QPageSize::Letter);
+                                              : QPageSize(QPageSize::Letter);
 }
 
 void paintReportPages(QPrinter& printer, const std::vector<ReportPage>& pages) {
@@ -55,8 +55,8 @@ QPrintPreviewDialog* createReportPreview(QWidget* parent, const std::vector<Repo
     QPrinter* printer = preview->printer();
     printer->setFullPage(true);
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    printer->setPageSize(reportPaper(info.isNull() ? QPageSize(QPageSize::Letter)
-                                                   : info.defaultPageSize()));
+    printer->setPageSize(
+        reportPaper(info.isNull() ? QPageSize(QPageSize::Letter) : info.defaultPageSize()));
     printer->setDocName(QStringLiteral("Plenara"));
     QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
                      [pages](QPrinter* target) { paintReportPages(*target, pages); });

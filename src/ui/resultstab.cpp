@@ -1,9 +1,9 @@
 #include "ui/resultstab.h"
-#include "ui/inputfields.h"
 
 #include "project/projectsession.h"
 #include "ui/captionlines.h"
 #include "ui/fixedfont.h"
+#include "ui/inputfields.h"
 #include "ui/resultwidgets.h"
 
 #include <QCheckBox>

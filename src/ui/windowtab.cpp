@@ -23,8 +23,8 @@ const std::vector<WindowTab>& windowTabs() {
         {tab::Method3, "tabMethod3", u"Method 3", 15000, 13050, helpcontext::Method3Tab},
         {tab::PrintForms, "tabPrintForms", u"Print Forms", 15000, 13320, helpcontext::Printing,
          true},
-        {tab::ComparisonOfMethods, "tabComparisonOfMethods", u"Comparison of Methods", 15000,
-         10600, helpcontext::ComparisonOfMethods},
+        {tab::ComparisonOfMethods, "tabComparisonOfMethods", u"Comparison of Methods", 15000, 10600,
+         helpcontext::ComparisonOfMethods},
         {tab::ScreenShot, "tabScreenShot", u"Screen Shot", 15000, 13320, helpcontext::Overview,
          true},
     };

@@ -15,7 +15,7 @@ struct WindowTab {
     const char16_t* caption; // shown on the tab
     int widthTwips;          // designed window size, 15 twips to a pixel at 96 dots per inch
     int heightTwips;
-    int helpContext; // the page F1 shows when the focus is on no control of its own
+    int helpContext;             // the page F1 shows when the focus is on no control of its own
     bool workingSurface = false; // never shown: the surfaces of printing and screen shots
 };
 

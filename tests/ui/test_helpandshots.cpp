@@ -1,12 +1,12 @@
 #include "ui/frmtavchpscreening.h"
 #include "ui/helpcontexts.h"
 #include "ui/helpcontroller.h"
-#include "ui/windowtab.h"
 #include "ui/helptopics.h"
 #include "ui/helpwindow.h"
 #include "ui/screenshotdocument.h"
 #include "ui/screenshots.h"
 #include "ui/uitestsupport.h"
+#include "ui/windowtab.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -74,9 +74,7 @@ private slots:
 private:
     QWidget* control(const QString& name) const { return test::findNamed(*m_window, name); }
     InputBox* box(const QString& name) const { return test::findNamed<InputBox>(*m_window, name); }
-    QAction* action(const QString& name) const {
-        return test::findNamed<QAction>(*m_window, name);
-    }
+    QAction* action(const QString& name) const { return test::findNamed<QAction>(*m_window, name); }
     // Types a text into a box and leaves it with Tab, as a user does.
     void typeAndLeave(const QString& name, int tabIndex, const QString& text);
 
@@ -143,13 +141,13 @@ void WindowCommandsTest::fileMenuKeysAreTheDesktopsOwn() {
     for (QAction* item : m_window->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions()) {
         file << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
-    QCOMPARE(file, (QStringList{QStringLiteral("&New"), QStringLiteral("&Print"),
-                                QStringLiteral("&Export PDF..."), QStringLiteral("&Open"),
-                                QStringLiteral("&Recent Files"),
-                                QStringLiteral("&Save Current  Data"),
-                                QStringLiteral("Save Current Data  &As"), QStringLiteral("-"),
-                                QStringLiteral("E&xit"), QStringLiteral("-"),
-                                QStringLiteral("&Capture Screen Shots")}));
+    QCOMPARE(file,
+             (QStringList{QStringLiteral("&New"), QStringLiteral("&Print"),
+                          QStringLiteral("&Export PDF..."), QStringLiteral("&Open"),
+                          QStringLiteral("&Recent Files"), QStringLiteral("&Save Current  Data"),
+                          QStringLiteral("Save Current Data  &As"), QStringLiteral("-"),
+                          QStringLiteral("E&xit"), QStringLiteral("-"),
+                          QStringLiteral("&Capture Screen Shots")}));
 
     // Ctrl+Q ends the program, after the question about unsaved changes.
     m_window->session().inputs().GasCost = "2";
@@ -166,9 +164,9 @@ void WindowCommandsTest::editingKeysInABoxNeverExitOrSave_data() {
     QTest::addColumn<QString>("text");     // the box's text afterwards
     QTest::addColumn<QString>("selected"); // its selected text afterwards
     QTest::addColumn<QString>("clipboard");
-    QTest::newRow("Ctrl+X in a kWh box cuts") << monthBox("txtkWh", 6) << int(tab::MonthlyUtilityData)
-                                              << int(Qt::Key_X) << QString() << QString()
-                                              << QStringLiteral("138,000");
+    QTest::newRow("Ctrl+X in a kWh box cuts")
+        << monthBox("txtkWh", 6) << int(tab::MonthlyUtilityData) << int(Qt::Key_X) << QString()
+        << QString() << QStringLiteral("138,000");
     QTest::newRow("Ctrl+C in the gas price copies")
         << QStringLiteral("txtGasCost") << int(tab::UtilityRateData) << int(Qt::Key_C)
         << QStringLiteral("$1.3119") << QStringLiteral("$1.3119") << QStringLiteral("$1.3119");
@@ -214,7 +212,7 @@ void WindowCommandsTest::ctrlTabVisitsOnlyShownTabs() {
         QList<int> visited;
         for (int i = 0; i < presses; ++i) {
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
-                                                         : m_window.get(),
+                                                        : m_window.get(),
                             key, modifiers);
             visited << tabs->currentIndex();
         }
@@ -319,7 +317,8 @@ void WindowCommandsTest::pasteOfABlockFillsTheGrid() {
         QCOMPARE(box(monthBox("txtkWh", m))->text(),
                  QStringLiteral("50,%1").arg(m, 3, 10, QLatin1Char('0')));
         QCOMPARE(in.MonthlyKW[month], QStringLiteral("%1").arg(100 + m).toStdString());
-        QCOMPARE(box(monthBox("txtPowerBill", m))->text(), QStringLiteral("$5,%1").arg(m, 3, 10, QLatin1Char('0')));
+        QCOMPARE(box(monthBox("txtPowerBill", m))->text(),
+                 QStringLiteral("$5,%1").arg(m, 3, 10, QLatin1Char('0')));
         // The columns right of the block keep their bills.
         QCOMPARE(in.MonthlyFuel1[month], sample.MonthlyFuel1[month]);
     }
@@ -358,12 +357,12 @@ void WindowCommandsTest::boxesNotReadAsTypedAreMarked_data() {
     QTest::addColumn<int>("tabIndex");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
-    QTest::newRow("kWh with an exponent") << monthBox("txtkWh", 2) << int(tab::MonthlyUtilityData)
-                                          << QStringLiteral("1e12")
-                                          << QStringLiteral("\"1e12\" read as 112");
-    QTest::newRow("gas price in words") << QStringLiteral("txtGasCost") << int(tab::UtilityRateData)
-                                        << QStringLiteral("abc")
-                                        << QStringLiteral("\"abc\" read as 0");
+    QTest::newRow("kWh with an exponent")
+        << monthBox("txtkWh", 2) << int(tab::MonthlyUtilityData) << QStringLiteral("1e12")
+        << QStringLiteral("\"1e12\" read as 112");
+    QTest::newRow("gas price in words")
+        << QStringLiteral("txtGasCost") << int(tab::UtilityRateData) << QStringLiteral("abc")
+        << QStringLiteral("\"abc\" read as 0");
     QTest::newRow("occupants with two points")
         << QStringLiteral("txtNoOccupants") << int(tab::MiscInputInformation)
         << QStringLiteral("1.2.3") << QStringLiteral("\"1.2.3\" read as 1.2");
