@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +68,7 @@ private slots:
     void boxesNotReadAsTypedAreMarked_data();
     void boxesNotReadAsTypedAreMarked();
     void everyInputBoxExplainsItself();
+    void textsOfTheRecordAreWindows1252();
     void recentFilesSurviveARestart();
     void savedNameWithoutExtensionGetsTav();
     void aboutNamesVersionSourcesAndLicence();
@@ -380,6 +383,12 @@ void WindowCommandsTest::boxesNotReadAsTypedAreMarked() {
     QVERIFY2(box(name)->toolTip().startsWith(message + QStringLiteral("\n\n")),
              qPrintable(box(name)->toolTip()));
     QVERIFY(!box(name)->styleSheet().isEmpty());
+    const QString shots = qEnvironmentVariable("PLENARA_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+        QApplication::processEvents();
+        QVERIFY(
+            m_window->grab().save(QDir(shots).filePath(QStringLiteral("marked-%1.png").arg(name))));
+    }
 
     // The mark stays while the box shows the rewritten text, and goes with the next typing.
     typeAndLeave(QStringLiteral("txtEnergyCharge"), tab::UtilityRateData, QStringLiteral("0.05"));
@@ -414,6 +423,28 @@ void WindowCommandsTest::everyInputBoxExplainsItself() {
                  QStringLiteral("200"));
     QCOMPARE(m_window->inputMarks().marked(), std::vector<QWidget*>{city});
     QVERIFY(city->toolTip().startsWith(QStringLiteral("\"Atlantis\" is not in the climate data")));
+}
+
+// Project files hold their texts in Windows-1252: the byte 0xE9 is shown as "é", and an "é"
+// typed into a box is kept as that byte again.
+void WindowCommandsTest::textsOfTheRecordAreWindows1252() {
+    m_window->session().inputs().Fuel2Units = "m\xE9tres cubes";
+    m_window->session().inputs().ACCriteria = "Caf\xE9 AC";
+    typeAndLeave(QStringLiteral("txtGasCost"), tab::UtilityRateData, QStringLiteral("1"));
+    QCOMPARE(
+        test::findNamed<InputComboBox>(*m_window, QStringLiteral("cmbFuel2Units"))->currentText(),
+        QStringLiteral("m\u00E9tres cubes"));
+    QCOMPARE(test::findNamed<QComboBox>(*m_window, QStringLiteral("cmbACCriteria"))->currentText(),
+             QStringLiteral("Caf\u00E9 AC"));
+
+    auto* fuel = test::findNamed<InputComboBox>(*m_window, QStringLiteral("cmbFuel1"));
+    m_window->tabs()->setCurrentIndex(tab::MonthlyUtilityData);
+    fuel->setFocus();
+    fuel->lineEdit()->selectAll();
+    // As a keyboard layout or an input method puts the characters in.
+    fuel->lineEdit()->insert(QStringLiteral("\u00E9\u20AC\u4E2D"));
+    // The euro sign is 0x80 in Windows-1252; a character it cannot hold becomes "?".
+    QCOMPARE(m_window->session().inputs().Fuel1Type, std::string("\xE9\x80?"));
 }
 
 void WindowCommandsTest::recentFilesSurviveARestart() {
