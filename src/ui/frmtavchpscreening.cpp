@@ -14,6 +14,7 @@
 #include "ui/helpcontexts.h"
 #include "ui/helpcontroller.h"
 #include "ui/inputmarks.h"
+#include "ui/inputtips.h"
 #include "ui/mainmenus.h"
 #include "ui/method1tab.h"
 #include "ui/method2tab.h"
@@ -382,6 +383,9 @@ fmrPrintOptions& frmTAVCHPScreening::printOptions() {
     if (!m_fmrPrintOptions) {
         m_fmrPrintOptions = new fmrPrintOptions(this);
         m_fmrPrintOptions->setProperty("helpContext", helpcontext::Printing);
+        if (auto* runId = m_fmrPrintOptions->findChild<QWidget*>(QStringLiteral("txtRunID"))) {
+            runId->setToolTip(inputToolTip(runId->objectName()));
+        }
         connect(m_fmrPrintOptions, &fmrPrintOptions::previewRequested, this,
                 &frmTAVCHPScreening::showPrintPreview);
     }
