@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -354,6 +355,10 @@ void ReportsTest::previewShowsTheChosenPages() {
     PrintOptionsScript script([](fmrPrintOptions* dialog) {
         // The window's own preview would wait for the user: only the request is looked at.
         QObject::disconnect(dialog, &fmrPrintOptions::previewRequested, nullptr, nullptr);
+        const QString shots = qEnvironmentVariable("PLENARA_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) {
+            dialog->grab().save(QDir(shots).filePath(QStringLiteral("print-options.png")));
+        }
         QSignalSpy asked(dialog, &fmrPrintOptions::previewRequested);
         button(dialog, 3)->click();
         QCOMPARE(asked.count(), 1);
