@@ -108,7 +108,8 @@ void PortfolioCommands::openBuilding(const BuildingOrigin& origin) {
         m_dialogs.showError(m_window.widget, QString::fromStdString(building.error));
         return;
     }
-    m_window.replace([&] { m_session.loadBuilding(building.inputs); });
+    m_window.change(QStringLiteral("Open Building"),
+                    [&] { m_session.loadBuilding(building.inputs); });
 }
 
 } // namespace plenara

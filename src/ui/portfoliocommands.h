@@ -24,15 +24,14 @@ class PortfolioCommands : public QObject {
 
 public:
     // What the commands need of the main window: whether unsaved changes may go (asking the
-    // user); how a change of the inputs is made as one step that the user can undo (it runs
-    // the change, recalculates and shows the project); how the project is replaced by another
-    // (a project file opened, or a building loaded), which is no edit to undo.
+    // user); how a change of the inputs is made as one step that Undo takes back, as Sample
+    // Data is (it runs the change, recalculates and shows the project); how a project file
+    // is opened.
     struct Window {
         QWidget* widget = nullptr;
         std::function<bool()> maySetAside;
         std::function<void(const QString& name, const std::function<void()>& change)> change;
         std::function<bool(const QString& path)> openProject;
-        std::function<void(const std::function<void()>& load)> replace;
     };
     // Which building of a bills file to import, from their ids; -1 to import none.
     using ChooseBuilding = std::function<int(QWidget*, const QStringList& ids)>;

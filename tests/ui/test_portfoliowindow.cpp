@@ -7,6 +7,7 @@
 #include "ui/portfoliocommands.h"
 #include "ui/portfolioresultsmodel.h"
 #include "ui/portfoliowindow.h"
+#include "ui/projectundo.h"
 #include "ui/uitestsupport.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 namespace plenara {
 
@@ -136,6 +138,15 @@ void PortfolioWindowTest::importBillsFillsTheGridAsOneChange() {
     QVERIFY(m_window->session().results().method1.payback != before);
     QVERIFY(m_window->isWindowModified());
     QVERIFY(m_dialogs->errors.isEmpty());
+
+    // One step, which Undo takes back whole.
+    QCOMPARE(m_window->undoSteps().stack().undoText(), QStringLiteral("Import Bills"));
+    m_window->undoSteps().undo();
+    QCOMPARE(m_window->session().inputs().MonthlyKWh[11], std::string("69,000"));
+    QCOMPARE(m_window->session().results().method1.payback, before);
+    QVERIFY(!m_window->isWindowModified());
+    m_window->undoSteps().redo();
+    QCOMPARE(m_window->session().inputs().MonthlyKWh[11], std::string("12,000"));
 }
 
 void PortfolioWindowTest::importBillsOfOneBuildingOfSeveral() {
@@ -166,6 +177,7 @@ void PortfolioWindowTest::aBadBillsFileChangesNothingAndSaysWhy() {
              qPrintable(m_dialogs->errors.front()));
     QVERIFY(m_window->session().inputs() == before);
     QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(m_window->undoSteps().stack().undoText(), QStringLiteral("Sample Data"));
 }
 
 // The window's rows are the library's, from project files and from the CSV pair alike, and
