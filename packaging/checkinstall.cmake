@@ -23,6 +23,9 @@ set(expected
     "bin/plenara-cli"
     "lib/plenara/plenara-pdf.so"
     "share/plenara/ClimateData.Dat"
+    "share/plenara/examples/csv/buildings.csv"
+    "share/plenara/examples/csv/bills.csv"
+    "share/plenara/examples/projects/ElmStreetTowers.TAV"
     "share/plenara/Plenara Version 2.1.qch"
     "share/plenara/Plenara Version 2.1.qhc"
     "share/applications/plenara.desktop"
@@ -70,5 +73,20 @@ execute_process(
     ERROR_VARIABLE errors)
 if(NOT result EQUAL 0 OR NOT EXISTS "${PREFIX}/check.pdf")
     message(FATAL_ERROR "The installed plenara-cli --pdf failed (${result}):\n${output}${errors}")
+endif()
+# The installed examples screen alike as project files and as a CSV pair.
+foreach(input projects csv)
+    execute_process(
+        COMMAND "${PREFIX}/bin/plenara-cli" screen "${PREFIX}/share/plenara/examples/${input}"
+        WORKING_DIRECTORY "${PREFIX}"
+        RESULT_VARIABLE result
+        OUTPUT_VARIABLE screened_${input}
+        ERROR_VARIABLE errors)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "The installed plenara-cli screen ${input} failed (${result}):\n${errors}")
+    endif()
+endforeach()
+if(NOT screened_projects STREQUAL screened_csv)
+    message(FATAL_ERROR "The installed examples screen differently as project files and as CSV")
 endif()
 message(STATUS "Installation in ${PREFIX} is complete; plenara-cli finds its data and PDF module.")
