@@ -9,6 +9,8 @@
 #include "engine/monthlyloads.h"
 #include "engine/number.h"
 #include "engine/summary.h"
+#include "lifecycle/lifecycle.h"
+#include "project/lifecycleinputs.h"
 
 #include <cmath>
 
@@ -37,6 +39,7 @@ double energyRateOf(const ProjectInputs& in) {
 } // namespace
 
 void formatInputFields(ProjectInputs& in, std::string& label18) {
+    formatLifeCycleInputs(in);
     formatMonths(in.MonthlyKWh, "###,###,##0");
     formatMonths(in.MonthlyFuel1, "###,###,##0");
     formatMonths(in.MonthlyFuel2, "###,###,##0");
@@ -78,8 +81,9 @@ void formatInputFields(ProjectInputs& in, std::string& label18) {
     in.GasCost = FormatPattern(Number(in.GasCost), pattern);
 }
 
-RecalculationDriver::RecalculationDriver(ClimateTable climate)
-    : m_climate(std::move(climate)) {}
+RecalculationDriver::RecalculationDriver(ClimateTable climate, EmissionData emissions)
+    : m_climate(std::move(climate))
+    , m_emissions(std::move(emissions)) {}
 
 void RecalculationDriver::refreshTotals(const ProjectInputs& in, TotalsRefresh which,
                                         TotalsCaptions& totals) {
@@ -238,12 +242,19 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     r.lblPaybackRange = summary.lblPaybackRange;
     r.lblSummary = summary.lblSummary;
 
+    // The life-cycle economics and CO2 of the three methods, from the figures they computed.
+    const std::array<MethodFigures, 3> figures = {
+        method1Figures(r.method1), method2Figures(r.method2, m2.bills, fuel1Factor, fuel2Factor),
+        method3Figures(r.method3)};
+    r.lifeCycle = computeLifeCycle(figures, lifeCycleParameters(in), m_emissions, in.State,
+                                   in.Fuel1Type, in.Fuel2Type);
+
     r.warnings =
         m_state.warnings.list(in, m_climate, m_state.RunTimeFraction, m_state.BoilerEfficiency);
 
     // 10. The show-details switches; "Print Forms" and "Screen Shot" never show.
     r.summaryFrameVisible = view.Check1[0];
-    r.tabVisible = {true, true, true, true, true};
+    r.tabVisible = {true, true, true, true, true, true};
     r.tabVisible[tab::Method1] = view.Check1[1];
     r.tabVisible[tab::Method2] = view.Check1[2];
     r.tabVisible[tab::Method3] = view.Check1[3];

@@ -132,6 +132,7 @@ void frmTAVCHPScreening::createTabs() {
     const std::array<QString, tab::Count> captions = {QStringLiteral("Monthly Utility Data"),
                                                       QStringLiteral("Utility Rate Data"),
                                                       QStringLiteral("Misc. Input Information"),
+                                                      QStringLiteral("Life Cycle"),
                                                       QStringLiteral("Energy Plots"),
                                                       QStringLiteral("Results"),
                                                       QStringLiteral("Method 1"),

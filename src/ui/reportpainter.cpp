@@ -1,5 +1,7 @@
 #include "ui/reportpainter.h"
 
+#include "ui/linechartpainter.h"
+
 #include <algorithm>
 
 #include <QFontMetricsF>
@@ -58,6 +60,13 @@ void paintReportPage(QPainter& painter, const QRectF& paper, const ReportPage& p
     for (const std::string& line : page.body) {
         painter.drawText(QPointF(kTextLeftTwips, baseline), fromStd(line));
         baseline += metrics.lineSpacing();
+    }
+    if (page.chart) {
+        // Over the body lines that the page leaves empty for it, across the text area.
+        const QRectF area(
+            kTextLeftTwips, kTextTopTwips + page.chart->firstLine * metrics.lineSpacing(),
+            kWidthTwips - 2 * kTextLeftTwips, page.chart->lineCount * metrics.lineSpacing());
+        paintLineChart(painter, area, page.chart->data);
     }
     painter.restore();
 }

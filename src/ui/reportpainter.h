@@ -32,8 +32,8 @@ QFont reportFont(bool bold = false);
 // stands for the whole letter page; the page is scaled to fit it, keeping its proportions.
 // The three page lines are bold and centred (header at the top, data-set line, footer near the
 // bottom); the body starts at 240 twips from the left and 480 from the top, one line of text
-// per line of the body, blanks kept. This one routine draws for the printer, PDF files and
-// images alike.
+// per line of the body, blanks kept; a chart of the page is drawn over the body lines it
+// covers. This one routine draws for the printer, PDF files and images alike.
 void paintReportPage(QPainter& painter, const QRectF& paper, const ReportPage& page);
 
 // The page as an image of a letter page at `dotsPerInch`, white behind the text.
