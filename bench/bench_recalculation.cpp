@@ -3,6 +3,7 @@
 #include "engine/method2.h"
 #include "engine/method3.h"
 #include "lifecycle/lifecycle.h"
+#include "project/methodinputs.h"
 #include "project/projectsession.h"
 
 #include <benchmark/benchmark.h>
@@ -27,6 +28,20 @@ void BM_UpdateAllResultsSample(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UpdateAllResultsSample)->Unit(benchmark::kMicrosecond);
+
+// The numbers of one recalculation of a copy of the project, without captions: the unit of work
+// of every calculation that runs a project many times with changed inputs.
+void BM_ProjectNumbersSample(benchmark::State& state) {
+    const ProjectSession session = sampleSession();
+    const RecalculationState& kept = session.state();
+    ProjectNumbers numbers;
+    for (auto _ : state) {
+        computeProjectNumbers(session.inputs(), session.climate(), kept.RunTimeFraction,
+                              kept.BoilerEfficiency, kept.avgTemperature, numbers);
+        benchmark::DoNotOptimize(numbers.method2.payback);
+    }
+}
+BENCHMARK(BM_ProjectNumbersSample)->Unit(benchmark::kMicrosecond);
 
 // The numbers of the three methods alone, from inputs already converted, without captions.
 void BM_MethodNumbersSample(benchmark::State& state) {

@@ -21,6 +21,7 @@ endif()
 set(expected
     "bin/plenara"
     "bin/plenara-cli"
+    "lib/plenara/plenara-pdf.so"
     "share/plenara/ClimateData.Dat"
     "share/plenara/GridCO2ByState.csv"
     "share/plenara/FuelCO2Factors.csv"
@@ -63,4 +64,14 @@ execute_process(
 if(NOT result EQUAL 0 OR NOT output MATCHES "11\\. Simple Payback")
     message(FATAL_ERROR "The installed plenara-cli --sample failed (${result}):\n${output}${errors}")
 endif()
-message(STATUS "Installation in ${PREFIX} is complete; plenara-cli finds its climate data.")
+# The installed plenara-cli finds its PDF module beside the bin folder.
+execute_process(
+    COMMAND "${PREFIX}/bin/plenara-cli" --sample --pdf "${PREFIX}/check.pdf"
+    WORKING_DIRECTORY "${PREFIX}"
+    RESULT_VARIABLE result
+    OUTPUT_VARIABLE output
+    ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT EXISTS "${PREFIX}/check.pdf")
+    message(FATAL_ERROR "The installed plenara-cli --pdf failed (${result}):\n${output}${errors}")
+endif()
+message(STATUS "Installation in ${PREFIX} is complete; plenara-cli finds its data and PDF module.")

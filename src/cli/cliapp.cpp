@@ -3,37 +3,38 @@
 #include "cli/clioutput.h"
 #include "climate/climatedata.h"
 #include "engine/interpolation.h"
+#include "engine/textfields.h"
 #include "output/reportcomposer.h"
 #include "project/datapaths.h"
 #include "project/projectsession.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
+#include <cmath>
 #include <ostream>
 
 namespace plenara {
 
 namespace {
 
-std::optional<int> parseIndex(const std::string& text) {
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || value < 0 ||
-        value > 11) {
+// The value of --capacity: a finite number of kilowatts, not below zero.
+std::optional<double> parseCapacity(const std::string& text) {
+    double value = 0.0;
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
+        !std::isfinite(value) || value < 0.0) {
         return std::nullopt;
     }
     return value;
 }
 
-std::optional<double> parseCapacity(const std::string& text) {
-    double value = 0.0;
-    const auto result =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
-        value < 0.0) {
-        return std::nullopt;
-    }
-    return value;
-}
+// A file name given on the command line: an empty one names no file at all.
+const CLI::Validator kPath(
+    [](const std::string& path) {
+        return path.empty() ? std::string("needs a file name, not an empty text") : std::string();
+    },
+    "PATH");
 
 } // namespace
 
@@ -41,22 +42,26 @@ std::string cliUsage() {
     return "Usage: plenara-cli [OPTIONS] [PROJECT.TAV]\n"
            "\n"
            "Screens the feasibility of combined heat and power for a multifamily building and\n"
-           "prints the simple payback by three methods. The analysis starts from the values of\n"
-           "a new project, then loads the sample building (--sample) or reads PROJECT.TAV, "
-           "applies\n"
-           "the settings below and recalculates once. Without an output option it prints the\n"
-           "payback range and the comparison of the three methods.\n"
+           "prints the simple payback by three methods. The analysis loads the sample building\n"
+           "(--sample) or reads PROJECT.TAV, applies the settings below and recalculates once.\n"
+           "Without an output option it prints the payback range and the comparison of the\n"
+           "three methods. A project file keeps every input, the hot-water usage and the\n"
+           "water-heater fuel included.\n"
            "\n"
-           "Input:\n"
-           "  --sample                  load the sample building\n"
+           "Input (a project file or --sample is needed):\n"
+           "  --sample                  load the sample building (it sets low hot-water usage)\n"
            "  PROJECT.TAV               read a project file\n"
            "  --climate PATH            read this climate data file instead of the installed one\n"
-           "  --hot-water LEVEL         hot-water usage: low, medium or high (default medium)\n"
-           "  --water-heater FUEL       Method 2 water-heater fuel: gas or fuel1 (default gas)\n"
+           "  --hot-water LEVEL         hot-water usage: low, medium or high (default: as the\n"
+           "                            project holds it)\n"
+           "  --water-heater FUEL       Method 2 water-heater fuel: gas or fuel1 (default: as the\n"
+           "                            project holds it)\n"
            "  --month M                 month of the Method 2 detail table, 0 (January) to 11\n"
            "                            (default 7)\n"
            "  --first-step V            first sweep step of the Method 2 tables, 0 to 11\n"
            "                            (default 0)\n"
+           "  --strict                  refuse inputs that are not used as typed (exit status 2)\n"
+           "                            instead of warning about them\n"
            "\n"
            "Output:\n"
            "  --panels                  print every result panel as the window shows it\n"
@@ -74,115 +79,88 @@ std::string cliUsage() {
            "  --run-id TEXT             the data-set line of every page (default \"Run #1\")\n"
            "  -h, --help                show this help and exit\n"
            "\n"
-           "Exit status: 0 on success, 1 when a file cannot be read or written (or --pdf\n"
-           "is not available in this build), 2 for bad options.\n";
+           "An input that is not used as typed (a text read only in part, such as \"1e12\" read\n"
+           "as 112, a percentage that is not taken, a city missing from the climate data) is\n"
+           "told on standard error as a warning, one line each.\n"
+           "\n"
+           "Exit status: 0 on success; 1 when a file cannot be read or written (or --pdf is not\n"
+           "available in this build), or when the --capacity lies outside the sizes that\n"
+           "Method 2 swept (the other outputs are still written); 2 for bad options, and with\n"
+           "--strict for an input that is not used as typed.\n";
 }
 
 CliParse parseCliArguments(const std::vector<std::string>& args) {
     CliParse parse;
     CliOptions& o = parse.options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) {
-                parse.error = "option " + arg + " needs a value";
-                return false;
-            }
-            into = args[++i];
-            return true;
-        };
-        std::string v;
-        if (arg == "-h" || arg == "--help") {
-            o.help = true;
-        } else if (arg == "--sample") {
-            o.sample = true;
-        } else if (arg == "--panels") {
-            o.panels = true;
-        } else if (arg == "--json") {
-            o.json = true;
-        } else if (arg == "--climate") {
-            if (!value(o.climateFile)) {
-                return parse;
-            }
-        } else if (arg == "--save") {
-            if (!value(o.savePath)) {
-                return parse;
-            }
-        } else if (arg == "--report") {
-            if (!value(v)) {
-                return parse;
-            }
-            o.report = parseReportList(v);
-            if (!o.report) {
-                parse.error =
-                    "--report takes print options 0 to 4 separated by commas, not '" + v + "'";
-                return parse;
-            }
-        } else if (arg == "--pdf") {
-            if (!value(o.pdfPath)) {
-                return parse;
-            }
-            if (o.pdfPath.empty()) {
-                parse.error = "--pdf needs a file name";
-                return parse;
-            }
-        } else if (arg == "--run-id") {
-            if (!value(o.runId)) {
-                return parse;
-            }
-        } else if (arg == "--hot-water") {
-            if (!value(v)) {
-                return parse;
-            }
-            if (v != "low" && v != "medium" && v != "high") {
-                parse.error = "--hot-water takes low, medium or high, not '" + v + "'";
-                return parse;
-            }
-            o.hotWater = v;
-        } else if (arg == "--water-heater") {
-            if (!value(v)) {
-                return parse;
-            }
-            if (v != "gas" && v != "fuel1") {
-                parse.error = "--water-heater takes gas or fuel1, not '" + v + "'";
-                return parse;
-            }
-            o.waterHeater = v;
-        } else if (arg == "--month" || arg == "--first-step") {
-            if (!value(v)) {
-                return parse;
-            }
-            const std::optional<int> index = parseIndex(v);
-            if (!index) {
-                parse.error = arg + " takes a whole number from 0 to 11, not '" + v + "'";
-                return parse;
-            }
-            (arg == "--month" ? o.month : o.firstStep) = index;
-        } else if (arg == "--capacity") {
-            if (!value(v)) {
-                return parse;
-            }
-            o.capacity = parseCapacity(v);
-            if (!o.capacity) {
-                parse.error = "--capacity takes a number of kilowatts, not '" + v + "'";
-                return parse;
-            }
-        } else if (!arg.empty() && arg.front() == '-') {
-            parse.error = "unknown option '" + arg + "'";
-            return parse;
-        } else if (o.projectFile.empty()) {
-            o.projectFile = arg;
-        } else {
-            parse.error = "only one project file can be read, not also '" + arg + "'";
+
+    CLI::App app("plenara-cli");
+    // The usage text is the program's own (cliUsage); CLI11 parses.
+    app.set_help_flag();
+    app.add_flag("-h,--help", o.help);
+    CLI::Option* sample = app.add_flag("--sample", o.sample);
+    CLI::Option* project = app.add_option("PROJECT.TAV", o.projectFile)->check(kPath);
+    app.add_option("--climate", o.climateFile)->check(kPath);
+    CLI::Option* hotWater =
+        app.add_option("--hot-water")->check(CLI::IsMember({"low", "medium", "high"}));
+    CLI::Option* waterHeater =
+        app.add_option("--water-heater")->check(CLI::IsMember({"gas", "fuel1"}));
+    int month = 0;
+    int firstStep = 0;
+    CLI::Option* monthOption = app.add_option("--month", month)->check(CLI::Range(0, 11));
+    CLI::Option* stepOption = app.add_option("--first-step", firstStep)->check(CLI::Range(0, 11));
+    CLI::Option* panels = app.add_flag("--panels", o.panels);
+    CLI::Option* json = app.add_flag("--json", o.json);
+    std::string capacity;
+    CLI::Option* capacityOption = app.add_option("--capacity", capacity);
+    app.add_option("--save", o.savePath)->check(kPath);
+    std::string report;
+    CLI::Option* reportOption = app.add_option("--report", report);
+    CLI::Option* pdf = app.add_option("--pdf", o.pdfPath)->check(kPath);
+    app.add_option("--run-id", o.runId);
+    app.add_flag("--strict", o.strict);
+    sample->excludes(project);
+    json->excludes(panels)->excludes(capacityOption)->excludes(reportOption)->excludes(pdf);
+
+    try {
+        // CLI11 takes the arguments last first.
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        parse.error = e.what();
+        return parse;
+    }
+    if (o.help) {
+        return parse;
+    }
+    if (hotWater->count() > 0) {
+        o.hotWater = hotWater->as<std::string>();
+    }
+    if (waterHeater->count() > 0) {
+        o.waterHeater = waterHeater->as<std::string>();
+    }
+    if (monthOption->count() > 0) {
+        o.month = month;
+    }
+    if (stepOption->count() > 0) {
+        o.firstStep = firstStep;
+    }
+    if (capacityOption->count() > 0) {
+        o.capacity = parseCapacity(capacity);
+        if (!o.capacity) {
+            parse.error = "--capacity takes a number of kilowatts, not '" + capacity + "'";
             return parse;
         }
     }
-    if (o.sample && !o.projectFile.empty()) {
-        parse.error = "--sample and a project file cannot be used together";
-    } else if (o.json && (o.panels || o.capacity)) {
-        parse.error = "--json cannot be combined with --panels or --capacity";
-    } else if (o.json && (o.report || !o.pdfPath.empty())) {
-        parse.error = "--json cannot be combined with --report or --pdf";
+    if (reportOption->count() > 0) {
+        o.report = parseReportList(report);
+        if (!o.report) {
+            parse.error =
+                "--report takes print options 0 to 4 separated by commas, not '" + report + "'";
+            return parse;
+        }
+    }
+    if (!o.sample && o.projectFile.empty()) {
+        parse.error = "nothing to screen: name a project file or use --sample";
     }
     return parse;
 }
@@ -243,6 +221,15 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     session.recalculate();
     const ProjectResults& results = session.results();
 
+    // Inputs that are not used as typed: told on the error stream, or refused with --strict.
+    for (const InputWarning& warning : results.warnings) {
+        err << "plenara-cli: " << (o.strict ? "error: " : "warning: ")
+            << windows1252ToUtf8(warning.text()) << "\n";
+    }
+    if (o.strict && !results.warnings.empty()) {
+        return 2;
+    }
+
     if (!o.savePath.empty()) {
         const FileResult saved = session.saveAs(o.savePath);
         if (!saved.ok()) {
@@ -255,6 +242,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         writeResultsJson(out, inputs, results);
         return 0;
     }
+    int status = 0;
     if (o.panels) {
         writePanels(out, inputs, results);
     }
@@ -267,7 +255,15 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             paybacks[static_cast<std::size_t>(s)] =
                 results.method2.annualResults[static_cast<std::size_t>(s)].SimplePayback;
         }
-        out << InterpolateResults(*o.capacity, capacities, paybacks).caption << "\n";
+        const InterpolationResult interpolated =
+            InterpolateResults(*o.capacity, capacities, paybacks);
+        // A capacity outside the sweep gets the dialog's message instead of a payback.
+        if (*o.capacity < capacities.front() || *o.capacity > capacities.back()) {
+            err << "plenara-cli: " << interpolated.caption << "\n";
+            status = 1;
+        } else {
+            out << interpolated.caption << "\n";
+        }
     }
     const bool report = o.report || !o.pdfPath.empty();
     if (report) {
@@ -285,7 +281,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!o.panels && !o.capacity && !report) {
         writeSummary(out, results);
     }
-    return 0;
+    return status;
 }
 
 } // namespace plenara

@@ -26,6 +26,7 @@ struct CliOptions {
     std::optional<ReportChoice> report; // the print options 0..4 of --report
     std::string pdfPath;                // --pdf: the report goes to this file
     std::string runId = "Run #1";       // the data-set line of every report page
+    bool strict = false;                // warnings about inputs are errors
 };
 
 // Parses the arguments (without the program name). Returns the options, or an error message
@@ -37,8 +38,10 @@ struct CliParse {
 CliParse parseCliArguments(const std::vector<std::string>& args);
 
 // Runs plenara-cli with its arguments (without the program name), writing results to `out`
-// and messages to `err`. Returns the exit status: 0 on success, 1 when a file cannot be
-// read or written, 2 for bad options. `writePdf` writes the report of --pdf; without it
+// and messages to `err` (warnings about inputs not used as typed among them). Returns the
+// exit status: 0 on success, 1 when a file cannot be read or written or --capacity lies
+// outside the sweep, 2 for bad options and, with --strict, for a warning. `writePdf` writes the
+// report of --pdf; without it
 // --pdf fails with status 1.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const ReportPdfWriter& writePdf = {});

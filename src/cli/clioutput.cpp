@@ -1,9 +1,11 @@
 #include "cli/clioutput.h"
 
 #include "engine/captiontext.h"
+#include "engine/textfields.h"
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ostream>
 
 namespace plenara {
@@ -21,82 +23,6 @@ void writeSection(std::ostream& out, const char* name, const Lines& lines, std::
         }
     }
 }
-
-std::string jsonNumber(double value) {
-    if (!std::isfinite(value)) {
-        return "null";
-    }
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return buffer;
-}
-
-std::string jsonString(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            quoted += "\\\"";
-            break;
-        case '\\':
-            quoted += "\\\\";
-            break;
-        case '\n':
-            quoted += "\\n";
-            break;
-        case '\r':
-            quoted += "\\r";
-            break;
-        case '\t':
-            quoted += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                quoted += escape;
-            } else {
-                quoted.push_back(c);
-            }
-        }
-    }
-    return quoted + "\"";
-}
-
-// Writes "name": value pairs of one JSON object, one per line, at an indent.
-class JsonObject {
-public:
-    JsonObject(std::ostream& out, int indent)
-        : m_out(out)
-        , m_indent(indent) {
-        m_out << "{";
-    }
-
-    void number(const char* name, double value) { field(name, jsonNumber(value)); }
-    void text(const char* name, const std::string& value) { field(name, jsonString(value)); }
-    void raw(const char* name, const std::string& value) { field(name, value); }
-    void begin(const char* name) {
-        separator();
-        m_out << jsonString(name) << ": ";
-    }
-
-    void end() { m_out << '\n' << std::string(static_cast<std::size_t>(m_indent), ' ') << "}"; }
-
-private:
-    void separator() {
-        m_out << (m_first ? "" : ",") << '\n'
-              << std::string(static_cast<std::size_t>(m_indent + 2), ' ');
-        m_first = false;
-    }
-    void field(const char* name, const std::string& value) {
-        begin(name);
-        m_out << value;
-    }
-
-    std::ostream& m_out;
-    int m_indent;
-    bool m_first = true;
-};
 
 } // namespace
 
@@ -151,7 +77,25 @@ void writeSummary(std::ostream& out, const ProjectResults& r) {
     }
 }
 
-void writeResultsJson(std::ostream& out, const ProjectInputs& inputs, const ProjectResults& r) {
+nlohmann::ordered_json jsonNumber(double value) {
+    if (!std::isfinite(value)) {
+        return nullptr;
+    }
+    // Whole numbers print as such ("984000", not "984000.0"); the others to the 15 significant
+    // digits that a double holds for sure.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        return static_cast<long long>(value);
+    }
+    char text[40];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return std::strtod(text, nullptr);
+}
+
+nlohmann::ordered_json jsonText(const std::string& windows1252) {
+    return windows1252ToUtf8(windows1252);
+}
+
+nlohmann::ordered_json resultsJson(const ProjectInputs& inputs, const ProjectResults& r) {
     const Method1Results& m1 = r.method1;
     const Method2Results& m2 = r.method2;
     const Method3Results& m3 = r.method3;
@@ -167,77 +111,72 @@ void writeResultsJson(std::ostream& out, const ProjectInputs& inputs, const Proj
         cooling2 += month.CoolingLoadMMBtu;
     }
 
-    JsonObject doc(out, 0);
-    doc.text("schema", "plenara-results");
-    doc.number("version", 1);
-    doc.text("state", inputs.State);
-    doc.text("city", inputs.City);
-    doc.number("runTimeFraction", r.RunTimeFraction);
-    doc.number("boilerEfficiency", r.BoilerEfficiency);
-    doc.text("paybackRange", shownText(r.lblPaybackRange));
+    nlohmann::ordered_json doc;
+    doc["schema"] = "plenara-results";
+    doc["version"] = 1;
+    doc["state"] = jsonText(inputs.State);
+    doc["city"] = jsonText(inputs.City);
+    doc["runTimeFraction"] = jsonNumber(r.RunTimeFraction);
+    doc["boilerEfficiency"] = jsonNumber(r.BoilerEfficiency);
+    doc["paybackRange"] = jsonText(shownText(r.lblPaybackRange));
 
-    doc.begin("method1");
-    JsonObject one(out, 2);
-    one.number("capacityKW", m1.genCapacity);
-    one.number("paybackYears", m1.payback);
-    one.number("hotWaterLoadMMBtu", m1.hotWaterLoad);
-    one.number("operatingHours", 7440);
-    one.number("onSiteGenerationKWh", m1.onSiteGeneration);
-    one.number("recoveredHeatMMBtu", m1.recoveredHeat);
-    one.number("installedCost", m1.installedCost);
-    one.number("baselineOperatingCost", m1.baselineTotal);
-    one.number("chpOperatingCost", m1.chpTotal);
-    one.number("annualSavings", m1.savings);
-    one.end();
+    nlohmann::ordered_json& one = doc["method1"];
+    one["capacityKW"] = jsonNumber(m1.genCapacity);
+    one["paybackYears"] = jsonNumber(m1.payback);
+    one["hotWaterLoadMMBtu"] = jsonNumber(m1.hotWaterLoad);
+    one["operatingHours"] = 7440;
+    one["onSiteGenerationKWh"] = jsonNumber(m1.onSiteGeneration);
+    one["recoveredHeatMMBtu"] = jsonNumber(m1.recoveredHeat);
+    one["installedCost"] = jsonNumber(m1.installedCost);
+    one["baselineOperatingCost"] = jsonNumber(m1.baselineTotal);
+    one["chpOperatingCost"] = jsonNumber(m1.chpTotal);
+    one["annualSavings"] = jsonNumber(m1.savings);
 
-    doc.begin("method2");
-    JsonObject two(out, 2);
-    two.number("capacityKW", m2.capacityKW);
-    two.number("paybackYears", m2.payback);
-    two.number("selectedStep", m2.selectedStep);
-    two.text("run", m2.coolingPriorityRun ? "cooling-priority" : "heating-priority");
-    two.number("thermalLoadMMBtu", thermal2);
-    two.number("coolingLoadMMBtu", cooling2);
-    two.number("operatingHours", r.RunTimeFraction * 8760.0);
-    two.number("onSiteGenerationKWh", generation2);
-    two.number("recoveredHeatMMBtu", recovered2);
-    two.number("installedCost", m2.equipmentCost + m2.installationCost);
-    two.number("baselineOperatingCost", m2.baselineOperatingCost);
-    two.number("chpOperatingCost", m2.chpOperatingCost);
-    two.number("annualSavings", m2.savings);
-    two.begin("sweep");
-    out << "[";
+    nlohmann::ordered_json& two = doc["method2"];
+    two["capacityKW"] = jsonNumber(m2.capacityKW);
+    two["paybackYears"] = jsonNumber(m2.payback);
+    two["selectedStep"] = m2.selectedStep;
+    two["run"] = m2.coolingPriorityRun ? "cooling-priority" : "heating-priority";
+    two["thermalLoadMMBtu"] = jsonNumber(thermal2);
+    two["coolingLoadMMBtu"] = jsonNumber(cooling2);
+    two["operatingHours"] = jsonNumber(r.RunTimeFraction * 8760.0);
+    two["onSiteGenerationKWh"] = jsonNumber(generation2);
+    two["recoveredHeatMMBtu"] = jsonNumber(recovered2);
+    two["installedCost"] = jsonNumber(m2.equipmentCost + m2.installationCost);
+    two["baselineOperatingCost"] = jsonNumber(m2.baselineOperatingCost);
+    two["chpOperatingCost"] = jsonNumber(m2.chpOperatingCost);
+    two["annualSavings"] = jsonNumber(m2.savings);
+    nlohmann::ordered_json& sweep = two["sweep"] = nlohmann::ordered_json::array();
     for (std::size_t s = 0; s < m2.annualResults.size(); ++s) {
         const Method2Annual& a = m2.annualResults[s];
-        out << (s == 0 ? "" : ",") << "\n      {\"step\": " << s
-            << ", \"capacityKW\": " << jsonNumber(a.CapacityKW)
-            << ", \"capitalCost\": " << jsonNumber(a.CapitalCost)
-            << ", \"annualCost\": " << jsonNumber(a.AnnualCost)
-            << ", \"simplePaybackYears\": " << jsonNumber(a.SimplePayback) << "}";
+        sweep.push_back({{"step", s},
+                         {"capacityKW", jsonNumber(a.CapacityKW)},
+                         {"capitalCost", jsonNumber(a.CapitalCost)},
+                         {"annualCost", jsonNumber(a.AnnualCost)},
+                         {"simplePaybackYears", jsonNumber(a.SimplePayback)}});
     }
-    out << "\n    ]";
-    two.end();
 
-    doc.begin("method3");
-    JsonObject three(out, 2);
-    three.number("capacityKW", m3.capacityKW);
-    three.number("paybackYears", m3.payback);
-    three.number("heatingDegreeDays", m3.HDD);
-    three.number("coolingDegreeDays", m3.CDD);
-    three.number("averageTemperatureF", m3.avgTemperature);
-    three.number("spaceHeatingLoadMMBtu", m3.spaceHeatingLoad);
-    three.number("coolingThermalInputMMBtu", m3.coolingThermalInput);
-    three.number("potableHotWaterLoadMMBtu", m3.potableHotWaterLoad);
-    three.number("operatingHours", r.RunTimeFraction * 8760.0);
-    three.number("onSiteGenerationKWh", m3.generation);
-    three.number("recoveredHeatMMBtu", m3.recoveredHeat);
-    three.number("installedCost", m3.equipmentCost + m3.installationCost);
-    three.number("baselineOperatingCost", m3.baselineTotal);
-    three.number("chpOperatingCost", m3.chpTotal);
-    three.number("annualSavings", m3.savings);
-    three.end();
-    doc.end();
-    out << '\n';
+    nlohmann::ordered_json& three = doc["method3"];
+    three["capacityKW"] = jsonNumber(m3.capacityKW);
+    three["paybackYears"] = jsonNumber(m3.payback);
+    three["heatingDegreeDays"] = jsonNumber(m3.HDD);
+    three["coolingDegreeDays"] = jsonNumber(m3.CDD);
+    three["averageTemperatureF"] = jsonNumber(m3.avgTemperature);
+    three["spaceHeatingLoadMMBtu"] = jsonNumber(m3.spaceHeatingLoad);
+    three["coolingThermalInputMMBtu"] = jsonNumber(m3.coolingThermalInput);
+    three["potableHotWaterLoadMMBtu"] = jsonNumber(m3.potableHotWaterLoad);
+    three["operatingHours"] = jsonNumber(r.RunTimeFraction * 8760.0);
+    three["onSiteGenerationKWh"] = jsonNumber(m3.generation);
+    three["recoveredHeatMMBtu"] = jsonNumber(m3.recoveredHeat);
+    three["installedCost"] = jsonNumber(m3.equipmentCost + m3.installationCost);
+    three["baselineOperatingCost"] = jsonNumber(m3.baselineTotal);
+    three["chpOperatingCost"] = jsonNumber(m3.chpTotal);
+    three["annualSavings"] = jsonNumber(m3.savings);
+    return doc;
+}
+
+void writeResultsJson(std::ostream& out, const ProjectInputs& inputs, const ProjectResults& r) {
+    out << resultsJson(inputs, r).dump(2) << '\n';
 }
 
 } // namespace plenara

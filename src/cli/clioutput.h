@@ -4,6 +4,7 @@
 #include "project/projectresults.h"
 
 #include <iosfwd>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace plenara {
@@ -17,7 +18,18 @@ void writePanels(std::ostream& out, const ProjectInputs& inputs, const ProjectRe
 // The payback range sentence and the comparison of the three methods.
 void writeSummary(std::ostream& out, const ProjectResults& results);
 
-// The numeric results as one JSON document (schema "plenara-results", version 1).
+// A number of the JSON output: null for a value that is not finite, a whole number without a
+// decimal point, any other to 15 significant digits.
+nlohmann::ordered_json jsonNumber(double value);
+
+// A text of the inputs (Windows-1252, as project and climate files hold it) in JSON's UTF-8.
+nlohmann::ordered_json jsonText(const std::string& windows1252);
+
+// The numeric results as one JSON document (schema "plenara-results", version 1); fields are
+// only ever added.
+nlohmann::ordered_json resultsJson(const ProjectInputs& inputs, const ProjectResults& results);
+
+// The document of resultsJson, indented, ended by a line break.
 void writeResultsJson(std::ostream& out, const ProjectInputs& inputs,
                       const ProjectResults& results);
 

@@ -49,11 +49,11 @@ std::vector<std::string> PrintMethod2Page1(const ProjectInputs& in, const Projec
     const std::size_t month = static_cast<std::size_t>(std::clamp(scrlMonths, 0, 11));
     const Method2Month& loads = m2.months[0][month];
     page.line("a. generator capacity    " +
-              Right(FormatPattern(r.genCapacityByMethod[2], "##,##0"), 6) + " kW");
+              rightAlign(FormatPattern(r.genCapacityByMethod[2], "##,##0"), 6) + " kW");
     page.line("b. heat & hot water load " +
-              Right(FormatPattern(loads.ThermalLoadMMBtu, "##,##0"), 6) + " MMBtu");
+              rightAlign(FormatPattern(loads.ThermalLoadMMBtu, "##,##0"), 6) + " MMBtu");
     page.line("c. space cooling load    " +
-              Right(FormatPattern(loads.CoolingLoadMMBtu, "###,##0"), 6) + " MMBtu");
+              rightAlign(FormatPattern(loads.CoolingLoadMMBtu, "###,##0"), 6) + " MMBtu");
 
     page.line("");
     page.line("   Gen-Set      Total     Total     Total     Total     Total     Total      Total"
@@ -70,16 +70,16 @@ std::vector<std::string> PrintMethod2Page1(const ProjectInputs& in, const Projec
     for (std::size_t s = 0; s < static_cast<std::size_t>(kSweepSteps); ++s) {
         const auto& months = m2.months[s];
         std::string row =
-            "  " + Right(FormatPattern(m2.annualResults[s].CapacityKW, "###,##0"), 7) + "   ";
+            "  " + rightAlign(FormatPattern(m2.annualResults[s].CapacityKW, "###,##0"), 7) + "   ";
         double annual = 0.0;
         for (std::size_t pair = 0; pair < 6; ++pair) {
             const double twoMonths = months[2 * pair].TotalCost + months[2 * pair + 1].TotalCost;
-            row += Right(FormatPattern(twoMonths, "$###,##0"), 10);
+            row += rightAlign(FormatPattern(twoMonths, "$###,##0"), 10);
             annual += twoMonths;
         }
         const double payback = m2.annualResults[s].SimplePayback;
-        row += " " + Right(FormatPattern(annual, "$###,##0"), 10) +
-               Right(FormatPattern(payback, "#,##.0"), 8);
+        row += " " + rightAlign(FormatPattern(annual, "$###,##0"), 10) +
+               rightAlign(FormatPattern(payback, "#,##.0"), 8);
         page.line(row);
         // Of equal paybacks the first row is the best, as Method 2 chooses its step.
         if (s == 0) {
@@ -96,20 +96,21 @@ std::vector<std::string> PrintMethod2Page1(const ProjectInputs& in, const Projec
     const double annualKWh = januaryKWh * kYearOverJanuary;
     page.line("");
     page.line("Baseline Operating Cost:               " +
-              Right(FormatPattern(baselineCost, "$###,###,##0"), 12));
+              rightAlign(FormatPattern(baselineCost, "$###,###,##0"), 12));
     page.line("Minimum CHP Operating Cost:            " +
-              Right(FormatPattern(bestCost, "$###,###,##0"), 12));
+              rightAlign(FormatPattern(bestCost, "$###,###,##0"), 12));
     page.line("CHP Annual Savings:                    " +
-              Right(FormatPattern(baselineCost - bestCost, "$###,###,##0"), 12));
+              rightAlign(FormatPattern(baselineCost - bestCost, "$###,###,##0"), 12));
     page.line("Minimum Simple Payback:                " +
-              Right(FormatPattern(bestPayback, "###.0"), 12) + " years");
+              rightAlign(FormatPattern(bestPayback, "###.0"), 12) + " years");
     page.line("Monthly On Site Generation:            " +
-              Right(FormatPattern(januaryKWh, "###,###,##0"), 12) + " kWh");
+              rightAlign(FormatPattern(januaryKWh, "###,###,##0"), 12) + " kWh");
     page.line("Annual On Site Generation (" + FormatPattern(r.RunTimeFraction, "##0%") +
-              " run time):" + Right(FormatPattern(annualKWh, "###,###,##0"), 10) + " kWh");
+              " run time):" + rightAlign(FormatPattern(annualKWh, "###,###,##0"), 10) + " kWh");
     page.line(
         quoted("Ideal") + " Generator Capacity:            " +
-        Right(FormatPattern(annualKWh / (r.RunTimeFraction * kHoursPerYear), "###,###,##0"), 12) +
+        rightAlign(FormatPattern(annualKWh / (r.RunTimeFraction * kHoursPerYear), "###,###,##0"),
+                   12) +
         " kW");
     return page.lines();
 }

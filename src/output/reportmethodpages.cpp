@@ -72,7 +72,7 @@ std::vector<std::string> PrintMethod3Page1(const ProjectResults& r) {
     // Space heating (5 to 9) on the left beside hot water (0 to 4); cooling (10 on) alone.
     const auto& summary = r.RecoveredHeatSummary;
     for (std::size_t j = 5; j < summary.size(); ++j) {
-        const std::string left = padOrCut(summary[j], kRecoveredHeatColumn);
+        const std::string left = padRight(summary[j], kRecoveredHeatColumn);
         if (j == 10) {
             page.lineBreak();
         }

@@ -90,20 +90,20 @@ struct MonthlySums {
 };
 
 // A month's input printed as typed, right-aligned in its columns, unless its value is 0.
-void putInput(std::string& line, std::size_t first, std::size_t last, const std::string& text) {
+void putInput(ColumnLine& line, std::size_t first, std::size_t last, const std::string& text) {
     if (Number(text) != 0.0) {
-        putRight(line, first, last, text);
+        line.putRight(first, last, text);
     }
 }
 
-void putValue(std::string& line, std::size_t first, std::size_t last, double value,
+void putValue(ColumnLine& line, std::size_t first, std::size_t last, double value,
               const char* pattern) {
-    putRight(line, first, last, FormatPattern(value, pattern));
+    line.putRight(first, last, FormatPattern(value, pattern));
 }
 
 std::string monthRow(const ProjectInputs& in, std::size_t m, MonthlySums& sums) {
-    std::string line(kFixedLineWidth, ' ');
-    line.replace(0, 9, padOrCut(std::string(monthNames()[m]), 9));
+    ColumnLine line(kFixedLineWidth);
+    line.putLeft(1, 9, monthNames()[m]);
     putInput(line, 13, 23, in.MonthlyKWh[m]);
     putInput(line, 25, 30, in.MonthlyKW[m]);
     putInput(line, 32, 42, in.MonthlyPowerBill[m]);
@@ -117,12 +117,12 @@ std::string monthRow(const ProjectInputs& in, std::size_t m, MonthlySums& sums) 
     sums.fuel1Cost += Number(in.MonthlyFuel1Cost[m]);
     sums.fuel2 += Number(in.MonthlyFuel2[m]);
     sums.fuel2Cost += Number(in.MonthlyFuel2Cost[m]);
-    return line;
+    return line.text();
 }
 
 std::string totalRow(const MonthlySums& sums) {
-    std::string line(kFixedLineWidth, ' ');
-    line.replace(0, 12, "Annual Total");
+    ColumnLine line(kFixedLineWidth);
+    line.putLeft(1, 12, "Annual Total");
     const auto put = [&line](std::size_t first, std::size_t last, double sum, const char* pattern) {
         if (sum != 0.0) {
             putValue(line, first, last, sum, pattern);
@@ -134,12 +134,12 @@ std::string totalRow(const MonthlySums& sums) {
     put(56, 67, sums.fuel1Cost, "$###,###,##0");
     put(68, 78, sums.fuel2, "###,###,##0");
     put(79, 89, sums.fuel2Cost, "$###,###,##0");
-    return line;
+    return line.text();
 }
 
 std::string averageRow(const MonthlySums& sums) {
-    std::string line(kFixedLineWidth, ' ');
-    line.replace(0, 12, "Average Cost");
+    ColumnLine line(kFixedLineWidth);
+    line.putLeft(1, 12, "Average Cost");
     // An average is printed only for a quantity whose sum is not 0: no division by zero.
     const auto put = [&line](std::size_t first, std::size_t last, double cost, double quantity) {
         if (quantity != 0.0) {
@@ -149,7 +149,7 @@ std::string averageRow(const MonthlySums& sums) {
     put(31, 42, sums.bill, sums.kWh);
     put(56, 67, sums.fuel1Cost, sums.fuel1);
     put(79, 89, sums.fuel2Cost, sums.fuel2);
-    return line;
+    return line.text();
 }
 
 bool allBlank(std::string_view text) {
@@ -179,22 +179,22 @@ std::vector<std::string> PrintIOResultsSummary(const ProjectInputs& in, const Pr
 
     page.line("Electric Utility Rate Data                                 Natural Gas Utility "
               "Rate Data");
-    page.line("   Energy Charge                " + Right(in.EnergyCharge, 7) +
+    page.line("   Energy Charge                " + rightAlign(in.EnergyCharge, 7) +
               "/kWh                   cost of gas " + in.GasCost + gasUnitText(in.GasCostUnit));
-    page.line("   Fuel Adjustment Charge       " + Right(in.FuelAdjCharge, 7) + "/kWh");
-    page.line("   Demand Charge                " + Right(in.DemandCharge, 7) + "/kW/month");
-    page.line("   Standby Charge               " + Right(in.StandbyCharge, 7) + "/kW/month");
+    page.line("   Fuel Adjustment Charge       " + rightAlign(in.FuelAdjCharge, 7) + "/kWh");
+    page.line("   Demand Charge                " + rightAlign(in.DemandCharge, 7) + "/kW/month");
+    page.line("   Standby Charge               " + rightAlign(in.StandbyCharge, 7) + "/kW/month");
     page.line("");
     page.line("Location: " + in.City + ", " + in.State);
     page.line("");
     page.line("Building Specifications:                                  Equipment "
               "Specifications:");
-    page.line("   heated floor space           " + Right(in.HeatedFloorSpace, 7) + " sq ft" +
+    page.line("   heated floor space           " + rightAlign(in.HeatedFloorSpace, 7) + " sq ft" +
               Blanks(16) + primeMoverText(in.PrimeMover));
-    page.line("   air conditioned floor space  " + Right(in.CooledFloorSpace, 7) + " sq ft" +
+    page.line("   air conditioned floor space  " + rightAlign(in.CooledFloorSpace, 7) + " sq ft" +
               Blanks(16) + installationText(in.InstallationDifficulty));
-    page.line("   approx. number of occupants  " + Right(in.Occupants, 7) + Blanks(16) + Blanks(6) +
-              hotWaterText(in.HotWaterUsage));
+    page.line("   approx. number of occupants  " + rightAlign(in.Occupants, 7) + Blanks(16) +
+              Blanks(6) + hotWaterText(in.HotWaterUsage));
     page.line("");
     page.line("Results:");
     // lblSummary(0) is the heading of the results tab, not printed.

@@ -32,9 +32,25 @@ std::string padOrCut(std::string_view text, std::size_t width) {
     return result;
 }
 
-void putRight(std::string& line, std::size_t first, std::size_t last, std::string_view text) {
+std::string padRight(std::string_view text, std::size_t width) {
+    std::string result(text);
+    if (result.size() < width) {
+        result.resize(width, ' ');
+    }
+    return result;
+}
+
+void ColumnLine::putLeft(std::size_t first, std::size_t last, std::string_view text) {
     const std::size_t width = last - first + 1;
-    line.replace(first - 1, width, Right(text, width));
+    m_line.replace(first - 1 + m_shift, width, padOrCut(text, width));
+}
+
+void ColumnLine::putRight(std::size_t first, std::size_t last, std::string_view text) {
+    const std::size_t width = last - first + 1;
+    m_line.replace(first - 1 + m_shift, width, rightAlign(text, width));
+    if (text.size() > width) {
+        m_shift += text.size() - width;
+    }
 }
 
 } // namespace plenara

@@ -31,15 +31,35 @@ private:
     std::string m_text;
 };
 
-// Right(s, n) of the report pages: `text` right-aligned in exactly `width` columns; of a longer
-// text only its last `width` characters.
+// Right(s, n) of the report pages for a name or a unit: `text` right-aligned in exactly
+// `width` columns; of a longer text only its last `width` characters. A number is never cut:
+// it is right-aligned with rightAlign, which widens its field instead.
 std::string Right(std::string_view text, std::size_t width);
 
 // `text` padded with blanks to `width` characters, or cut to its first `width` characters.
 std::string padOrCut(std::string_view text, std::size_t width);
 
-// Writes Right(text, last - first + 1) into the 1-based columns first..last of `line`, which
-// must be long enough.
-void putRight(std::string& line, std::size_t first, std::size_t last, std::string_view text);
+// `text` padded with blanks to `width` characters; a longer text is kept whole.
+std::string padRight(std::string_view text, std::size_t width);
+
+// A line of fixed columns counted from 1, built on blanks. A number wider than its columns
+// widens them, and everything after it moves right by as much, so that no digit is lost;
+// fields are therefore put in the order of their columns.
+class ColumnLine {
+public:
+    explicit ColumnLine(std::size_t width)
+        : m_line(width, ' ') {}
+
+    // A text left-aligned in columns first..last, cut to them (a name).
+    void putLeft(std::size_t first, std::size_t last, std::string_view text);
+    // A number right-aligned in columns first..last, widening them when it is longer.
+    void putRight(std::size_t first, std::size_t last, std::string_view text);
+
+    const std::string& text() const { return m_line; }
+
+private:
+    std::string m_line;
+    std::size_t m_shift = 0; // how far the columns after the widened fields have moved
+};
 
 } // namespace plenara

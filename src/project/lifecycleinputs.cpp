@@ -1,7 +1,9 @@
 #include "project/lifecycleinputs.h"
 
 #include "engine/formatpattern.h"
+#include "engine/fuels.h"
 #include "engine/number.h"
+#include "project/recalculationdriver.h"
 
 #include <algorithm>
 #include <cmath>
@@ -80,6 +82,31 @@ LifeCycleParameters lifeCycleParameters(const ProjectInputs& in) {
     p.customGridLbPerMWh = value(&ProjectInputs::GridCO2Custom);
     p.gridLossFraction = percent(&ProjectInputs::GridLoss);
     return p;
+}
+
+LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method2Inputs& method2,
+                                  const Method1Results& results1, const Method2Results& results2,
+                                  const Method3Results& results3, const EmissionData& emissions) {
+    const std::array<MethodFigures, 3> figures = {
+        method1Figures(results1),
+        method2Figures(results2, method2.bills, method2.fuel1UnitFactor, method2.fuel2UnitFactor),
+        method3Figures(results3)};
+    return computeLifeCycle(figures, lifeCycleParameters(formatted), emissions, formatted.State,
+                            formatted.Fuel1Type, formatted.Fuel2Type);
+}
+
+LifeCycleResults projectLifeCycle(ProjectInputs inputs, const ProjectNumbers& numbers,
+                                  const EmissionData& emissions) {
+    std::string label18;
+    formatInputFields(inputs, label18);
+    Method2Inputs method2;
+    method2.bills =
+        loadMonthlyBills(inputs.MonthlyKWh, inputs.MonthlyKW, inputs.MonthlyFuel1,
+                         inputs.MonthlyFuel1Cost, inputs.MonthlyFuel2, inputs.MonthlyFuel2Cost);
+    method2.fuel1UnitFactor = FuelUnitFactor(inputs.Fuel1Type, inputs.Fuel1Units);
+    method2.fuel2UnitFactor = FuelUnitFactor(inputs.Fuel2Type, inputs.Fuel2Units);
+    return projectLifeCycle(inputs, method2, numbers.method1, numbers.method2, numbers.method3,
+                            emissions);
 }
 
 const std::array<std::string_view, 3>& gridCO2BasisCaptions() {

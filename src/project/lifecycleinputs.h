@@ -1,6 +1,9 @@
 #pragma once
 
+#include "lifecycle/emissiondata.h"
+#include "lifecycle/lifecycle.h"
 #include "lifecycle/lifecycleparameters.h"
+#include "project/methodinputs.h"
 #include "project/projectinputs.h"
 
 #include <array>
@@ -34,6 +37,17 @@ void formatLifeCycleInputs(ProjectInputs& inputs);
 
 // The parameters of the life-cycle analysis from the (rewritten) texts of the record.
 LifeCycleParameters lifeCycleParameters(const ProjectInputs& inputs);
+
+// The life-cycle results of a project whose texts are rewritten in their display patterns,
+// from the results of its three methods and what Method 2 read (its bills and fuels).
+LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method2Inputs& method2,
+                                  const Method1Results& results1, const Method2Results& results2,
+                                  const Method3Results& results3, const EmissionData& emissions);
+
+// The same for the numbers of computeProjectNumbers run on `inputs` (as typed): what a
+// calculation that runs copies of a project needs beside the paybacks.
+LifeCycleResults projectLifeCycle(ProjectInputs inputs, const ProjectNumbers& numbers,
+                                  const EmissionData& emissions);
 
 // The items of the grid CO2 box, in the order of GridCO2Basis.
 const std::array<std::string_view, 3>& gridCO2BasisCaptions();

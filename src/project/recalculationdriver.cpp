@@ -1,18 +1,14 @@
 #include "project/recalculationdriver.h"
 
-#include "climate/intensity.h"
 #include "engine/formatpattern.h"
-#include "engine/fuels.h"
 #include "engine/method1.h"
 #include "engine/method2.h"
 #include "engine/method3.h"
-#include "engine/monthlyloads.h"
 #include "engine/number.h"
 #include "engine/summary.h"
 #include "lifecycle/lifecycle.h"
 #include "project/lifecycleinputs.h"
-
-#include <cmath>
+#include "project/methodinputs.h"
 
 namespace plenara {
 
@@ -22,18 +18,6 @@ void formatMonths(MonthTexts& texts, const char* pattern) {
     for (std::string& text : texts) {
         text = FormatPattern(Number(text), pattern);
     }
-}
-
-std::array<double, 12> monthValues(const MonthTexts& texts) {
-    std::array<double, 12> values{};
-    for (std::size_t m = 0; m < texts.size(); ++m) {
-        values[m] = Number(texts[m]);
-    }
-    return values;
-}
-
-double energyRateOf(const ProjectInputs& in) {
-    return Number(in.EnergyCharge) + Number(in.FuelAdjCharge);
 }
 
 } // namespace
@@ -128,31 +112,13 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     updateFuel1Totals(in.MonthlyFuel1, in.MonthlyFuel1Cost, r.totals);
     updateFuel2Totals(in.MonthlyFuel2, in.MonthlyFuel2Cost, r.totals);
 
-    const double energyRate = energyRateOf(in);
-    const double demandCharge = Number(in.DemandCharge);
-    const double standbyCharge = Number(in.StandbyCharge);
-    const double gasPrice = gasPricePerMMBtu(Number(in.GasCost), in.GasCostUnit);
-    const double fuel1Factor = FuelUnitFactor(in.Fuel1Type, in.Fuel1Units);
-    const double fuel2Factor = FuelUnitFactor(in.Fuel2Type, in.Fuel2Units);
-    const std::array<double, 12> peakKW = monthValues(in.MonthlyKW);
+    const MethodInputs mi =
+        methodInputs(in, r.totals, m_state.RunTimeFraction, m_state.BoilerEfficiency, m_climate,
+                     m_state.avgTemperature, view);
+    m_state.avgTemperature = mi.method3.avgTemperature;
 
     // 5. Method 1, which writes the rows of the comparison table.
-    Method1Inputs m1;
-    m1.energyRate = energyRate;
-    m1.demandCharge = demandCharge;
-    m1.standbyCharge = standbyCharge;
-    m1.gasPrice = gasPrice;
-    m1.fuel1Quantity = monthValues(in.MonthlyFuel1);
-    m1.fuel2Quantity = monthValues(in.MonthlyFuel2);
-    m1.fuel1UnitFactor = fuel1Factor;
-    m1.fuel2UnitFactor = fuel2Factor;
-    m1.peakKW = peakKW;
-    // The annual consumption as shown: a whole number of kWh.
-    m1.annualPower = Number(r.totals.lblAnnualPower);
-    m1.boilerEfficiency = m_state.BoilerEfficiency;
-    m1.primeMover = in.PrimeMover;
-    m1.installationDifficulty = in.InstallationDifficulty;
-    Method1Output out1 = updateMethod1a(m1);
+    Method1Output out1 = updateMethod1a(mi.method1);
     r.method1 = out1.results;
     r.lblMethod1 = out1.lblMethod1;
     r.lblComparisons = out1.lblComparisons;
@@ -160,28 +126,9 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     r.paybackByMethod[1] = out1.results.payback;
 
     // 6. Method 2, which prices the boiler fuel at the average cost of fuel 1 as shown.
-    Method2Inputs m2;
-    m2.bills = loadMonthlyBills(in.MonthlyKWh, in.MonthlyKW, in.MonthlyFuel1, in.MonthlyFuel1Cost,
-                                in.MonthlyFuel2, in.MonthlyFuel2Cost);
-    m2.kWhTexts = in.MonthlyKWh;
-    m2.runTimeFraction = m_state.RunTimeFraction;
-    m2.boilerEfficiency = m_state.BoilerEfficiency;
-    m2.fuel1UnitFactor = fuel1Factor;
-    m2.fuel2UnitFactor = fuel2Factor;
-    m2.gasPrice = gasPrice;
-    m2.fuel1AverageCost = Number(r.totals.lblFuel1AvgCost);
-    m2.energyCharge = energyRate;
-    m2.demandCharge = demandCharge;
-    m2.standbyCharge = standbyCharge;
-    m2.primeMover = in.PrimeMover;
-    m2.installationDifficulty = in.InstallationDifficulty;
-    m2.heatAllocation = in.HeatAllocation;
-    m2.waterHeaterFuel = in.WaterHeaterFuel;
-    m2.scrlMonths = view.scrlMonths;
-    m2.scrlGeneration = view.scrlGeneration;
     // The sweep's month records are large: they are written in place.
-    computeMethod2(m2, r.method2);
-    Method2Captions out2 = method2Captions(m2, r.method2, r.lblComparisons);
+    computeMethod2(mi.method2, r.method2);
+    Method2Captions out2 = method2Captions(mi.method2, r.method2, r.lblComparisons);
     r.lblAnnualResults = std::move(out2.lblAnnualResults);
     r.lblBasisOfResults = std::move(out2.lblBasisOfResults);
     r.lblMonthlyData = std::move(out2.lblMonthlyData);
@@ -194,32 +141,7 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     r.paybackByMethod[2] = r.method2.payback;
 
     // 7. Method 3, from the climate of the city.
-    Method3Inputs m3;
-    m3.stateName = in.State;
-    m3.cityName = in.City;
-    if (const ClimateRecord* city = findCity(m_climate, in.State, in.City)) {
-        m3.HDD = Number(city->HDD);
-        m3.CDD = Number(city->CDD);
-        m_state.avgTemperature = Number(city->AvgTemp);
-    }
-    m3.avgTemperature = m_state.avgTemperature;
-    m3.coolingIntensity = CoolingIntensity(m3.HDD, m3.CDD, in.ACCriteria);
-    m3.heatingIntensity = HeatingIntensity(m3.HDD, m3.CDD);
-    m3.heatedFloorSpace = Number(in.HeatedFloorSpace);
-    m3.cooledFloorSpace = Number(in.CooledFloorSpace);
-    // A whole number of occupants, halves to the even number.
-    m3.occupants = std::nearbyint(Number(in.Occupants));
-    m3.hotWaterUsage = in.HotWaterUsage;
-    m3.energyRate = energyRate;
-    m3.demandCharge = demandCharge;
-    m3.standbyCharge = standbyCharge;
-    m3.peakKW = peakKW;
-    m3.gasPrice = gasPrice;
-    m3.boilerEfficiency = m_state.BoilerEfficiency;
-    m3.runTimeFraction = m_state.RunTimeFraction;
-    m3.primeMover = in.PrimeMover;
-    m3.installationDifficulty = in.InstallationDifficulty;
-    Method3Output out3 = updateMethod3a(m3, r.lblComparisons);
+    Method3Output out3 = updateMethod3a(mi.method3, r.lblComparisons);
     r.method3 = out3.results;
     r.lblClimateData = out3.lblClimateData;
     r.RecoveredHeatSummary = out3.RecoveredHeatSummary;
@@ -243,11 +165,7 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     r.lblSummary = summary.lblSummary;
 
     // The life-cycle economics and CO2 of the three methods, from the figures they computed.
-    const std::array<MethodFigures, 3> figures = {
-        method1Figures(r.method1), method2Figures(r.method2, m2.bills, fuel1Factor, fuel2Factor),
-        method3Figures(r.method3)};
-    r.lifeCycle = computeLifeCycle(figures, lifeCycleParameters(in), m_emissions, in.State,
-                                   in.Fuel1Type, in.Fuel2Type);
+    r.lifeCycle = projectLifeCycle(in, mi.method2, r.method1, r.method2, r.method3, m_emissions);
 
     r.warnings =
         m_state.warnings.list(in, m_climate, m_state.RunTimeFraction, m_state.BoilerEfficiency);

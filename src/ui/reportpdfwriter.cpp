@@ -1,9 +1,13 @@
 #include "ui/reportpdfwriter.h"
 
+#include "fileio/safefilewriter.h"
 #include "ui/reportpainter.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -14,7 +18,7 @@ namespace {
 
 QString cannotWrite(const QString& path, const QString& reason) {
     return QStringLiteral("The PDF file %1 could not be written: %2")
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason);
 }
 
 } // namespace
@@ -23,12 +27,13 @@ QString writeReportPdf(const std::vector<ReportPage>& pages, const QString& path
     if (pages.empty()) {
         return QStringLiteral("No report pages were chosen.");
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return cannotWrite(path, file.errorString());
-    }
+    // The document is made in memory and then written in full or not at all, so that a full
+    // disk or a read-only target never leaves a damaged file in place of the old one.
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::Letter));
         // The page draws its own margins, as on the printer's full page.
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -47,15 +52,19 @@ QString writeReportPdf(const std::vector<ReportPage>& pages, const QString& path
         }
         painter.end();
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        return cannotWrite(path, file.errorString());
+    buffer.close();
+    const std::string problem = writeFileSafely(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(document.constData(), static_cast<std::size_t>(document.size())));
+    if (!problem.empty()) {
+        return cannotWrite(path, QString::fromStdString(problem));
     }
     return {};
 }
 
 std::string writeReportPdfFile(const std::vector<ReportPage>& pages, const std::string& path) {
-    return writeReportPdf(pages, QString::fromStdString(path)).toStdString();
+    // The name is used byte for byte, whatever its encoding.
+    return writeReportPdf(pages, QFile::decodeName(QByteArray::fromStdString(path))).toStdString();
 }
 
 } // namespace plenara

@@ -1,10 +1,12 @@
 #include "ui/screenshotdocument.h"
 
+#include "fileio/safefilewriter.h"
+
 #include <algorithm>
 
 #include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -101,11 +103,15 @@ QString ScreenShotDocument::write(const QString& path) const {
         return QStringLiteral("The screen shots cannot be composed for %1.")
             .arg(QDir::toNativeSeparators(path));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(odf.data()) != odf.data().size() ||
-        !file.commit()) {
+    // Every file the program writes goes through the one safe writer (links, read-only and
+    // special files are treated alike everywhere).
+    const QByteArray& bytes = odf.data();
+    const std::string problem = writeFileSafely(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!problem.empty()) {
         return QStringLiteral("The screen shots cannot be written to %1: %2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
+            .arg(QDir::toNativeSeparators(path), QString::fromStdString(problem));
     }
     return {};
 }

@@ -1,10 +1,13 @@
 #include "cli/cliapp.h"
+#include "project/projectfile.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -68,12 +71,24 @@ TEST(CliTest, HelpAndUsageErrors) {
                                                 {"--first-step", "x"},
                                                 {"--hot-water", "lukewarm"},
                                                 {"--water-heater", "coal"},
-                                                {"--capacity", "-5"},
+                                                {"--sample", "--capacity", "-5"},
+                                                {"--sample", "--capacity", "nan"},
+                                                {"--sample", "--capacity", "inf"},
+                                                {"--sample", "--capacity", "abc"},
+                                                {"--sample", "--capacity", ""},
                                                 {"--sample", "A.TAV"},
                                                 {"--json", "--panels"},
-                                                {"A.TAV", "B.TAV"}}) {
+                                                {"A.TAV", "B.TAV"},
+                                                // An empty file name names no file at all.
+                                                {"--sample", "--save", ""},
+                                                {"--sample", "--climate", ""},
+                                                {"--sample", "--pdf", ""},
+                                                {""},
+                                                // Nothing to screen: no project, no sample.
+                                                {},
+                                                {"--hot-water", "low", "--json"}}) {
         const CliRun r = run(bad);
-        EXPECT_EQ(r.status, 2) << bad.front();
+        EXPECT_EQ(r.status, 2) << (bad.empty() ? "(nothing)" : bad.back());
         EXPECT_TRUE(r.out.empty());
         EXPECT_NE(r.err.find("Usage:"), std::string::npos);
     }
@@ -166,22 +181,92 @@ TEST(CliTest, CapacityInterpolatesOnTheFinalSweep) {
     const CliRun atZero = run({"--sample", "--capacity", "0"});
     ASSERT_EQ(atZero.status, 0);
     EXPECT_EQ(atZero.out, "Simple payback for a 0 kW CHP system is 999.00 years\n");
-    const CliRun outside = run({"--sample", "--capacity", "5000"});
-    EXPECT_EQ(outside.out,
-              "The specified generator capacity is outside the limits for interpolation\n");
+    // Outside the swept sizes: the dialog's message on the error stream, status 1, and the
+    // other outputs still written.
+    const CliRun outside = run({"--sample", "--panels", "--capacity", "5000"});
+    EXPECT_EQ(outside.status, 1);
+    EXPECT_EQ(outside.err, "plenara-cli: The specified generator capacity is outside the limits "
+                           "for interpolation\n");
+    EXPECT_EQ(panel(outside.out, "selectedStep"), std::vector<std::string>{"9"});
 }
 
 TEST(CliTest, JsonHoldsTheNumbers) {
     const CliRun r = run({"--sample", "--json"});
     ASSERT_EQ(r.status, 0);
-    for (const char* field :
-         {"\"version\": 1", "\"selectedStep\": 9", "\"capacityKW\": 110",
-          "\"city\": \"Philadelphia\"", "\"run\": \"heating-priority\"", "{\"step\": 20,"}) {
-        EXPECT_NE(r.out.find(field), std::string::npos) << field;
-    }
-    EXPECT_EQ(r.out.find("nan"), std::string::npos);
-    EXPECT_EQ(r.out.front(), '{');
+    const nlohmann::json doc = nlohmann::json::parse(r.out);
+    EXPECT_EQ(doc["schema"], "plenara-results");
+    EXPECT_EQ(doc["version"], 1);
+    EXPECT_EQ(doc["city"], "Philadelphia");
+    EXPECT_EQ(doc["method2"]["selectedStep"], 9);
+    EXPECT_EQ(doc["method2"]["capacityKW"], 110);
+    EXPECT_EQ(doc["method2"]["run"], "heating-priority");
+    EXPECT_EQ(doc["method2"]["sweep"].size(), 21u);
+    EXPECT_EQ(doc["method2"]["sweep"][20]["step"], 20);
+    EXPECT_EQ(doc["method2"]["sweep"][0]["simplePaybackYears"], 999);
+    // Savings over the installed cost: 48,018.39 a year for $227,003.66.
+    EXPECT_NEAR(doc["method1"]["annualSavings"].get<double>(), 48'018.39, 0.005);
+    EXPECT_NEAR(doc["method1"]["paybackYears"].get<double>(), 227'003.66 / 48'018.39, 1e-6);
     EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
+}
+
+// Texts of project and climate files are Windows-1252; the JSON is UTF-8 whatever the bytes.
+TEST(CliTest, JsonIsUtf8ForWindows1252Texts) {
+    const fs::path folder = fs::temp_directory_path() / "plenara-cli-json-test";
+    fs::create_directories(folder);
+    ProjectInputs project;
+    project.State = "Qu\xE9"
+                    "bec";
+    project.City = "Montr\xE9"
+                   "al \x93"
+                   "Centre\x94";
+    project.Fuel1Type = "\xFF\x81";
+    const std::string path = (folder / "QUEBEC.TAV").string();
+    ASSERT_TRUE(WriteProjectFile(path, project).ok());
+    const CliRun r = run({path, "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const nlohmann::json doc = nlohmann::json::parse(r.out);
+    EXPECT_EQ(doc["state"], "Qu\xC3\xA9"
+                            "bec");
+    EXPECT_EQ(doc["city"], "Montr\xC3\xA9"
+                           "al \xE2\x80\x9C"
+                           "Centre\xE2\x80\x9D");
+    // The city is not in the climate data: a warning, in UTF-8 too.
+    EXPECT_NE(r.err.find("plenara-cli: warning: City: \"Montr\xC3\xA9"
+                         "al"),
+              std::string::npos)
+        << r.err;
+    fs::remove_all(folder);
+}
+
+// Inputs that are not used as typed are told on the error stream, or refused with --strict.
+TEST(CliTest, WarningsAndStrict) {
+    const fs::path folder = fs::temp_directory_path() / "plenara-cli-warning-test";
+    fs::create_directories(folder);
+    const std::string path = (folder / "TYPED.TAV").string();
+    ASSERT_EQ(run({"--sample", "--save", path}).status, 0);
+    ProjectInputs project;
+    ASSERT_TRUE(ReadProjectFile(path, project).ok());
+    project.MonthlyKWh[2] = "1e12";
+    project.BoilerEfficiencyText = "150%";
+    ASSERT_TRUE(WriteProjectFile(path, project).ok());
+
+    const CliRun warned = run({path});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.err, "plenara-cli: warning: kWh, March: \"1e12\" read as 112\n"
+                          "plenara-cli: warning: Annual Average Boiler Efficiency: \"150%\" is "
+                          "above 100%; 75% is used\n");
+    EXPECT_NE(warned.out.find("Simple payback"), std::string::npos);
+
+    const CliRun strict = run({path, "--strict", "--save", path + ".2"});
+    EXPECT_EQ(strict.status, 2);
+    EXPECT_TRUE(strict.out.empty());
+    EXPECT_EQ(strict.err.rfind("plenara-cli: error: kWh, March: \"1e12\" read as 112\n", 0), 0u);
+    EXPECT_FALSE(fs::exists(path + ".2")) << "nothing is written when the inputs are refused";
+
+    const CliRun clean = run({"--sample", "--strict"});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_TRUE(clean.err.empty());
+    fs::remove_all(folder);
 }
 
 TEST(CliTest, FileProblemsNameTheFileAndPrintNoResults) {
@@ -206,6 +291,14 @@ TEST(CliTest, FileProblemsNameTheFileAndPrintNoResults) {
     EXPECT_EQ(runCli({"--sample", "--climate", missingClimate}, out, err), 1);
     EXPECT_TRUE(out.str().empty());
     EXPECT_NE(err.str().find(folder.string()), std::string::npos);
+    EXPECT_EQ(err.str().find('\r'), std::string::npos) << "messages end lines with LF alone";
+
+    // A named pipe is refused at once, never waited on.
+    const std::string pipe = (folder / "PIPE.TAV").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const CliRun fifo = run({pipe});
+    EXPECT_EQ(fifo.status, 1);
+    EXPECT_NE(fifo.err.find("it is a named pipe (FIFO), not a file."), std::string::npos);
 
     // A saved project reads back to the same results, its hot-water level and water-heater
     // fuel included.
@@ -387,6 +480,37 @@ TEST(CliReportTest, ProgramWritesOnePdfPagePerReportPage) {
         EXPECT_NE(text.find("Test Building"), std::string::npos) << page;
         EXPECT_NE(text.find(std::to_string(page) + " of 4"), std::string::npos) << page;
     }
+    fs::remove_all(folder);
+#endif
+}
+
+// A full disk (a small file system of its own, mounted in a namespace of the test's own) keeps
+// the PDF that was there before and leaves no temporary file.
+TEST(CliReportTest, AFullDiskKeepsTheOldPdf) {
+#ifndef PLENARA_CLI_HAS_PDF
+    GTEST_SKIP() << "plenara-cli was built without PDF output";
+#else
+    if (std::system("unshare -rm true 2>/dev/null") != 0) {
+        GTEST_SKIP() << "no mount namespace can be made here (unshare -rm)";
+    }
+    const fs::path folder = fs::temp_directory_path() / "plenara-cli-full-disk";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string disk = (folder / "disk").string();
+    fs::create_directories(disk);
+    const std::string script = (folder / "full.sh").string();
+    std::ofstream(script) << "mount -t tmpfs -o size=40k tmpfs '" << disk << "' || exit 9\n"
+                          << "printf old > '" << disk << "/r.pdf'\n"
+                          << "head -c 30000 /dev/zero > '" << disk << "/fill'\n"
+                          << "'" << PLENARA_CLI_PROGRAM
+                          << "' --sample --report 0,1,2,3,4 --climate '" << PLENARA_SHIPPED_DATA_DIR
+                          << "/ClimateData.Dat' --pdf '" << disk << "/r.pdf' 2>&1\n"
+                          << "echo \"status $?\"\n"
+                          << "cat '" << disk << "/r.pdf'; echo\n"
+                          << "ls -A '" << disk << "'\n";
+    const std::string output = commandOutput("unshare -rm sh '" + script + "'");
+    EXPECT_NE(output.find("No space left on device"), std::string::npos) << output;
+    EXPECT_NE(output.find("status 1\nold\nfill\nr.pdf\n"), std::string::npos) << output;
     fs::remove_all(folder);
 #endif
 }

@@ -71,6 +71,24 @@ TEST_F(SampleReport, SummaryPageMonthlyRowsTotalsAndAverages) {
     EXPECT_EQ(lines[20], "");
 }
 
+// A value wider than its columns widens them; the rest of the line moves right, no digit lost.
+TEST_F(SampleReport, SummaryPageNeverCutsANumber) {
+    // 1,000,000,000,000 kWh take 17 columns where 11 are set: every later field moves 6 right.
+    session.inputs().MonthlyKWh[0] = "1000000000000";
+    session.inputs().EnergyCharge = "1234.5";
+    session.recalculate();
+    const std::vector<std::string> wide =
+        PrintIOResultsSummary(session.inputs(), session.results());
+    EXPECT_EQ(wide[5], "January  " + blanks(3) + "1,000,000,000,000" + " " + "   138" + " " +
+                           "     $8,058" + "     27,979" + blanks(3) + "    $68,548" + blanks(33));
+    // 1,000,000,000,000 + 915,600 kWh of the other months.
+    EXPECT_EQ(wide[18], "Annual Total" + std::string("1,000,000,915,600") + blanks(7) +
+                            "    $115,717" + "    183,827" + blanks(2) + "    $450,712" +
+                            blanks(33));
+    ASSERT_GE(wide.size(), 23u);
+    EXPECT_EQ(wide[22].substr(0, 46), "   Energy Charge                $1234.5000/kWh");
+}
+
 TEST_F(SampleReport, SummaryPageRateSiteAndEquipmentLines) {
     const std::vector<std::string> lines =
         PrintIOResultsSummary(session.inputs(), session.results());
@@ -146,17 +164,18 @@ TEST_F(SampleReport, MonthWithoutKWhLeavesItsColumnBlank) {
     EXPECT_EQ(lines[18].substr(12, 11), "    927,000");
 }
 
-TEST_F(SampleReport, InputsPrintAsTypedAndLongTextsAreCutFromTheLeft) {
+TEST_F(SampleReport, InputsPrintAsTypedAndLongNumbersWidenTheirColumns) {
     ProjectInputs inputs = session.inputs();
     inputs.MonthlyPowerBill[0] = "8058.00";     // not reformatted
-    inputs.MonthlyFuel1[0] = "123,456,789,012"; // 15 characters, the last 11 kept
+    inputs.MonthlyFuel1[0] = "123,456,789,012"; // 15 characters in 11 columns: 4 more
     inputs.GasCostUnit = std::nullopt;
     inputs.PrimeMover = PrimeMover::FuelCell;
     inputs.InstallationDifficulty = InstallationDifficulty::Retrofit;
     inputs.HotWaterUsage = HotWaterUsage::Medium;
     const std::vector<std::string> lines = PrintIOResultsSummary(inputs, session.results());
     EXPECT_EQ(lines[5].substr(31, 11), "    8058.00");
-    EXPECT_EQ(lines[5].substr(42, 11), "456,789,012");
+    EXPECT_EQ(lines[5].substr(42, 15), "123,456,789,012");
+    EXPECT_EQ(lines[5].substr(57, 14), blanks(3) + "    $68,548");
     // No gas unit option: the line ends with the price.
     EXPECT_EQ(lines[22], "   Energy Charge                $0.0444/kWh                   cost of "
                          "gas $1.3119");
@@ -290,7 +309,8 @@ TEST(Method2ReportPage, WorkedByHand) {
     EXPECT_EQ(lines[12], "Minimum Annual Operating Costs Occur for:");
     EXPECT_EQ(lines[13], "a. generator capacity        50 kW");
     EXPECT_EQ(lines[14], "b. heat & hot water load  1,235 MMBtu");
-    EXPECT_EQ(lines[15], "c. space cooling load    87,654 MMBtu");
+    // Wider than its six columns: the whole number, never its last digits alone.
+    EXPECT_EQ(lines[15], "c. space cooling load    987,654 MMBtu");
     EXPECT_EQ(lines[16], "");
     EXPECT_EQ(lines[17], "   Gen-Set      Total     Total     Total     Total     Total     Total"
                          "      Total    Simple");
@@ -424,15 +444,17 @@ TEST_F(SampleReport, Method3PageClimateLinesThenRecoveredHeatSideBySide) {
     }
 }
 
-TEST(Method3ReportPage, LongRecoveredHeatCaptionsAreCutTo50) {
+// A caption longer than its 50 columns (a large value) is kept whole and moves its right
+// neighbour along, so that no digit is lost.
+TEST(Method3ReportPage, LongRecoveredHeatCaptionsAreKeptWhole) {
     ProjectResults results;
     results.RecoveredHeatSummary[0] = "right";
     results.RecoveredHeatSummary[5] = std::string(60, 'L');
     results.RecoveredHeatSummary[16] = std::string(55, 'C');
     const std::vector<std::string> lines = PrintMethod3Page1(results);
     const std::size_t first = 4 + results.lblClimateData.size() + 1;
-    EXPECT_EQ(lines[first], std::string(50, 'L') + "right");
-    EXPECT_EQ(lines.back(), std::string(50, 'C'));
+    EXPECT_EQ(lines[first], std::string(60, 'L') + "right");
+    EXPECT_EQ(lines.back(), std::string(55, 'C'));
 }
 
 TEST(Method3ReportPage, AssumptionsWithTheRunTimeFraction) {

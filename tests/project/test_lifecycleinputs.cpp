@@ -49,6 +49,26 @@ TEST(LifeCycleOfTheSample, Method1ByHand) {
     }
 }
 
+// A run of the numbers alone, as a what-if calculation makes them on a copy of the project,
+// gives the life cycle of the full recalculation.
+TEST(LifeCycleOfTheSample, TheNumbersOnlyPathAgrees) {
+    ProjectSession session = sampleSession();
+    session.inputs().DiscountRate = "7.25";
+    session.inputs().TaxCredit = "30";
+    ProjectInputs copy = session.inputs();
+    session.recalculate();
+    ProjectNumbers numbers;
+    computeProjectNumbers(copy, session.climate(), 0.75, 0.75, 0.0, numbers);
+    const LifeCycleResults alone = projectLifeCycle(copy, numbers, session.emissions());
+    const LifeCycleResults& full = session.results().lifeCycle;
+    EXPECT_EQ(alone.parameters, full.parameters);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(alone.methods[i].flows.npv, full.methods[i].flows.npv) << i;
+        EXPECT_EQ(alone.methods[i].irr, full.methods[i].irr) << i;
+        EXPECT_EQ(alone.methods[i].co2.changeTonnes, full.methods[i].co2.changeTonnes) << i;
+    }
+}
+
 // Each box is rewritten in its pattern with its value clamped; what is not used as typed is
 // warned of in the list of the recalculation.
 TEST(LifeCycleBoxes, RewriteAndWarnings) {

@@ -1,7 +1,9 @@
+#include "project/methodinputs.h"
 #include "project/projectsession.h"
 #include "project/recalculationdriver.h"
 
 #include <filesystem>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -248,6 +250,47 @@ TEST(RecalculationTest, NoGasUnitLeavesThePriceAsTypedAndItsCaption) {
     EXPECT_EQ(session.inputs().GasCost, "$1.31");
     EXPECT_EQ(session.results().totals.Label18, "/MCF");
     EXPECT_DOUBLE_EQ(session.results().method1.gasPrice, 1.31 / 1.025);
+}
+
+// The numbers without captions are those of a full recalculation of the same inputs, as they
+// were typed; computing them changes nothing of the project's own recalculations.
+TEST(RecalculationTest, NumbersAloneMatchTheFullRecalculation) {
+    const ProjectSession sample = sampleSession();
+    const std::vector<std::function<void(ProjectInputs&)>> edits = {
+        [](ProjectInputs&) {},
+        [](ProjectInputs& p) { p.GasCost = "1.41234"; }, // rounded to $1.4123 as shown
+        [](ProjectInputs& p) { p.HeatAllocation = HeatAllocation::CoolingPriority; },
+        [](ProjectInputs& p) {
+            p.WaterHeaterFuel = WaterHeaterFuel::Fuel1;
+            p.MonthlyFuel1Cost[0] = "70000.4";
+        },
+        [](ProjectInputs& p) {
+            p.RunTimeFractionText = "abc"; // the last good fraction stays
+            p.City = "Atlantis";           // the last temperature stays
+            p.PrimeMover = PrimeMover::Microturbine;
+        },
+    };
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        ProjectSession session = sampleSession();
+        edits[i](session.inputs());
+        const ProjectInputs typed = session.inputs();
+        const RecalculationState before = session.state();
+        ProjectNumbers numbers;
+        computeProjectNumbers(typed, session.climate(), before.RunTimeFraction,
+                              before.BoilerEfficiency, before.avgTemperature, numbers);
+        EXPECT_EQ(session.inputs(), typed) << i;
+        session.recalculate();
+        const ProjectResults& r = session.results();
+        EXPECT_EQ(numbers.RunTimeFraction, r.RunTimeFraction) << i;
+        EXPECT_EQ(numbers.method1.payback, r.method1.payback) << i;
+        EXPECT_EQ(numbers.method1.savings, r.method1.savings) << i;
+        EXPECT_EQ(numbers.method2.payback, r.method2.payback) << i;
+        EXPECT_EQ(numbers.method2.capacityKW, r.method2.capacityKW) << i;
+        EXPECT_EQ(numbers.method2.savings, r.method2.savings) << i;
+        EXPECT_EQ(numbers.method3.payback, r.method3.payback) << i;
+        EXPECT_EQ(numbers.method3.avgTemperature, r.method3.avgTemperature) << i;
+    }
+    EXPECT_NE(sample.results().method1.payback, 0.0);
 }
 
 TEST(RecalculationTest, TypingInTheGridRefreshesOnlyItsTotals) {
