@@ -1,4 +1,5 @@
 #include "climate/climatedata.h"
+#include "lifecycle/emissiondata.h"
 #include "project/datapaths.h"
 #include "ui/frmtavchpscreening.h"
 #include "ui/tabsnapshots.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     plenara::ClimateReadResult climate =
         plenara::readClimateData(plenara::dataDirectory().string());
     plenara::frmTAVCHPScreening window(std::move(climate.table));
+    window.setEmissions(plenara::readEmissionData(plenara::dataDirectory().string()));
     window.show();
 
     const QStringList args = QApplication::arguments();

@@ -12,7 +12,7 @@ namespace plenara {
 
 namespace {
 
-constexpr std::size_t kLabelWidth = 40;
+constexpr std::size_t kLabelWidth = 35;
 constexpr std::size_t kColumnWidth = 16;
 constexpr std::size_t kTextWidth = kLabelWidth + 3 * kColumnWidth;
 

@@ -8,6 +8,7 @@
 #include "ui/fmrprintoptions.h"
 #include "ui/frmspecifycapacity.h"
 #include "ui/helpcontroller.h"
+#include "ui/lifecycletab.h"
 #include "ui/method1tab.h"
 #include "ui/method2tab.h"
 #include "ui/method3tab.h"
@@ -120,6 +121,7 @@ void frmTAVCHPScreening::createTabs() {
     m_tabs[tab::MonthlyUtilityData] = new MonthlyDataTab(m_session, m_ssTabForm);
     m_tabs[tab::UtilityRateData] = new RateDataTab(m_session, m_ssTabForm);
     m_tabs[tab::MiscInputInformation] = new MiscInputTab(m_session, m_ssTabForm);
+    m_tabs[tab::LifeCycle] = new LifeCycleTab(m_session, m_ssTabForm);
     m_energyPlotsTab = new EnergyPlotsTab(m_session, m_ssTabForm);
     m_tabs[tab::EnergyPlots] = m_energyPlotsTab;
     m_tabs[tab::Results] = new ResultsTab(m_session, m_ssTabForm);
@@ -426,6 +428,11 @@ void frmTAVCHPScreening::cmdRun_Click() {
         paybacks[s] = annual[s].SimplePayback;
     }
     m_frmSpecifyCapacity->InterplolationForm(capacities, paybacks);
+}
+
+void frmTAVCHPScreening::setEmissions(EmissionData emissions) {
+    m_session.setEmissions(std::move(emissions));
+    refreshAll();
 }
 
 void frmTAVCHPScreening::reportClimateProblem(const QString& message) {

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -140,6 +141,7 @@ private slots:
     void dialogKeepsTheChoicesBetweenUses();
     void cancelPrintsNothing();
     void renderedPageHasInkWhereThePageLinesStand();
+    void theChartIsDrawnOverTheLinesLeftForIt();
     void saveAsPdfWritesEveryChosenPage();
     void printingGivesTheTabsAndBoxesBack();
     void withoutAPrinterThePagesCanBeSavedAsPdf();
@@ -181,8 +183,9 @@ void ReportsTest::dialogCaptionsAndDefaults() {
         QStringLiteral("Side-By-Side Comparison of Results for all Three Methods ( 1 page)"),
         QStringLiteral("Method 1 Intermediate Results (1 page)"),
         QStringLiteral("Method 2 Intermediate Results (2 pages)"),
-        QStringLiteral("Method 3 Intermediate Results (2 pages)")};
-    for (int i = 0; i < 5; ++i) {
+        QStringLiteral("Method 3 Intermediate Results (2 pages)"),
+        QStringLiteral("Life-Cycle Economics and Emissions (1 page)")};
+    for (int i = 0; i < 6; ++i) {
         QCOMPARE(option(&dialog, i)->text(), captions[i]);
         QCOMPARE(option(&dialog, i)->isChecked(), i == 0);
     }
@@ -190,7 +193,7 @@ void ReportsTest::dialogCaptionsAndDefaults() {
     QCOMPARE(button(&dialog, 0)->text(), QStringLiteral("Print"));
     QCOMPARE(button(&dialog, 1)->text(), QStringLiteral("Cancel"));
     QCOMPARE(button(&dialog, 2)->text(), QStringLiteral("Save as PDF..."));
-    QVERIFY(dialog.chosenPages() == (ReportChoice{true, false, false, false, false}));
+    QVERIFY(dialog.chosenPages() == (ReportChoice{true, false, false, false, false, false}));
 }
 
 void ReportsTest::dialogKeepsTheChoicesBetweenUses() {
@@ -258,6 +261,45 @@ void ReportsTest::renderedPageHasInkWhereThePageLinesStand() {
         }
     }
     QVERIFY(qAbs((left + right) / 2 - image.width() / 2) <= 3);
+}
+
+// A page's chart lies over the body lines the page leaves empty for it: ink there, in the
+// colours of its lines, and none of it above or below.
+void ReportsTest::theChartIsDrawnOverTheLinesLeftForIt() {
+    ReportPage page;
+    page.body.assign(40, "");
+    page.body[0] = "Above the chart";
+    ReportChart chart;
+    chart.firstLine = 10;
+    chart.lineCount = 20;
+    chart.data.title = "Cumulative discounted cash flow";
+    chart.data.xAxisTitle = "Year";
+    chart.data.yAxisTitle = "Dollars of year 0";
+    chart.data.series = {{"Method 1", {{0, -100}, {1, -40}, {2, 30}}, {0, 70, 200}},
+                         {"Method 2", {{0, -80}, {1, -50}, {2, -10}}, {200, 30, 30}}};
+    page.chart = chart;
+    const QImage image = renderReportPage(page, 100);
+    // The lines' spacing in twips, then in dots of 100 to the inch.
+    const double line = QFontMetricsF(reportFont(), &image).lineSpacing();
+    const auto dots = [](double twips) {
+        return static_cast<int>(twips * 100 / 1440);
+    };
+    const int top = dots(480 + 10 * line);
+    const int bottom = dots(480 + 30 * line);
+    QVERIFY(darkPixels(image, top, bottom) > 0);
+    QCOMPARE(darkPixels(image, dots(480 + 2 * line), top - 1), 0);
+    QCOMPARE(darkPixels(image, bottom + 1, dots(15000)), 0);
+    int blue = 0;
+    int red = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            blue += c.blue() > 150 && c.red() < 80 ? 1 : 0;
+            red += c.red() > 150 && c.blue() < 80 && c.green() < 80 ? 1 : 0;
+        }
+    }
+    QVERIFY(blue > 50);
+    QVERIFY(red > 50);
 }
 
 void ReportsTest::saveAsPdfWritesEveryChosenPage() {
