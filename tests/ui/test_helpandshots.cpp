@@ -134,6 +134,8 @@ void HelpAndShotsTest::helpCollectionHasATopicForEachContext_data() {
         << QStringLiteral("context-0") << QStringLiteral("index.html");
     QTest::newRow("context 1000, the energy charge")
         << QStringLiteral("context-1000") << QStringLiteral("energy-charge.html");
+    QTest::newRow("context 2000, the Life Cycle tab")
+        << QStringLiteral("context-2000") << QStringLiteral("life-cycle.html");
 }
 
 void HelpAndShotsTest::helpCollectionHasATopicForEachContext() {
