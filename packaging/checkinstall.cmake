@@ -64,6 +64,10 @@ execute_process(
 if(NOT result EQUAL 0 OR NOT output MATCHES "11\\. Simple Payback")
     message(FATAL_ERROR "The installed plenara-cli --sample failed (${result}):\n${output}${errors}")
 endif()
+# The emission data are found as well: no warning about them.
+if(errors MATCHES "CO2")
+    message(FATAL_ERROR "The installed plenara-cli does not find its emission data:\n${errors}")
+endif()
 # The installed plenara-cli finds its PDF module beside the bin folder.
 execute_process(
     COMMAND "${PREFIX}/bin/plenara-cli" --sample --pdf "${PREFIX}/check.pdf"
