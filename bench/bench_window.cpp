@@ -80,15 +80,21 @@ void runEdits(benchmark::State& state, int tabIndex) {
 
 // The edit on the rate tab, where the user types it.
 void BM_WindowRecalculationRateTab(benchmark::State& state) {
-    runEdits(state, 1);
+    runEdits(state, tab::UtilityRateData);
 }
 BENCHMARK(BM_WindowRecalculationRateTab)->Unit(benchmark::kMillisecond);
 
 // The same edit with the six charts on the screen.
 void BM_WindowRecalculationChartsShown(benchmark::State& state) {
-    runEdits(state, 3);
+    runEdits(state, tab::EnergyPlots);
 }
 BENCHMARK(BM_WindowRecalculationChartsShown)->Unit(benchmark::kMillisecond);
+
+// The same edit with the life-cycle results, chart and cash-flow table on the screen.
+void BM_WindowRecalculationLifeCycleShown(benchmark::State& state) {
+    runEdits(state, tab::LifeCycle);
+}
+BENCHMARK(BM_WindowRecalculationLifeCycleShown)->Unit(benchmark::kMillisecond);
 
 // From nothing to the first shown window: the climate data read, every tab built, the first
 // recalculation shown and the window painted once.
