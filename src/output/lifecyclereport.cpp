@@ -167,9 +167,9 @@ std::vector<std::string> lifeCycleInputLines(const ProjectInputs& in, const Life
             percent(in.DiscountRate) + " per year.",
         "Escalation per year: electricity " + percent(in.ElectricEscalation) + ", fuel " +
             percent(in.FuelEscalation) + ", gen-set O&M " + percent(in.OMEscalation) + ".",
-        "Installed cost adjustment " + percent(in.CostAdjustment) + "; investment tax credit " +
-            percent(in.TaxCredit) + "; rebate " + in.RebatePerKW + " per kW; grant " + in.Grant +
-            ".",
+        "Installed cost adjustment " + percent(in.CostAdjustment) + ".",
+        "Incentives: investment tax credit " + percent(in.TaxCredit) + "; rebate " +
+            in.RebatePerKW + " per kW; grant " + in.Grant + ".",
         "Grid CO2 rate: " + basis +
             (r.parameters.gridBasis == GridCO2Basis::Custom ? " " + in.GridCO2Custom + " lb/MWh"
                                                             : std::string()) +

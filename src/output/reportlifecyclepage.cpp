@@ -7,8 +7,10 @@ namespace plenara {
 
 namespace {
 
-// The chart fills the page down to this body line, and takes at least this many lines.
-constexpr int kChartEndLine = 66;
+// The chart fills the page down to this body line, and takes at least this many lines: the
+// page's 60 lines fit within the half-inch margins of a letter page at full size, even with
+// the line spacing of "Courier New" itself (about 221 twips), the widest of the fonts in use.
+constexpr int kChartEndLine = 60;
 constexpr int kLeastChartLines = 20;
 constexpr std::size_t kNoteWidth = 88;
 

@@ -4,6 +4,7 @@
 #include "project/lifecycleinputs.h"
 #include "project/projectsession.h"
 #include "ui/fixedfont.h"
+#include "ui/helpcontexts.h"
 #include "ui/inputbox.h"
 #include "ui/inputfields.h"
 #include "ui/lifecyclechartview.h"
@@ -25,58 +26,31 @@ namespace {
 // Values run to a few digits; grants to millions of dollars.
 constexpr int kBoxDigits = 9;
 
-// The help topic of the tab, which F1 opens from any of its boxes.
-constexpr int kLifeCycleHelpTopic = 2000;
-
-// The background of a box whose text is not used as typed.
-const QColor kWarnedBox(255, 236, 179);
-
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// One numeric box of the tab, in the order of lifeCycleBoxes().
+// One numeric box of the tab, in the order of lifeCycleBoxes(). Its tooltip and its mark when
+// the text is not used as typed are the window's, as for every input (inputToolTip).
 struct Box {
     const char* name;
     const char16_t* caption;
     const char16_t* unit;
-    const char16_t* tip;
 };
 
 const std::array<Box, kLifeCycleBoxCount>& boxes() {
     static const std::array<Box, kLifeCycleBoxCount> list = {{
-        {"txtAnalysisYears", u"Analysis period", u"years",
-         u"The years over which the gen-set's savings are counted, 1 to 40.\nExample: 20"},
-        {"txtDiscountRate", u"Discount rate", u"% per year",
-         u"The owner's cost of money: each year's savings are discounted by it to year 0, "
-         u"% per year, 0 to 50.\nExample: 6"},
-        {"txtElectricEscalation", u"Electricity prices", u"% per year",
-         u"How fast electricity prices rise, % per year above today's (negative if they "
-         u"fall), -10 to 20.\nExample: 2.5"},
-        {"txtFuelEscalation", u"Fuel prices", u"% per year",
-         u"How fast the prices of natural gas and the heating fuels rise, % per year "
-         u"(negative if they fall), -10 to 20.\nExample: 3"},
-        {"txtOMEscalation", u"Gen-set O&&M", u"% per year",
-         u"How fast the cost of gen-set operation and maintenance rises, % per year, "
-         u"-10 to 20.\nExample: 2"},
-        {"txtCostAdjustment", u"Installed cost adjustment", u"%",
-         u"Scales each method's installed cost from the built-in cost curves to local or "
-         u"today's prices, %, -90 to 300.\nExample: 15 for costs 15 % above the curves"},
-        {"txtTaxCredit", u"Investment tax credit", u"% of cost",
-         u"The tax credit, % of the adjusted installed cost, 0 to 100.\nExample: 30"},
-        {"txtRebatePerKW", u"Rebate", u"$ per kW",
-         u"A utility or state rebate, dollars per kW of the gen-set's capacity, 0 to "
-         u"10,000.\nExample: 250"},
-        {"txtGrant", u"Grant", u"$",
-         u"A grant toward the gen-set, dollars. The net installed cost is never below 0."
-         u"\nExample: 50,000"},
-        {"txtGridCO2Custom", u"Custom grid CO2 rate", u"lb/MWh",
-         u"The CO2 rate of grid power when the grid CO2 rate is \"Custom\", pounds of CO2 per "
-         u"MWh generated, 0 to 5,000.\nExample: 950"},
-        {"txtGridLoss", u"Grid loss", u"%",
-         u"The share of generated power lost before it reaches a meter, %, 0 to 30: each kWh "
-         u"bought counts as 1 / (1 - loss) kWh generated.\nDefault: the U.S. grid gross loss, "
-         u"4.2.\nExample: 5"},
+        {"txtAnalysisYears", u"Analysis period", u"years"},
+        {"txtDiscountRate", u"Discount rate", u"% per year"},
+        {"txtElectricEscalation", u"Electricity prices", u"% per year"},
+        {"txtFuelEscalation", u"Fuel prices", u"% per year"},
+        {"txtOMEscalation", u"Gen-set O&&M", u"% per year"},
+        {"txtCostAdjustment", u"Installed cost adjustment", u"%"},
+        {"txtTaxCredit", u"Investment tax credit", u"% of cost"},
+        {"txtRebatePerKW", u"Rebate", u"$ per kW"},
+        {"txtGrant", u"Grant", u"$"},
+        {"txtGridCO2Custom", u"Custom grid CO2 rate", u"lb/MWh"},
+        {"txtGridLoss", u"Grid loss", u"%"},
     }};
     return list;
 }
@@ -85,7 +59,8 @@ const std::array<Box, kLifeCycleBoxCount>& boxes() {
 
 LifeCycleTab::LifeCycleTab(ProjectSession& session, QWidget* parent)
     : ProjectTab(session, parent) {
-    setProperty("helpContext", kLifeCycleHelpTopic);
+    // F1 in any of its boxes opens the tab's help page.
+    setProperty("helpContext", helpcontext::LifeCycle);
     QWidget* contents = scrolledContents(this);
 
     auto* inputs = new QVBoxLayout;
@@ -118,7 +93,6 @@ InputBox* LifeCycleTab::addBox(std::size_t index, QGridLayout* grid, int row, QW
     const auto field = lifeCycleBoxes()[index].text;
     InputBox* input = numberBox(QString::fromLatin1(box.name), parent);
     setWidthInCharacters(input, kBoxDigits);
-    input->setToolTip(QString::fromUtf16(box.tip));
     connect(input, &QLineEdit::textEdited, this, [this, field](const QString& text) {
         m_session.inputs().*field = text.toStdString();
         emit inputEdited();
@@ -150,12 +124,6 @@ QGroupBox* LifeCycleTab::createEmissionsFrame() {
     m_cmbGridCO2 = new QComboBox(frame);
     m_cmbGridCO2->setObjectName(QStringLiteral("cmbGridCO2"));
     m_cmbGridCO2->addItems(itemList(gridCO2BasisCaptions()));
-    m_cmbGridCO2->setToolTip(
-        QStringLiteral("The CO2 rate of the grid power a building buys and its gen-set "
-                       "displaces: the state's non-baseload rate (the plants that follow the "
-                       "load, which on-site power displaces), the state's average rate (all its "
-                       "plants), or a rate you type (eGRID2022, lb/MWh).\nExample: State "
-                       "non-baseload (eGRID)"));
     connect(m_cmbGridCO2, &QComboBox::activated, this, [this](int index) {
         m_session.inputs().GridCO2 = static_cast<GridCO2Basis>(index);
         emit recalculationRequested();
@@ -230,7 +198,6 @@ void LifeCycleTab::refresh() {
                                            .arg(emissions.usGridLossPercent)
                                            .arg(fromStd(emissions.gridLossYear))
                                      : QString());
-    showWarnings();
 
     QStringList results;
     for (const std::string& line : lifeCycleResultLines(r)) {
@@ -269,24 +236,6 @@ void LifeCycleTab::refresh() {
             }
             item->setText(fromStd(table.rows[row][column]));
         }
-    }
-}
-
-void LifeCycleTab::showWarnings() {
-    const std::vector<InputWarning>& warnings = m_session.results().warnings;
-    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
-        InputBox* box = m_boxes[i];
-        QString tip = QString::fromUtf16(boxes()[i].tip);
-        QPalette palette = box->style()->standardPalette();
-        for (const InputWarning& w : warnings) {
-            if (w.field == lifeCycleBoxes()[i].field) {
-                // A mark on the box and the reason in its tooltip, as the list says it.
-                palette.setColor(QPalette::Base, kWarnedBox);
-                tip = fromStd(w.message) + QStringLiteral("\n\n") + tip;
-            }
-        }
-        box->setPalette(palette);
-        box->setToolTip(tip);
     }
 }
 

@@ -35,7 +35,6 @@ private:
     QGroupBox* createCashFlowFrame();
     // The box of lifeCycleBoxes()[index] with its caption and unit, in row `row` of `grid`.
     InputBox* addBox(std::size_t index, QGridLayout* grid, int row, QWidget* parent);
-    void showWarnings();
 
     std::array<InputBox*, 11> m_boxes{};
     QComboBox* m_cmbGridCO2 = nullptr;

@@ -15,8 +15,9 @@ namespace plenara {
 namespace {
 
 // Sizes in the painter's units relative to the area's height, so that the chart looks the
-// same on any page: the text a little smaller than the report's own.
-constexpr qreal kTextShare = 0.032;
+// same on any page; the text never larger than the report's own (9.75 points in twips).
+constexpr qreal kTextShare = 0.038;
+constexpr qreal kMostTextSize = 195.0;
 constexpr int kMostValueTicks = 8;
 constexpr int kMostYearTicks = 11;
 
@@ -50,7 +51,7 @@ Qt::PenStyle lineChartPenStyle(std::size_t index) {
 
 void paintLineChart(QPainter& painter, const QRectF& area, const LineChartData& chart) {
     painter.save();
-    const qreal text = area.height() * kTextShare;
+    const qreal text = std::min(area.height() * kTextShare, kMostTextSize);
     const QFont titleFont = chartFont(text * 1.15, true);
     const QFont labelFont = chartFont(text);
     const QFontMetricsF titleMetrics(titleFont, painter.device());
