@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLegend>
@@ -31,6 +32,7 @@ private slots:
     void resultsChartAndTable();
     void boxesAreTypedIntoAndRewritten();
     void customGridRateByKeyboard();
+    void anEditIsUndone();
     void withoutEmissionDataThePaybacksStillShow();
 
 private:
@@ -165,6 +167,20 @@ void LifeCycleTabTest::customGridRateByKeyboard() {
     QVERIFY(find<QLabel>(QStringLiteral("lblCO2Basis"))
                 ->text()
                 .startsWith(QStringLiteral("Grid power: 0.0 lb CO2/MWh (custom)")));
+}
+
+// A typed box is one step of Edit, Undo, as every other box.
+void LifeCycleTabTest::anEditIsUndone() {
+    type(QStringLiteral("txtDiscountRate"), QStringLiteral("8"));
+    QCOMPARE(box(QStringLiteral("txtDiscountRate"))->text(), QStringLiteral("8.0"));
+    auto* undo = find<QAction>(QStringLiteral("mnuEditUndo"));
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Discount rate"));
+    undo->trigger();
+    QCOMPARE(m_window->session().inputs().DiscountRate, "6.0");
+    QCOMPARE(box(QStringLiteral("txtDiscountRate"))->text(), QStringLiteral("6.0"));
+    QVERIFY(find<QLabel>(QStringLiteral("lblLifeCycleResults"))
+                ->text()
+                .contains(QStringLiteral("Net present value (20 years, 6.0%)")));
 }
 
 void LifeCycleTabTest::withoutEmissionDataThePaybacksStillShow() {
