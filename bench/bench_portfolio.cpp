@@ -36,10 +36,12 @@ double peakMegabytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-// A screening of the whole portfolio on every core with the numbers of all three methods, the
-// CSV line of each row made as for a results file: from the files to the last row.
+// A screening of the whole portfolio on every core with the numbers of all three methods and
+// their life-cycle figures, the CSV line of each row made as for a results file: from the
+// files to the last row.
 void BM_ScreenPortfolio(benchmark::State& state) {
     const ClimateTable climate = readClimateData(PLENARA_SHIPPED_DATA_DIR).table;
+    const EmissionData emissions = readEmissionData(PLENARA_SHIPPED_DATA_DIR);
     const std::string folder = portfolio(state.range(0));
     if (folder.empty()) {
         state.SkipWithError("bench/make-portfolio.sh failed");
@@ -51,7 +53,7 @@ void BM_ScreenPortfolio(benchmark::State& state) {
     ScreenSummary summary;
     for (auto _ : state) {
         PortfolioReader reader({folder}, climate);
-        summary = screenPortfolio(reader, climate, settings, [&](const ScreenRow& row) {
+        summary = screenPortfolio(reader, climate, emissions, settings, [&](const ScreenRow& row) {
             bytes += resultsCsvLine(row).size();
         });
     }

@@ -84,13 +84,13 @@ void runEdits(benchmark::State& state, int tabIndex, const QString& boxName,
 
 // The edit on the rate tab, where the user types it.
 void BM_WindowRecalculationRateTab(benchmark::State& state) {
-    runEdits(state, 1, QStringLiteral("txtGasCost"), kGasPrices);
+    runEdits(state, tab::UtilityRateData, QStringLiteral("txtGasCost"), kGasPrices);
 }
 BENCHMARK(BM_WindowRecalculationRateTab)->Unit(benchmark::kMillisecond);
 
 // The same edit with the six charts on the screen.
 void BM_WindowRecalculationChartsShown(benchmark::State& state) {
-    runEdits(state, 3, QStringLiteral("txtGasCost"), kGasPrices);
+    runEdits(state, tab::EnergyPlots, QStringLiteral("txtGasCost"), kGasPrices);
 }
 BENCHMARK(BM_WindowRecalculationChartsShown)->Unit(benchmark::kMillisecond);
 
@@ -99,6 +99,12 @@ void BM_WindowRecalculationMonthlyGrid(benchmark::State& state) {
     runEdits(state, 0, QStringLiteral("txtkWh_6"), kJulyKWh);
 }
 BENCHMARK(BM_WindowRecalculationMonthlyGrid)->Unit(benchmark::kMillisecond);
+
+// The same edit with the life-cycle results, chart and cash-flow table on the screen.
+void BM_WindowRecalculationLifeCycleShown(benchmark::State& state) {
+    runEdits(state, tab::LifeCycle, QStringLiteral("txtGasCost"), kGasPrices);
+}
+BENCHMARK(BM_WindowRecalculationLifeCycleShown)->Unit(benchmark::kMillisecond);
 
 // From nothing to the first shown window: the climate data read, every tab built, the first
 // recalculation shown and the window painted once.

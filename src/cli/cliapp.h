@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plenara {
@@ -28,6 +29,11 @@ struct CliOptions {
     std::string pdfPath;                // --pdf: the report goes to this file
     std::string runId = "Run #1";       // the data-set line of every report page
     bool strict = false;                // warnings about inputs are errors
+    std::string emissionFolder;         // empty: the installed emission data
+    // The life-cycle inputs given, as texts typed into their boxes: the box's field (as in
+    // lifeCycleBoxes()) and the text.
+    std::vector<std::pair<std::string, std::string>> lifeCycleTexts;
+    std::optional<std::string> gridCO2; // "state", "nonbaseload" or lb/MWh
     std::string exportCsvDir;           // --export-csv: the project as a CSV pair
     bool screen = false;                // the subcommand "screen" was given
     ScreenCliOptions screenOptions;

@@ -74,7 +74,8 @@ int exportPortfolio(const ScreenCliOptions& o, const ClimateTable& climate, std:
 
 } // namespace
 
-CLI::App* addScreenCommand(CLI::App& app, ScreenCliOptions& o, std::string& climateFile) {
+CLI::App* addScreenCommand(CLI::App& app, ScreenCliOptions& o, std::string& climateFile,
+                           std::string& emissionFolder) {
     CLI::App* screen = app.add_subcommand("screen");
     screen->set_help_flag();
     screen->add_flag("-h,--help", o.help);
@@ -86,6 +87,7 @@ CLI::App* addScreenCommand(CLI::App& app, ScreenCliOptions& o, std::string& clim
     screen->add_option("-j", o.threads)->check(CLI::Range(1, 1024));
     CLI::Option* exportCsv = screen->add_option("--export-csv", o.exportDir)->check(kPath);
     screen->add_option("--climate", climateFile)->check(kPath);
+    screen->add_option("--emission-data", emissionFolder)->check(kPath);
     exportCsv->excludes(csv)->excludes(jsonl)->excludes(xlsx)->excludes(rank);
     return screen;
 }
@@ -102,8 +104,9 @@ std::string screenUsage() {
            "                          [--xlsx results.xlsx] [--rank] [-j N]\n"
            "       plenara-cli screen INPUT... --export-csv DIR\n"
            "\n"
-           "Screens many buildings at once: the payback, capacity, installed cost and savings\n"
-           "of each of the three methods, and the best method, one row per building.\n"
+           "Screens many buildings at once: the capacity, payback, installed cost, savings,\n"
+           "net present value, internal rate of return and CO2 change of each of the three\n"
+           "methods, and the best method, one row per building.\n"
            "\n"
            "INPUT is a project file, a folder of project files (*.TAV), a folder that holds\n"
            "buildings.csv and bills.csv, or the two CSV files named together.\n"
@@ -120,6 +123,7 @@ std::string screenUsage() {
            "  --export-csv DIR    write the buildings as DIR/buildings.csv and DIR/bills.csv\n"
            "                      instead of screening them\n"
            "  --climate PATH      read this climate data file instead of the installed one\n"
+           "  --emission-data DIR read the CO2 data from DIR instead of the installed ones\n"
            "  -h, --help          show this help and exit\n"
            "\n"
            "A building that cannot be read or screened gets a row whose error column names the\n"
@@ -130,8 +134,8 @@ std::string screenUsage() {
            "could not be written; 2 for bad options.\n";
 }
 
-int runScreen(const ScreenCliOptions& o, const ClimateTable& climate, std::ostream& out,
-              std::ostream& err, bool errIsTerminal) {
+int runScreen(const ScreenCliOptions& o, const ClimateTable& climate, const EmissionData& emissions,
+              std::ostream& out, std::ostream& err, bool errIsTerminal) {
     if (!o.exportDir.empty()) {
         return exportPortfolio(o, climate, err);
     }
@@ -181,7 +185,8 @@ int runScreen(const ScreenCliOptions& o, const ClimateTable& climate, std::ostre
     };
     ScreenSettings settings;
     settings.threads = o.threads;
-    const ScreenSummary summary = screenPortfolio(reader, climate, settings, emit, progress);
+    const ScreenSummary summary =
+        screenPortfolio(reader, climate, emissions, settings, emit, progress);
     if (bar) {
         bar->clear();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "climate/climatedata.h"
+#include "lifecycle/emissiondata.h"
 
 #include <iosfwd>
 #include <string>
@@ -25,7 +26,8 @@ struct ScreenCliOptions {
 };
 
 // Adds the subcommand "screen" with its options to the parser of plenara-cli.
-CLI::App* addScreenCommand(CLI::App& app, ScreenCliOptions& options, std::string& climateFile);
+CLI::App* addScreenCommand(CLI::App& app, ScreenCliOptions& options, std::string& climateFile,
+                           std::string& emissionFolder);
 
 // Why the options of a parsed "screen" do not go together, or an empty text.
 std::string screenOptionsProblem(const ScreenCliOptions& options);
@@ -34,8 +36,9 @@ std::string screenOptionsProblem(const ScreenCliOptions& options);
 // files named, or as CSV to `out`; notes, a progress bar (when `err` is a terminal) and the
 // summary line go to `err`. Returns the exit status: 0, or 1 when a building failed or an
 // output could not be written.
-int runScreen(const ScreenCliOptions& options, const ClimateTable& climate, std::ostream& out,
-              std::ostream& err, bool errIsTerminal);
+int runScreen(const ScreenCliOptions& options, const ClimateTable& climate,
+              const EmissionData& emissions, std::ostream& out, std::ostream& err,
+              bool errIsTerminal);
 
 // The usage text of "plenara-cli screen".
 std::string screenUsage();

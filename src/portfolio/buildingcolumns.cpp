@@ -101,9 +101,18 @@ BuildingColumn optionColumn(const char* name, OptionGroup<E> ProjectInputs::*fie
 // The settings of line 22 in the words that line 22 holds; an empty cell keeps the value of
 // a new project.
 BuildingColumn settingColumn(const ProjectSetting& setting) {
+    // Lower camel case: "HotWaterUsage" is "hotWaterUsage", "OMEscalation" "omEscalation".
     std::string name(setting.key);
-    if (!name.empty() && name.front() >= 'A' && name.front() <= 'Z') {
-        name.front() = static_cast<char>(name.front() - 'A' + 'a');
+    const auto upper = [](char c) {
+        return c >= 'A' && c <= 'Z';
+    };
+    std::size_t capitals = 0;
+    while (capitals < name.size() && upper(name[capitals])) {
+        ++capitals;
+    }
+    const std::size_t lowered = capitals > 1 && capitals < name.size() ? capitals - 1 : capitals;
+    for (std::size_t i = 0; i < lowered; ++i) {
+        name[i] = static_cast<char>(name[i] - 'A' + 'a');
     }
     return {name, [&setting](const ProjectInputs& p) { return setting.value(p); },
             [&setting](std::string_view cell, ProjectInputs& p) {

@@ -24,7 +24,7 @@ struct Item {
 } // namespace
 
 ScreenSummary screenPortfolio(PortfolioReader& reader, const ClimateTable& climate,
-                              const ScreenSettings& settings,
+                              const EmissionData& emissions, const ScreenSettings& settings,
                               const std::function<void(const ScreenRow&)>& emit,
                               const std::function<void(double, const ScreenSummary&)>& progress) {
     const int threads = settings.threads > 0 ? settings.threads : tbb::info::default_concurrency();
@@ -64,7 +64,7 @@ ScreenSummary screenPortfolio(PortfolioReader& reader, const ClimateTable& clima
         return item;
     };
     const auto screen = [&](Item* item) {
-        screenBuilding(item->building, climate, scratch.local(), item->row);
+        screenBuilding(item->building, climate, emissions, scratch.local(), item->row);
         return item;
     };
     const auto handOn = [&](Item* item) {

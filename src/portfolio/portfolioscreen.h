@@ -1,6 +1,7 @@
 #pragma once
 
 #include "climate/climatedata.h"
+#include "lifecycle/emissiondata.h"
 #include "portfolio/portfolioreader.h"
 #include "portfolio/screenrow.h"
 
@@ -33,7 +34,7 @@ struct ScreenSummary {
 // read, so the rows are the same, byte for byte, whatever the number of threads. `progress`
 // is called after each row with the part of the inputs read (0 to 1) and the counts so far.
 ScreenSummary
-screenPortfolio(PortfolioReader& reader, const ClimateTable& climate,
+screenPortfolio(PortfolioReader& reader, const ClimateTable& climate, const EmissionData& emissions,
                 const ScreenSettings& settings, const std::function<void(const ScreenRow&)>& emit,
                 const std::function<void(double fraction, const ScreenSummary&)>& progress = {});
 

@@ -46,6 +46,25 @@ std::optional<double> annualSavings(const ScreenRow& row, std::size_t m) {
     return methodFigure(row, row.methods[m].annualSavings);
 }
 
+std::optional<double> lifeCycleFigure(const ScreenRow& row, const std::optional<double>& value) {
+    if (row.failed()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> npv(const ScreenRow& row, std::size_t m) {
+    return lifeCycleFigure(row, row.methods[m].npv);
+}
+
+std::optional<double> irr(const ScreenRow& row, std::size_t m) {
+    return lifeCycleFigure(row, row.methods[m].irr);
+}
+
+std::optional<double> co2Change(const ScreenRow& row, std::size_t m) {
+    return lifeCycleFigure(row, row.methods[m].co2ChangeTonnes);
+}
+
 std::optional<double> bestMethod(const ScreenRow& row, std::size_t) {
     if (row.failed() || row.bestMethod == 0) {
         return std::nullopt;
@@ -103,6 +122,10 @@ const std::vector<ResultColumn>& resultColumns() {
                 {method + "InstalledCost", ResultFormat::Dollars, installedCost, noText, m});
             list.push_back(
                 {method + "AnnualSavings", ResultFormat::Dollars, annualSavings, noText, m});
+            list.push_back({method + "Npv", ResultFormat::Dollars, npv, noText, m});
+            list.push_back({method + "Irr", ResultFormat::Fraction, irr, noText, m});
+            list.push_back(
+                {method + "Co2ChangeTonnes", ResultFormat::Tonnes, co2Change, noText, m});
         }
         list.push_back({"bestMethod", ResultFormat::Method, bestMethod, noText});
         list.push_back({"bestPaybackYears", ResultFormat::Years, bestPayback, noText});

@@ -9,7 +9,7 @@
 namespace plenara {
 
 // How a column of results is shown in a spreadsheet.
-enum class ResultFormat { Text, Method, KW, Years, Dollars };
+enum class ResultFormat { Text, Method, KW, Years, Dollars, Fraction, Tonnes };
 
 // One column of the results of a screening; the same columns, in the same order, in every
 // format (CSV, JSON lines, XLSX) and in the table of the window.

@@ -1,6 +1,7 @@
 #include "portfolio/screenrow.h"
 
 #include "portfolio/csvcells.h"
+#include "project/lifecycleinputs.h"
 
 #include <algorithm>
 
@@ -33,7 +34,7 @@ void chooseBestMethod(ScreenRow& row) {
 }
 
 void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
-                    ProjectNumbers& scratch, ScreenRow& row) {
+                    const EmissionData& emissions, ProjectNumbers& scratch, ScreenRow& row) {
     const ProjectInputs& inputs = building.inputs;
     row = ScreenRow{};
     row.id = building.id;
@@ -56,11 +57,22 @@ void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
     const Method1Results& m1 = scratch.method1;
     const Method2Results& m2 = scratch.method2;
     const Method3Results& m3 = scratch.method3;
-    row.methods[0] = {m1.genCapacity, m1.payback, m1.installedCost, m1.savings};
-    row.methods[1] = {m2.capacityKW, m2.payback, m2.equipmentCost + m2.installationCost,
-                      m2.savings};
-    row.methods[2] = {m3.capacityKW, m3.payback, m3.equipmentCost + m3.installationCost,
-                      m3.savings};
+    row.methods[0] = {m1.genCapacity, m1.payback, m1.installedCost, m1.savings, {}, {}, {}};
+    row.methods[1] = {
+        m2.capacityKW, m2.payback, m2.equipmentCost + m2.installationCost, m2.savings, {}, {}, {}};
+    row.methods[2] = {
+        m3.capacityKW, m3.payback, m3.equipmentCost + m3.installationCost, m3.savings, {}, {}, {}};
+    const LifeCycleResults lifeCycle = projectLifeCycle(inputs, scratch, emissions);
+    for (std::size_t m = 0; m < row.methods.size(); ++m) {
+        const MethodLifeCycle& life = lifeCycle.methods[m];
+        if (life.valid) {
+            row.methods[m].npv = life.flows.npv;
+            row.methods[m].irr = life.irr;
+            if (life.co2.available) {
+                row.methods[m].co2ChangeTonnes = life.co2.changeTonnes;
+            }
+        }
+    }
     chooseBestMethod(row);
 }
 

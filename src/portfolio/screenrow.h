@@ -1,10 +1,12 @@
 #pragma once
 
 #include "climate/climatedata.h"
+#include "lifecycle/emissiondata.h"
 #include "portfolio/buildinginput.h"
 #include "project/methodinputs.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,11 @@ struct MethodScreen {
     double paybackYears = 0.0; // 0 or less: the method found no payback
     double installedCost = 0.0;
     double annualSavings = 0.0; // dollars a year, negative for a loss
+    // The life-cycle economics and CO2 of the method; none where the method has none (the
+    // savings never repay the cost, no emission data, figures that are no sound numbers).
+    std::optional<double> npv;             // dollars
+    std::optional<double> irr;             // fraction: 0.226 is 22.6 % a year
+    std::optional<double> co2ChangeTonnes; // metric tons a year; negative is a reduction
 };
 
 // One row of the results of a screening.
@@ -32,12 +39,12 @@ struct ScreenRow {
     bool failed() const { return !error.empty(); }
 };
 
-// Screens one building: the numbers of the three methods exactly as a recalculation of its
-// project in a freshly opened window gives them. A building that could not be read, or whose
-// city the climate data do not hold, fails with its message. `scratch` is the room of the
-// calculation, reused from one building to the next.
+// Screens one building: the numbers of the three methods and their life-cycle figures exactly
+// as a recalculation of its project in a freshly opened window gives them. A building that could
+// not be read, or whose city the climate data do not hold, fails with its message. `scratch` is the
+// room of the calculation, reused from one building to the next.
 void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
-                    ProjectNumbers& scratch, ScreenRow& row);
+                    const EmissionData& emissions, ProjectNumbers& scratch, ScreenRow& row);
 
 // The best method of a row: the one with the shortest payback above zero; of equal ones the
 // first.

@@ -22,6 +22,10 @@ const char* numberFormat(ResultFormat format) {
         return "$#,##0;[Red]-$#,##0";
     case ResultFormat::Method:
         return "0";
+    case ResultFormat::Fraction:
+        return "0.0%";
+    case ResultFormat::Tonnes:
+        return "#,##0.0";
     case ResultFormat::Text:
         break;
     }

@@ -89,7 +89,7 @@ PortfolioWindow& PortfolioCommands::portfolioWindow() {
         // A window of its own, not a child of the main window, so that it can stay beside
         // it; it is deleted with these commands.
         m_portfolioWindow =
-            new PortfolioWindow(m_session.climate(), m_dialogs,
+            new PortfolioWindow(m_session.climate(), m_session.emissions(), m_dialogs,
                                 [this](const BuildingOrigin& origin) { openBuilding(origin); });
     }
     return *m_portfolioWindow;

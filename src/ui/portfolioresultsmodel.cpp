@@ -20,6 +20,10 @@ const char* shownPattern(ResultFormat format) {
         return "##0.0";
     case ResultFormat::Dollars:
         return "$###,###,##0";
+    case ResultFormat::Fraction:
+        return "##0.0%";
+    case ResultFormat::Tonnes:
+        return "###,##0.0";
     case ResultFormat::Method:
     case ResultFormat::Text:
         break;

@@ -34,10 +34,11 @@ QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
 
 } // namespace
 
-PortfolioWindow::PortfolioWindow(const ClimateTable& climate, FileDialogs& dialogs,
-                                 OpenBuilding openBuilding, QWidget* parent)
+PortfolioWindow::PortfolioWindow(const ClimateTable& climate, const EmissionData& emissions,
+                                 FileDialogs& dialogs, OpenBuilding openBuilding, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_climate(climate)
+    , m_emissions(emissions)
     , m_dialogs(dialogs)
     , m_openBuilding(std::move(openBuilding))
     , m_chooseFolder([](QWidget* owner) {
@@ -201,7 +202,7 @@ void PortfolioWindow::start() {
         ScreenSettings settings;
         settings.cancel = &m_cancelRequested;
         const ScreenSummary summary = screenPortfolio(
-            reader, m_climate, settings,
+            reader, m_climate, m_emissions, settings,
             [this](const ScreenRow& row) {
                 const std::lock_guard lock(m_mutex);
                 m_ready.push_back(row);

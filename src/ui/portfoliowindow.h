@@ -38,8 +38,8 @@ public:
     using OpenBuilding = std::function<void(const BuildingOrigin&)>;
     using ChooseFolder = std::function<QString(QWidget*)>;
 
-    PortfolioWindow(const ClimateTable& climate, FileDialogs& dialogs, OpenBuilding openBuilding,
-                    QWidget* parent = nullptr);
+    PortfolioWindow(const ClimateTable& climate, const EmissionData& emissions,
+                    FileDialogs& dialogs, OpenBuilding openBuilding, QWidget* parent = nullptr);
     ~PortfolioWindow() override;
 
     // The inputs as a screening takes them, in order.
@@ -71,7 +71,9 @@ private:
     void takeRows();
     void updateControls();
 
-    const ClimateTable m_climate; // a copy: the screening thread may outlive the main window's
+    // Copies: the screening thread may outlive the main window's.
+    const ClimateTable m_climate;
+    const EmissionData m_emissions;
     FileDialogs& m_dialogs;
     OpenBuilding m_openBuilding;
     ChooseFolder m_chooseFolder;

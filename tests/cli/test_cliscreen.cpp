@@ -93,9 +93,11 @@ TEST(CliScreenTest, CsvOnStandardOutputAndASummary) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
               "id,state,city,method1CapacityKW,method1PaybackYears,method1InstalledCost,"
-              "method1AnnualSavings,method2CapacityKW,method2PaybackYears,method2InstalledCost,"
-              "method2AnnualSavings,method3CapacityKW,method3PaybackYears,method3InstalledCost,"
-              "method3AnnualSavings,bestMethod,bestPaybackYears,error");
+              "method1AnnualSavings,method1Npv,method1Irr,method1Co2ChangeTonnes,"
+              "method2CapacityKW,method2PaybackYears,method2InstalledCost,method2AnnualSavings,"
+              "method2Npv,method2Irr,method2Co2ChangeTonnes,method3CapacityKW,"
+              "method3PaybackYears,method3InstalledCost,method3AnnualSavings,method3Npv,"
+              "method3Irr,method3Co2ChangeTonnes,bestMethod,bestPaybackYears,error");
     EXPECT_EQ(idsOf(r.out), (std::vector<std::string>{"BackBayLofts", "BayouGardens", "DesertPalms",
                                                       "ElmStreetTowers", "LakeshoreApartments"}));
     EXPECT_TRUE(std::regex_match(r.err, std::regex("plenara-cli: screened 5 buildings, 0 failed, "

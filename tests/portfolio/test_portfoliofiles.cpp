@@ -22,6 +22,11 @@ const ClimateTable& climate() {
     return table;
 }
 
+const EmissionData& emissions() {
+    static const EmissionData data = readEmissionData(PLENARA_SHIPPED_DATA_DIR);
+    return data;
+}
+
 // The sample building's bills, January to December: kWh, kW, electric bill, gallons of #2 oil
 // and their cost.
 const char* const kSampleMonths[12] = {
@@ -107,12 +112,13 @@ TEST_P(BadInputTest, FailsTheBuildingAndScreensTheOthers) {
     }
     PortfolioReader reader({folder.path().string()}, climate());
     std::vector<Outcome> outcomes;
-    screenPortfolio(reader, climate(), ScreenSettings{1, 2, nullptr}, [&](const ScreenRow& row) {
-        outcomes.push_back({row.id, row.error});
-        if (!row.failed()) {
-            EXPECT_NEAR(row.methods[0].paybackYears, c.method1Payback, 0.05) << row.id;
-        }
-    });
+    screenPortfolio(
+        reader, climate(), emissions(), ScreenSettings{1, 2, nullptr}, [&](const ScreenRow& row) {
+            outcomes.push_back({row.id, row.error});
+            if (!row.failed()) {
+                EXPECT_NEAR(row.methods[0].paybackYears, c.method1Payback, 0.05) << row.id;
+            }
+        });
     const std::string shown = shownPath(folder.path().string());
     std::vector<Outcome> expected;
     for (const Outcome& o : c.outcomes) {
@@ -172,6 +178,12 @@ INSTANTIATE_TEST_SUITE_P(
                    kBillsHeader + bills("A"),
                    {{"A", "{dir}/buildings.csv, line 2, column primeMover: \"Steam engine\" is "
                           "none of RecipEngine, GasTurbine, Microturbine or FuelCell (or None)."}},
+                   {}},
+        ScreenCase{"BadLifeCycleValue",
+                   "id,state,city,discountRate\nA,Pennsylvania,Philadelphia,abc\n",
+                   kBillsHeader + bills("A"),
+                   {{"A", "{dir}/buildings.csv, line 2, column discountRate: \"abc\" is no "
+                          "number."}},
                    {}},
         ScreenCase{"ElevenMonths",
                    kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\n",
@@ -339,10 +351,13 @@ TEST(PortfolioExportTest, TheSampleAsACsvPair) {
               "id,fuel1Type,fuel1Units,fuel2Type,fuel2Units,energyCharge,fuelAdjCharge,"
               "demandCharge,standbyCharge,gasCost,gasCostUnit,state,city,heatedFloorSpace,"
               "cooledFloorSpace,occupants,installationDifficulty,primeMover,heatAllocation,"
-              "acCriteria,runTimeFraction,boilerEfficiency,hotWaterUsage,waterHeaterFuel\n"
+              "acCriteria,runTimeFraction,boilerEfficiency,hotWaterUsage,waterHeaterFuel,"
+              "analysisYears,discountRate,electricEscalation,fuelEscalation,omEscalation,"
+              "costAdjustment,taxCredit,rebatePerKW,grant,gridCO2,gridCO2Custom,gridLoss\n"
               "Elm St,#2 fuel oil,gallons,Fuel #2,therms,0.0444,0.0733,0,0,1.3119,CCF,"
               "Pennsylvania,Philadelphia,98000,98000,200,Typical,RecipEngine,HeatingOnly,"
-              "Central AC,75%,75%,Low,NaturalGas\n");
+              "Central AC,75%,75%,Low,NaturalGas,20,6.0,2.0,2.0,2.0,0.0,0.0,$0,$0,NonBaseload,0.0,"
+              "4.2\n");
     const std::string billsText = fileText(folder.path() / "out" / "bills.csv");
     EXPECT_EQ(billsText.substr(0, billsText.find('\n', kBillsHeader.size()) + 1),
               kBillsHeader + "Elm St,1,68400,138,8058,27979,68548,0,0\n");

@@ -8,6 +8,7 @@
 #include "portfoliotestsupport.h"
 #include "project/projectsession.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -26,11 +27,16 @@ const ClimateTable& climate() {
     return table;
 }
 
+const EmissionData& emissions() {
+    static const EmissionData data = readEmissionData(PLENARA_SHIPPED_DATA_DIR);
+    return data;
+}
+
 std::vector<ScreenRow> screen(const std::vector<std::string>& inputs,
                               ScreenSettings settings = {}) {
     PortfolioReader reader(inputs, climate());
     std::vector<ScreenRow> rows;
-    screenPortfolio(reader, climate(), settings,
+    screenPortfolio(reader, climate(), emissions(), settings,
                     [&](const ScreenRow& row) { rows.push_back(row); });
     return rows;
 }
@@ -58,7 +64,7 @@ TEST(ScreeningTest, ExamplesAsProjectFilesAsACsvPairAndInTheWindow) {
               csvOf(fromPair));
     for (const ScreenRow& row : fromFiles) {
         ASSERT_FALSE(row.failed()) << row.error;
-        ProjectSession session(climate());
+        ProjectSession session(climate(), emissions());
         ASSERT_TRUE(session.open((fs::path(kProjects) / (row.id + ".TAV")).string()).ok());
         const ProjectResults& r = session.results();
         for (std::size_t m = 0; m < 3; ++m) {
@@ -68,6 +74,13 @@ TEST(ScreeningTest, ExamplesAsProjectFilesAsACsvPairAndInTheWindow) {
         EXPECT_EQ(row.methods[0].installedCost, r.method1.installedCost);
         EXPECT_EQ(row.methods[1].annualSavings, r.method2.savings);
         EXPECT_EQ(row.methods[2].annualSavings, r.method3.savings);
+        for (std::size_t m = 0; m < 3; ++m) {
+            const MethodLifeCycle& life = r.lifeCycle.methods[m];
+            EXPECT_EQ(row.methods[m].npv, std::optional<double>(life.flows.npv)) << row.id << m;
+            EXPECT_EQ(row.methods[m].irr, life.irr) << row.id << m;
+            EXPECT_EQ(row.methods[m].co2ChangeTonnes, std::optional<double>(life.co2.changeTonnes))
+                << row.id << m;
+        }
     }
 }
 
@@ -94,6 +107,53 @@ TEST(ScreeningTest, TheSampleBuildingAsTheComparisonShowsIt) {
     }
     EXPECT_EQ(row.bestMethod, 1);
     EXPECT_EQ(row.bestPaybackYears, row.methods[0].paybackYears);
+}
+
+// The life-cycle inputs are columns of buildings.csv: a 30 % investment tax credit takes 30 %
+// of the installed cost off at the start, so each method's net present value rises by 30 % of
+// its installed cost (Method 1 of the sample: 0.3 x $227,004 = $68,101).
+TEST(ScreeningTest, LifeCycleColumnsOfBuildingsCsv) {
+    ScratchFolder folder;
+    const std::string pair = (kExamples / "csv").string();
+    std::string buildings = fileText(fs::path(pair) / "buildings.csv");
+    folder.write("bills.csv", fileText(fs::path(pair) / "bills.csv"));
+    // Every row with a tax credit of 30 % instead of 0 (no field of the examples holds a comma).
+    std::istringstream lines(buildings);
+    buildings.clear();
+    std::size_t column = 0;
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');) {
+            fields.push_back(cell);
+        }
+        if (buildings.empty()) {
+            column = static_cast<std::size_t>(std::find(fields.begin(), fields.end(), "taxCredit") -
+                                              fields.begin());
+        } else {
+            fields.at(column) = "30";
+        }
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            buildings += (i == 0 ? "" : ",") + fields[i];
+        }
+        buildings += "\n";
+    }
+    folder.write("buildings.csv", buildings);
+    const std::vector<ScreenRow> plain = screen({pair});
+    const std::vector<ScreenRow> credited = screen({folder.path().string()});
+    ASSERT_EQ(plain.size(), credited.size());
+    for (std::size_t b = 0; b < plain.size(); ++b) {
+        ASSERT_FALSE(credited[b].failed()) << credited[b].error;
+        for (std::size_t m = 0; m < 3; ++m) {
+            const MethodScreen& before = plain[b].methods[m];
+            const MethodScreen& after = credited[b].methods[m];
+            EXPECT_EQ(after.paybackYears, before.paybackYears);
+            ASSERT_TRUE(before.npv && after.npv);
+            EXPECT_NEAR(*after.npv - *before.npv, 0.3 * before.installedCost, 0.01)
+                << plain[b].id << m;
+        }
+    }
+    EXPECT_NEAR(*credited[3].methods[0].npv - *plain[3].methods[0].npv, 68'101, 1);
 }
 
 // Rows come in the order read, whatever the number of threads and the size of the window.
@@ -125,7 +185,7 @@ TEST(ScreeningTest, CancelStopsAfterTheBuildingsInFlight) {
     std::atomic<bool> cancel{false};
     PortfolioReader reader({kProjects, kPair}, climate());
     std::size_t rows = 0;
-    const ScreenSummary summary = screenPortfolio(reader, climate(), {1, 1, &cancel},
+    const ScreenSummary summary = screenPortfolio(reader, climate(), emissions(), {1, 1, &cancel},
                                                   [&](const ScreenRow&) { cancel = ++rows == 2; });
     EXPECT_TRUE(summary.cancelled);
     EXPECT_EQ(summary.screened, 2u);
@@ -162,23 +222,26 @@ TEST(ScreeningTest, CellsOfPaybacksNotFoundAndOfFailedRows) {
     ScreenRow row = ranked("B,1", 0);
     row.state = "Pennsylvania";
     row.city = "Philadelphia";
-    row.methods[0] = {80, -3.0, 150'000, -1'200.5};
-    row.methods[1] = {110, 6.5, 200'000, 30'769.25};
-    row.methods[2] = {52, 0.0, 140'000, 0};
+    row.methods[0] = {80, -3.0, 150'000, -1'200.5, {}, {}, {}};
+    row.methods[1] = {110, 6.5, 200'000, 30'769.25, 123'456.5, 0.226, -12.5};
+    row.methods[2] = {52, 0.0, 140'000, 0, {}, {}, {}};
     chooseBestMethod(row);
     EXPECT_EQ(row.bestMethod, 2);
-    EXPECT_EQ(resultsCsvLine(row), "\"B,1\",Pennsylvania,Philadelphia,80,,150000,-1200.5,110,6.5,"
-                                   "200000,30769.25,52,,140000,0,2,6.5,\n");
+    EXPECT_EQ(resultsCsvLine(row),
+              "\"B,1\",Pennsylvania,Philadelphia,80,,150000,-1200.5,,,,110,6.5,"
+              "200000,30769.25,123456.5,0.226,-12.5,52,,140000,0,,,,2,6.5,\n");
     const nlohmann::json json = nlohmann::json::parse(resultsJsonLine(row));
     EXPECT_EQ(json["method1PaybackYears"], nullptr);
     EXPECT_EQ(json["method2AnnualSavings"], 30769.25);
+    EXPECT_EQ(json["method2Irr"], 0.226);
+    EXPECT_EQ(json["method3Npv"], nullptr);
     EXPECT_EQ(json["bestMethod"], 2);
     EXPECT_EQ(json["error"], nullptr);
 
     ScreenRow failed = ranked("Caf\xE9", 0, true);
     failed.error = "x.TAV, line 3: \"quoted\"";
     EXPECT_EQ(resultsCsvLine(failed),
-              "Caf\xC3\xA9,,,,,,,,,,,,,,,,,\"x.TAV, line 3: \"\"quoted\"\"\"\n");
+              "Caf\xC3\xA9" + std::string(26, ',') + "\"x.TAV, line 3: \"\"quoted\"\"\"\n");
     EXPECT_EQ(nlohmann::json::parse(resultsJsonLine(failed))["id"], "Caf\xC3\xA9");
 }
 
@@ -233,25 +296,29 @@ TEST(ScreeningTest, SpreadsheetReadsBackWithTheRightCells) {
     ASSERT_FALSE(sheet.empty());
     EXPECT_EQ(cellOf(sheet, "A1"), "id");
     EXPECT_EQ(cellOf(sheet, "E1"), "method1PaybackYears");
-    EXPECT_EQ(cellOf(sheet, "R1"), "error");
+    EXPECT_EQ(cellOf(sheet, "H1"), "method1Npv");
+    EXPECT_EQ(cellOf(sheet, "AA1"), "error");
     // Row 2 is BackBayLofts, row 3 BayouGardens, row 5 ElmStreetTowers (by name).
     EXPECT_EQ(cellOf(sheet, "A5"), "ElmStreetTowers");
     EXPECT_EQ(cellOf(sheet, "B5"), "Pennsylvania");
     EXPECT_NEAR(std::stod(cellOf(sheet, "D5")), rows[3].methods[0].capacityKW, 1e-9);
     EXPECT_NEAR(std::stod(cellOf(sheet, "E5")), 4.727, 0.001);
-    EXPECT_EQ(cellOf(sheet, "H5"), "110");
-    EXPECT_EQ(cellOf(sheet, "P5"), "1");
+    EXPECT_EQ(cellOf(sheet, "K5"), "110");
+    EXPECT_EQ(cellOf(sheet, "Y5"), "1");
+    // The sample's Method 1 over 20 years at 6 %: a net present value of $417,247.
+    EXPECT_NEAR(std::stod(cellOf(sheet, "H5")), 417'247, 15);
     // BayouGardens: Method 2 found no payback, an empty cell.
     EXPECT_EQ(cellOf(sheet, "A3"), "BayouGardens");
-    EXPECT_EQ(cellOf(sheet, "I3"), "(none)");
+    EXPECT_EQ(cellOf(sheet, "L3"), "(none)");
     EXPECT_EQ(cellOf(sheet, "A7"), "broken");
     EXPECT_EQ(cellOf(sheet, "D7"), "(none)");
-    EXPECT_EQ(cellOf(sheet, "R7"), "broken.TAV, line 2: bad &amp; &lt;worse&gt;");
+    EXPECT_EQ(cellOf(sheet, "AA7"), "broken.TAV, line 2: bad &amp; &lt;worse&gt;");
     EXPECT_NE(sheet.find("<pane xSplit=\"1\" ySplit=\"1\" topLeftCell=\"B2\""), std::string::npos);
-    EXPECT_NE(sheet.find("<autoFilter ref=\"A1:R7\"/>"), std::string::npos);
+    EXPECT_NE(sheet.find("<autoFilter ref=\"A1:AA7\"/>"), std::string::npos);
     const std::string styles = unzipped(path, "xl/styles.xml");
     EXPECT_NE(styles.find("formatCode=\"0.0\""), std::string::npos);
     EXPECT_NE(styles.find("formatCode=\"#,##0\""), std::string::npos);
+    EXPECT_NE(styles.find("formatCode=\"0.0%\""), std::string::npos);
 }
 
 // A result file that cannot be written says so, and an existing one stays as it was.

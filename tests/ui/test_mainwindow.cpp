@@ -60,10 +60,11 @@ void MainWindowTest::titleAndTabs() {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Plenara Version 2.1[*]"));
     QVERIFY(!m_window->isWindowModified());
     QTabWidget* tabs = m_window->tabs();
-    QCOMPARE(tabs->count(), 11);
+    QCOMPARE(tabs->count(), 12);
     const QStringList captions = {QStringLiteral("Monthly Utility Data"),
                                   QStringLiteral("Utility Rate Data"),
                                   QStringLiteral("Misc. Input Information"),
+                                  QStringLiteral("Life Cycle"),
                                   QStringLiteral("Energy Plots"),
                                   QStringLiteral("Results"),
                                   QStringLiteral("Method 1"),
@@ -74,7 +75,7 @@ void MainWindowTest::titleAndTabs() {
                                   QStringLiteral("Screen Shot")};
     for (int i = 0; i < tabs->count(); ++i) {
         QCOMPARE(tabs->tabText(i), captions.at(i));
-        QCOMPARE(tabs->isTabVisible(i), i < 5);
+        QCOMPARE(tabs->isTabVisible(i), i < 6);
     }
     QCOMPARE(tabs->currentIndex(), 0);
     // 15000 twips at 15 twips to the pixel.
@@ -89,15 +90,15 @@ void MainWindowTest::showDetailsSwitchesTabsAndWidth() {
         QVERIFY(box);
         box->click();
     }
-    for (const int shown : {5, 6, 7, 9}) {
+    for (const int shown : {tab::Method1, tab::Method2, tab::Method3, tab::ComparisonOfMethods}) {
         QVERIFY(tabs->isTabVisible(shown));
     }
-    QVERIFY(!tabs->isTabVisible(8));
-    QVERIFY(!tabs->isTabVisible(10));
+    QVERIFY(!tabs->isTabVisible(tab::PrintForms));
+    QVERIFY(!tabs->isTabVisible(tab::ScreenShot));
 
-    tabs->setCurrentIndex(6);
+    tabs->setCurrentIndex(tab::Method2);
     QCOMPARE(m_window->width(), 21595 / 15);
-    tabs->setCurrentIndex(4);
+    tabs->setCurrentIndex(tab::Results);
     QCOMPARE(m_window->width(), 15000 / 15);
 }
 
