@@ -27,6 +27,12 @@ struct CliOptions {
     std::string pdfPath;                // --pdf: the report goes to this file
     std::string runId = "Run #1";       // the data-set line of every report page
     bool strict = false;                // warnings about inputs are errors
+    // --sensitivity [X]: the [sensitivity] panel, or the `sensitivity` object of --json.
+    bool sensitivity = false;
+    std::optional<std::string> sensitivityPercent; // X as typed
+    std::optional<std::string> targetPayback;      // years as typed
+    std::optional<int> draws;                      // 100..10,000
+    std::optional<int> sensitivityMethod;          // 1..3
 };
 
 // Parses the arguments (without the program name). Returns the options, or an error message

@@ -2,6 +2,7 @@
 
 #include "engine/monthlyloads.h"
 #include "engine/options.h"
+#include "project/sensitivityinputs.h"
 
 #include <array>
 #include <string>
@@ -58,6 +59,9 @@ struct ProjectInputs {
     OptionGroup<plenara::HeatAllocation> HeatAllocation = plenara::HeatAllocation::HeatingOnly;
     OptionGroup<plenara::WaterHeaterFuel> WaterHeaterFuel = plenara::WaterHeaterFuel::NaturalGas;
     std::string CapacityIteration = "125"; // kW; every recalculation writes Method 2's capacity
+
+    // The inputs of the "Sensitivity" tab.
+    SensitivityInputs Sensitivity;
 
     // Settings of line 22 of a project file whose keys a later version of the program wrote:
     // kept as read, key and value, and written back unchanged; New and Clear Form drop them.

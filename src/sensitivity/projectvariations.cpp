@@ -1,0 +1,187 @@
+#include "sensitivity/projectvariations.h"
+
+#include "engine/number.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace plenara {
+
+namespace {
+
+std::array<double, 12> monthNumbers(const MonthTexts& texts) {
+    std::array<double, 12> values{};
+    for (std::size_t m = 0; m < 12; ++m) {
+        values[m] = Number(texts[m]);
+    }
+    return values;
+}
+
+double sum(const std::array<double, 12>& values) {
+    double total = 0.0;
+    for (double v : values) {
+        total += v;
+    }
+    return total;
+}
+
+void scaleMonths(MonthTexts& texts, const std::array<double, 12>& base, double factor) {
+    for (std::size_t m = 0; m < 12; ++m) {
+        texts[m] = decimalText(base[m] * factor);
+    }
+}
+
+std::string percentageText(double percent) {
+    return decimalText(percent) + "%";
+}
+
+double installedCostOf(const ProjectNumbers& n, int method) {
+    switch (method) {
+    case 1:
+        return n.method1.installedCost;
+    case 2:
+        return n.method2.equipmentCost + n.method2.installationCost;
+    default:
+        return n.method3.equipmentCost + n.method3.installationCost;
+    }
+}
+
+} // namespace
+
+std::string decimalText(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6f", std::max(value, 0.0));
+    return text;
+}
+
+ProjectVariations::ProjectVariations(const ProjectInputs& inputs, const ClimateTable& climate,
+                                     const RecalculationState& kept)
+    : m_inputs(inputs), m_climate(climate), m_keptRunTimeFraction(kept.RunTimeFraction),
+      m_keptBoilerEfficiency(kept.BoilerEfficiency), m_keptAvgTemperature(kept.avgTemperature),
+      m_base(std::make_unique<ProjectNumbers>()) {
+    // The texts as a recalculation leaves them: the base values are read from what it computes
+    // with, and a moved value is written beside texts that need no second rewrite.
+    std::string label18;
+    formatInputFields(m_inputs, label18);
+    m_fuel1Cost = monthNumbers(m_inputs.MonthlyFuel1Cost);
+    m_fuel2Cost = monthNumbers(m_inputs.MonthlyFuel2Cost);
+    m_fuel1Annual = sum(m_fuel1Cost);
+    m_fuel2Annual = sum(m_fuel2Cost);
+    computeProjectNumbers(m_inputs, m_climate, m_keptRunTimeFraction, m_keptBoilerEfficiency,
+                          m_keptAvgTemperature, *m_base);
+    ++m_runs;
+    for (int method = 1; method <= 3; ++method) {
+        m_baseOutcomes.installedCost[method - 1] = installedCostOf(*m_base, method);
+    }
+    m_baseOutcomes.paybackYears = {m_base->method1.payback, m_base->method2.payback,
+                                   m_base->method3.payback};
+}
+
+ProjectVariations::~ProjectVariations() = default;
+
+bool ProjectVariations::present(UncertainInput input) const {
+    switch (input) {
+    case UncertainInput::Fuel1Cost:
+        return m_fuel1Annual > 0.0;
+    case UncertainInput::Fuel2Cost:
+        return m_fuel2Annual > 0.0;
+    default:
+        return true;
+    }
+}
+
+double ProjectVariations::baseValue(UncertainInput input, int method) const {
+    switch (input) {
+    case UncertainInput::GasPrice:
+        return Number(m_inputs.GasCost);
+    case UncertainInput::EnergyCharge:
+        return Number(m_inputs.EnergyCharge) + Number(m_inputs.FuelAdjCharge);
+    case UncertainInput::DemandCharge:
+        return Number(m_inputs.DemandCharge);
+    case UncertainInput::InstalledCost:
+        return installedCostOf(*m_base, method);
+    case UncertainInput::RunTimeFraction:
+        return m_base->RunTimeFraction * 100.0;
+    case UncertainInput::BoilerEfficiency:
+        return m_base->BoilerEfficiency * 100.0;
+    case UncertainInput::Fuel1Cost:
+        return m_fuel1Annual;
+    case UncertainInput::Fuel2Cost:
+        return m_fuel2Annual;
+    }
+    return 0.0;
+}
+
+double ProjectVariations::valueAt(UncertainInput input, int method, double factor) const {
+    const double value = baseValue(input, method) * factor;
+    if (input == UncertainInput::RunTimeFraction || input == UncertainInput::BoilerEfficiency) {
+        return std::min(value, 100.0);
+    }
+    return value;
+}
+
+MethodOutcomes ProjectVariations::run(const InputFactors& f) const {
+    ProjectInputs copy = m_inputs;
+    if (f[UncertainInput::GasPrice] != 1.0) {
+        copy.GasCost = decimalText(Number(m_inputs.GasCost) * f[UncertainInput::GasPrice]);
+    }
+    if (const double e = f[UncertainInput::EnergyCharge]; e != 1.0) {
+        copy.EnergyCharge = decimalText(Number(m_inputs.EnergyCharge) * e);
+        copy.FuelAdjCharge = decimalText(Number(m_inputs.FuelAdjCharge) * e);
+    }
+    if (const double d = f[UncertainInput::DemandCharge]; d != 1.0) {
+        copy.DemandCharge = decimalText(Number(m_inputs.DemandCharge) * d);
+    }
+    if (const double r = f[UncertainInput::RunTimeFraction]; r != 1.0) {
+        copy.RunTimeFractionText = percentageText(valueAt(UncertainInput::RunTimeFraction, 2, r));
+    }
+    if (const double b = f[UncertainInput::BoilerEfficiency]; b != 1.0) {
+        copy.BoilerEfficiencyText =
+            percentageText(valueAt(UncertainInput::BoilerEfficiency, 2, b));
+    }
+    if (const double c = f[UncertainInput::Fuel1Cost]; c != 1.0) {
+        scaleMonths(copy.MonthlyFuel1Cost, m_fuel1Cost, c);
+    }
+    if (const double c = f[UncertainInput::Fuel2Cost]; c != 1.0) {
+        scaleMonths(copy.MonthlyFuel2Cost, m_fuel2Cost, c);
+    }
+    return runCopy(copy, f[UncertainInput::InstalledCost]);
+}
+
+MethodOutcomes ProjectVariations::runAtPrice(BreakEvenPrice price, double value) const {
+    ProjectInputs copy = m_inputs;
+    (price == BreakEvenPrice::GasPrice ? copy.GasCost : copy.EnergyCharge) = decimalText(value);
+    return runCopy(copy, 1.0);
+}
+
+double ProjectVariations::basePrice(BreakEvenPrice price) const {
+    return Number(price == BreakEvenPrice::GasPrice ? m_inputs.GasCost : m_inputs.EnergyCharge);
+}
+
+double ProjectVariations::priceResolution(BreakEvenPrice price) const {
+    // The patterns of the two boxes: "$##0.0000" for the energy charge and for a gas price per
+    // therm or CCF, "$##0.00" for the other gas units.
+    if (price == BreakEvenPrice::EnergyCharge || !m_inputs.GasCostUnit ||
+        *m_inputs.GasCostUnit == GasCostUnit::Therms || *m_inputs.GasCostUnit == GasCostUnit::CCF) {
+        return 0.0001;
+    }
+    return 0.01;
+}
+
+MethodOutcomes ProjectVariations::runCopy(ProjectInputs& copy, double costFactor) const {
+    // The Method 2 sweep is large: one record per thread, reused from run to run.
+    thread_local ProjectNumbers numbers;
+    computeProjectNumbers(std::move(copy), m_climate, m_keptRunTimeFraction,
+                          m_keptBoilerEfficiency, m_keptAvgTemperature, numbers);
+    ++m_runs;
+    MethodOutcomes out;
+    out.paybackYears = {numbers.method1.payback, numbers.method2.payback, numbers.method3.payback};
+    for (int method = 1; method <= 3; ++method) {
+        const auto i = static_cast<std::size_t>(method - 1);
+        out.installedCost[i] = installedCostOf(numbers, method) * costFactor;
+        out.paybackYears[i] *= costFactor;
+    }
+    return out;
+}
+
+} // namespace plenara
