@@ -83,9 +83,8 @@ nlohmann::ordered_json sensitivityJson(const SensitivityResults& r) {
     grid["percents"] = array(r.grid.percents, jsonNumber);
     grid["gasPrices"] = array(r.grid.gasPrices, jsonNumber);
     grid["energyCharges"] = array(r.grid.energyCharges, jsonNumber);
-    grid["method2PaybackYears"] = array(r.grid.method2PaybackYears, [](const auto& row) {
-        return array(row, payback);
-    });
+    grid["method2PaybackYears"] =
+        array(r.grid.method2PaybackYears, [](const auto& row) { return array(row, payback); });
 
     if (!r.monteCarlo) {
         doc["monteCarlo"] = nullptr;
@@ -97,10 +96,11 @@ nlohmann::ordered_json sensitivityJson(const SensitivityResults& r) {
     monteCarlo["seed"] = o.seed;
     for (std::size_t i = 0; i < 3; ++i) {
         const PaybackSpread& p = mc.methods[i];
-        monteCarlo["method" + std::to_string(i + 1)] = {{"p10", optional(p.p10)},
-                                                        {"p50", optional(p.p50)},
-                                                        {"p90", optional(p.p90)},
-                                                        {"noPaybackShare", jsonNumber(p.noPaybackShare)}};
+        monteCarlo["method" + std::to_string(i + 1)] = {
+            {"p10", optional(p.p10)},
+            {"p50", optional(p.p50)},
+            {"p90", optional(p.p90)},
+            {"noPaybackShare", jsonNumber(p.noPaybackShare)}};
     }
     monteCarlo["histogram"] = {{"method", mc.histogramMethod},
                                {"lowYears", jsonNumber(mc.histogram.lowYears)},

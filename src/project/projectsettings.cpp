@@ -66,13 +66,16 @@ std::string readOption(std::string_view value, const OptionWords<E, N>& words,
 // read with Number by the calculation.
 template <std::string SensitivityInputs::*Field>
 ProjectSetting sensitivityText(std::string_view key, std::string_view caption) {
-    return {key, caption, [](const ProjectInputs& p) { return p.Sensitivity.*Field; },
-            [](const ProjectInputs& p) { return p.Sensitivity.*Field == SensitivityInputs{}.*Field; },
-            [](ProjectInputs& p) { p.Sensitivity.*Field = SensitivityInputs{}.*Field; },
-            [](std::string_view value, ProjectInputs& p) {
-                p.Sensitivity.*Field = std::string(value);
-                return std::string();
-            }};
+    return {
+        key,
+        caption,
+        [](const ProjectInputs& p) { return p.Sensitivity.*Field; },
+        [](const ProjectInputs& p) { return p.Sensitivity.*Field == SensitivityInputs{}.*Field; },
+        [](ProjectInputs& p) { p.Sensitivity.*Field = SensitivityInputs{}.*Field; },
+        [](std::string_view value, ProjectInputs& p) {
+            p.Sensitivity.*Field = std::string(value);
+            return std::string();
+        }};
 }
 
 } // namespace

@@ -15,8 +15,10 @@ namespace {
 class PriceRuns {
 public:
     PriceRuns(const ProjectVariations& project, BreakEvenPrice price)
-        : m_project(project), m_price(price), m_step(project.priceResolution(price)),
-          m_today(std::llround(project.basePrice(price) / m_step)) {
+        : m_project(project)
+        , m_price(price)
+        , m_step(project.priceResolution(price))
+        , m_today(std::llround(project.basePrice(price) / m_step)) {
         // Today's price is the project as it stands.
         m_runs.emplace(m_today, project.baseOutcomes());
     }
@@ -44,9 +46,8 @@ using Test = std::function<bool(const MethodOutcomes&)>;
 
 // The two neighbouring prices (in steps) between which `test` changes, nearest to today's; none
 // when it holds or fails over the whole scan.
-std::optional<std::pair<long long, long long>> bracket(PriceRuns& runs,
-                                                       const std::vector<long long>& scan,
-                                                       const Test& test) {
+std::optional<std::pair<long long, long long>>
+bracket(PriceRuns& runs, const std::vector<long long>& scan, const Test& test) {
     std::optional<std::pair<long long, long long>> nearest;
     long long nearestDistance = 0;
     for (std::size_t j = 0; j + 1 < scan.size(); ++j) {
@@ -56,8 +57,7 @@ std::optional<std::pair<long long, long long>> bracket(PriceRuns& runs,
             continue;
         }
         const long long today = runs.today();
-        const long long distance =
-            today < lo ? lo - today : (today > hi ? today - hi : 0);
+        const long long distance = today < lo ? lo - today : (today > hi ? today - hi : 0);
         if (!nearest || distance < nearestDistance) {
             nearest = std::pair(lo, hi);
             nearestDistance = distance;
@@ -94,7 +94,9 @@ PriceBreakEven findBreakEven(const ProjectVariations& project, BreakEvenPrice pr
 
     PriceBreakEven result;
     for (std::size_t i = 0; i < 3; ++i) {
-        const Test saves = [i](const MethodOutcomes& o) { return hasPayback(o.paybackYears[i]); };
+        const Test saves = [i](const MethodOutcomes& o) {
+            return hasPayback(o.paybackYears[i]);
+        };
         const Test meetsTarget = [i, targetYears](const MethodOutcomes& o) {
             return hasPayback(o.paybackYears[i]) && o.paybackYears[i] <= targetYears;
         };

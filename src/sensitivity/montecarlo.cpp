@@ -1,13 +1,12 @@
 #include "sensitivity/montecarlo.h"
 
-#include <oneapi/tbb/blocked_range.h>
-#include <oneapi/tbb/parallel_for.h>
-#include <oneapi/tbb/task_arena.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <limits>
+#include <oneapi/tbb/blocked_range.h>
+#include <oneapi/tbb/parallel_for.h>
+#include <oneapi/tbb/task_arena.h>
 
 namespace plenara {
 
@@ -17,7 +16,8 @@ namespace {
 // standard library, whose results the standard leaves to each implementation.
 class SplitMix64 {
 public:
-    explicit SplitMix64(std::uint64_t state) : m_state(state) {}
+    explicit SplitMix64(std::uint64_t state)
+        : m_state(state) {}
 
     std::uint64_t next() {
         std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);

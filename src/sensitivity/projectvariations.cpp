@@ -3,7 +3,7 @@
 #include "engine/number.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 namespace plenara {
 
@@ -25,10 +25,12 @@ double sum(const std::array<double, 12>& values) {
     return total;
 }
 
-void scaleMonths(MonthTexts& texts, const std::array<double, 12>& base, double factor) {
+MonthTexts scaledMonths(const std::array<double, 12>& base, double factor) {
+    MonthTexts texts;
     for (std::size_t m = 0; m < 12; ++m) {
         texts[m] = decimalText(base[m] * factor);
     }
+    return texts;
 }
 
 std::string percentageText(double percent) {
@@ -50,25 +52,21 @@ double installedCostOf(const ProjectNumbers& n, int method) {
 
 std::string decimalText(double value) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.6f", std::max(value, 0.0));
-    return text;
+    const auto end =
+        std::to_chars(text, text + sizeof text, std::max(value, 0.0), std::chars_format::fixed, 6);
+    return std::string(text, end.ptr);
 }
 
 ProjectVariations::ProjectVariations(const ProjectInputs& inputs, const ClimateTable& climate,
                                      const RecalculationState& kept)
-    : m_inputs(inputs), m_climate(climate), m_keptRunTimeFraction(kept.RunTimeFraction),
-      m_keptBoilerEfficiency(kept.BoilerEfficiency), m_keptAvgTemperature(kept.avgTemperature),
-      m_base(std::make_unique<ProjectNumbers>()) {
-    // The texts as a recalculation leaves them: the base values are read from what it computes
-    // with, and a moved value is written beside texts that need no second rewrite.
-    std::string label18;
-    formatInputFields(m_inputs, label18);
+    : m_project(inputs, climate, kept.RunTimeFraction, kept.BoilerEfficiency, kept.avgTemperature)
+    , m_inputs(m_project.formatted())
+    , m_base(std::make_unique<ProjectNumbers>()) {
     m_fuel1Cost = monthNumbers(m_inputs.MonthlyFuel1Cost);
     m_fuel2Cost = monthNumbers(m_inputs.MonthlyFuel2Cost);
     m_fuel1Annual = sum(m_fuel1Cost);
     m_fuel2Annual = sum(m_fuel2Cost);
-    computeProjectNumbers(m_inputs, m_climate, m_keptRunTimeFraction, m_keptBoilerEfficiency,
-                          m_keptAvgTemperature, *m_base);
+    m_project.compute({}, *m_base);
     ++m_runs;
     for (int method = 1; method <= 3; ++method) {
         m_baseOutcomes.installedCost[method - 1] = installedCostOf(*m_base, method);
@@ -121,37 +119,38 @@ double ProjectVariations::valueAt(UncertainInput input, int method, double facto
 }
 
 MethodOutcomes ProjectVariations::run(const InputFactors& f) const {
-    ProjectInputs copy = m_inputs;
+    ChangedTexts c;
     if (f[UncertainInput::GasPrice] != 1.0) {
-        copy.GasCost = decimalText(Number(m_inputs.GasCost) * f[UncertainInput::GasPrice]);
+        c.GasCost = decimalText(Number(m_inputs.GasCost) * f[UncertainInput::GasPrice]);
     }
     if (const double e = f[UncertainInput::EnergyCharge]; e != 1.0) {
-        copy.EnergyCharge = decimalText(Number(m_inputs.EnergyCharge) * e);
-        copy.FuelAdjCharge = decimalText(Number(m_inputs.FuelAdjCharge) * e);
+        c.EnergyCharge = decimalText(Number(m_inputs.EnergyCharge) * e);
+        c.FuelAdjCharge = decimalText(Number(m_inputs.FuelAdjCharge) * e);
     }
     if (const double d = f[UncertainInput::DemandCharge]; d != 1.0) {
-        copy.DemandCharge = decimalText(Number(m_inputs.DemandCharge) * d);
+        c.DemandCharge = decimalText(Number(m_inputs.DemandCharge) * d);
     }
     if (const double r = f[UncertainInput::RunTimeFraction]; r != 1.0) {
-        copy.RunTimeFractionText = percentageText(valueAt(UncertainInput::RunTimeFraction, 2, r));
+        c.RunTimeFractionText = percentageText(valueAt(UncertainInput::RunTimeFraction, 2, r));
     }
     if (const double b = f[UncertainInput::BoilerEfficiency]; b != 1.0) {
-        copy.BoilerEfficiencyText =
-            percentageText(valueAt(UncertainInput::BoilerEfficiency, 2, b));
+        c.BoilerEfficiencyText = percentageText(valueAt(UncertainInput::BoilerEfficiency, 2, b));
     }
-    if (const double c = f[UncertainInput::Fuel1Cost]; c != 1.0) {
-        scaleMonths(copy.MonthlyFuel1Cost, m_fuel1Cost, c);
+    if (const double k = f[UncertainInput::Fuel1Cost];
+        k != 1.0 && present(UncertainInput::Fuel1Cost)) {
+        c.MonthlyFuel1Cost = scaledMonths(m_fuel1Cost, k);
     }
-    if (const double c = f[UncertainInput::Fuel2Cost]; c != 1.0) {
-        scaleMonths(copy.MonthlyFuel2Cost, m_fuel2Cost, c);
+    if (const double k = f[UncertainInput::Fuel2Cost];
+        k != 1.0 && present(UncertainInput::Fuel2Cost)) {
+        c.MonthlyFuel2Cost = scaledMonths(m_fuel2Cost, k);
     }
-    return runCopy(copy, f[UncertainInput::InstalledCost]);
+    return runChanged(c, f[UncertainInput::InstalledCost]);
 }
 
 MethodOutcomes ProjectVariations::runAtPrice(BreakEvenPrice price, double value) const {
-    ProjectInputs copy = m_inputs;
-    (price == BreakEvenPrice::GasPrice ? copy.GasCost : copy.EnergyCharge) = decimalText(value);
-    return runCopy(copy, 1.0);
+    ChangedTexts c;
+    (price == BreakEvenPrice::GasPrice ? c.GasCost : c.EnergyCharge) = decimalText(value);
+    return runChanged(c, 1.0);
 }
 
 double ProjectVariations::basePrice(BreakEvenPrice price) const {
@@ -168,11 +167,10 @@ double ProjectVariations::priceResolution(BreakEvenPrice price) const {
     return 0.01;
 }
 
-MethodOutcomes ProjectVariations::runCopy(ProjectInputs& copy, double costFactor) const {
+MethodOutcomes ProjectVariations::runChanged(const ChangedTexts& changes, double costFactor) const {
     // The Method 2 sweep is large: one record per thread, reused from run to run.
     thread_local ProjectNumbers numbers;
-    computeProjectNumbers(std::move(copy), m_climate, m_keptRunTimeFraction,
-                          m_keptBoilerEfficiency, m_keptAvgTemperature, numbers);
+    m_project.compute(changes, numbers);
     ++m_runs;
     MethodOutcomes out;
     out.paybackYears = {numbers.method1.payback, numbers.method2.payback, numbers.method3.payback};

@@ -2,6 +2,7 @@
 
 #include "climate/climatedata.h"
 #include "project/methodinputs.h"
+#include "project/preparedproject.h"
 #include "project/projectinputs.h"
 #include "project/recalculationdriver.h"
 #include "sensitivity/uncertaininput.h"
@@ -22,7 +23,7 @@ inline bool hasPayback(double years) {
 
 // What one run of a changed project gives, for Methods 1, 2 and 3.
 struct MethodOutcomes {
-    std::array<double, 3> paybackYears{}; // 0 or less: no payback
+    std::array<double, 3> paybackYears{};  // 0 or less: no payback
     std::array<double, 3> installedCost{}; // $
 };
 
@@ -32,11 +33,11 @@ enum class BreakEvenPrice {
     EnergyCharge, // the energy-charge box alone, $/kWh
 };
 
-// A project whose uncertain inputs can be moved and the whole analysis run again: each run is a
-// full recalculation of a copy of the project with the changed texts written into it, as if the
-// user had typed them, computed without captions. The state that the project's own
-// recalculations keep is read once and never changed. Runs may be made from several threads at
-// once.
+// A project whose uncertain inputs can be moved and the whole analysis run again: each run gives
+// the numbers of a full recalculation of the project with the changed texts written into it, as
+// if the user had typed them, without captions (PreparedProject converts only what changed). The
+// state that the project's own recalculations keep is read once and never changed. Runs may be made
+// from several threads at once.
 class ProjectVariations {
 public:
     ProjectVariations(const ProjectInputs& inputs, const ClimateTable& climate,
@@ -73,16 +74,13 @@ public:
     // How many full runs have been made, the base run included.
     std::size_t recalculations() const { return m_runs.load(); }
 
-    const ProjectInputs& formattedInputs() const { return m_inputs; }
+    const ProjectInputs& formattedInputs() const { return m_project.formatted(); }
 
 private:
-    MethodOutcomes runCopy(ProjectInputs& copy, double costFactor) const;
+    MethodOutcomes runChanged(const ChangedTexts& changes, double costFactor) const;
 
-    ProjectInputs m_inputs; // rewritten in the display patterns
-    const ClimateTable& m_climate;
-    double m_keptRunTimeFraction;
-    double m_keptBoilerEfficiency;
-    double m_keptAvgTemperature;
+    PreparedProject m_project;
+    const ProjectInputs& m_inputs; // rewritten in the display patterns
     std::unique_ptr<ProjectNumbers> m_base;
     MethodOutcomes m_baseOutcomes;
     std::array<double, 12> m_fuel1Cost{};

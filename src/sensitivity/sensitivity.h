@@ -53,7 +53,6 @@ SensitivityResults computeSensitivityFigures(const ProjectInputs& inputs,
 // requested before it ends.
 SensitivityResults computeSensitivity(const ProjectInputs& inputs, const ClimateTable& climate,
                                       const RecalculationState& kept,
-                                      const SensitivityOptions& options,
-                                      std::stop_token stop = {});
+                                      const SensitivityOptions& options, std::stop_token stop = {});
 
 } // namespace plenara

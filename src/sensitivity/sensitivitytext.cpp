@@ -115,9 +115,9 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
     const std::string x = percentText(o.percent);
     const std::string& unit = r.gasPriceUnit;
 
-    lines.push_back("Method " + std::to_string(o.method) + " simple payback with each input alone at -" +
-                    x + " % and +" + x + " % (today " + paybackYearsText(r.base.paybackYears[m]) +
-                    " years)");
+    lines.push_back("Method " + std::to_string(o.method) +
+                    " simple payback with each input alone at -" + x + " % and +" + x +
+                    " % (today " + paybackYearsText(r.base.paybackYears[m]) + " years)");
     lines.push_back(left("  input", 32) + right("low value", 14) + right("high value", 14) +
                     right("payback low", 14) + right("payback high", 14));
     for (const TornadoRow& row : r.tornado[m]) {
@@ -154,14 +154,15 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
         }
         lines.push_back(line);
     }
-    lines.push_back("  (gas price in $" + unit + ", energy charge in $/kWh without the fuel adjustment)");
+    lines.push_back("  (gas price in $" + unit +
+                    ", energy charge in $/kWh without the fuel adjustment)");
     lines.emplace_back();
 
     const SparkSpread& s = r.sparkSpread;
-    lines.push_back("Spark spread          " + right(FormatPattern(s.sparkSpreadPerMMBtu, "$#,##0.00"), 10) +
-                    "/MMBtu  (power " + FormatPattern(s.averagePowerCostPerKWh, "$#0.0000") +
-                    "/kWh x 293.07 - gas " + FormatPattern(s.gasPricePerMMBtu, "$#,##0.00") +
-                    "/MMBtu)");
+    lines.push_back(
+        "Spark spread          " + right(FormatPattern(s.sparkSpreadPerMMBtu, "$#,##0.00"), 10) +
+        "/MMBtu  (power " + FormatPattern(s.averagePowerCostPerKWh, "$#0.0000") +
+        "/kWh x 293.07 - gas " + FormatPattern(s.gasPricePerMMBtu, "$#,##0.00") + "/MMBtu)");
     lines.push_back("Generation margin     " +
                     right(FormatPattern(s.generationMarginPerMWh, "$#,##0.00"), 10) +
                     "/MWh    (Method 2 gen-set: " + FormatPattern(s.heatRateMMBtuPerMWh, "#0.00") +
@@ -171,12 +172,14 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
     lines.push_back("Method 2 payback (years): gas price down, energy charge across");
     std::string head = left("", 22);
     for (std::size_t e = 0; e < kGridSize; ++e) {
-        head += right(uncertainValueText(UncertainInput::EnergyCharge, r.grid.energyCharges[e], unit), 11);
+        head += right(
+            uncertainValueText(UncertainInput::EnergyCharge, r.grid.energyCharges[e], unit), 11);
     }
     lines.push_back(head);
     for (std::size_t g = 0; g < kGridSize; ++g) {
-        std::string line = left("  " + signedPercent(r.grid.percents[g]), 10) +
-                           right(uncertainValueText(UncertainInput::GasPrice, r.grid.gasPrices[g], unit), 12);
+        std::string line =
+            left("  " + signedPercent(r.grid.percents[g]), 10) +
+            right(uncertainValueText(UncertainInput::GasPrice, r.grid.gasPrices[g], unit), 12);
         for (std::size_t e = 0; e < kGridSize; ++e) {
             line += right(paybackYearsText(r.grid.method2PaybackYears[g][e]), 11);
         }
@@ -195,8 +198,9 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
                     right("P90", 10) + right("no payback", 14));
     for (std::size_t i = 0; i < 3; ++i) {
         const PaybackSpread& p = mc.methods[i];
-        lines.push_back(left("  Method " + std::to_string(i + 1), 26) + right(paybackYearsText(p.p10), 10) +
-                        right(paybackYearsText(p.p50), 10) + right(paybackYearsText(p.p90), 10) +
+        lines.push_back(left("  Method " + std::to_string(i + 1), 26) +
+                        right(paybackYearsText(p.p10), 10) + right(paybackYearsText(p.p50), 10) +
+                        right(paybackYearsText(p.p90), 10) +
                         right(FormatPattern(p.noPaybackShare * 100.0, "##0.0") + " %", 14));
     }
     return lines;

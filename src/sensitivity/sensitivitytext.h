@@ -12,8 +12,7 @@ namespace plenara {
 std::string uncertainInputCaption(UncertainInput input, const std::string& gasPriceUnit);
 
 // A value of the input as its box shows it: "$0.6240", "$1,230,000", "60.0%".
-std::string uncertainValueText(UncertainInput input, double value,
-                               const std::string& gasPriceUnit);
+std::string uncertainValueText(UncertainInput input, double value, const std::string& gasPriceUnit);
 
 // A payback in years to one decimal, or "none" when there is none.
 std::string paybackYearsText(double years);

@@ -20,8 +20,8 @@ SparkSpread computeSparkSpread(const ProjectVariations& project) {
     // 1 Btu/kWh is 1,000 Btu/MWh, 0.001 MMBtu/MWh.
     s.heatRateMMBtuPerMWh = genSet.heatRate / 1000.0;
     s.omPerMWh = genSet.omCostPerKWh * 1000.0;
-    s.generationMarginPerMWh = s.averagePowerCostPerKWh * 1000.0 -
-                               s.gasPricePerMMBtu * s.heatRateMMBtuPerMWh - s.omPerMWh;
+    s.generationMarginPerMWh =
+        s.averagePowerCostPerKWh * 1000.0 - s.gasPricePerMMBtu * s.heatRateMMBtuPerMWh - s.omPerMWh;
     return s;
 }
 

@@ -10,7 +10,8 @@ inline constexpr double kKWhPerMMBtu = 293.07;
 
 // The spark spread as CHP engineers quote it, and the margin of Method 2's gen-set.
 struct SparkSpread {
-    double averagePowerCostPerKWh = 0.0; // annual bill / annual kWh: the "Average Cost" of the bills
+    double averagePowerCostPerKWh =
+        0.0; // annual bill / annual kWh: the "Average Cost" of the bills
     double gasPricePerMMBtu = 0.0;
     double sparkSpreadPerMMBtu = 0.0; // average power cost x 293.07 - gas price
     // Method 2's gen-set at the capacity the method reports.

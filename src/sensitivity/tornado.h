@@ -11,9 +11,9 @@ namespace plenara {
 // One bar of a tornado chart: the payback when one input alone moves by -X % and +X %.
 struct TornadoRow {
     UncertainInput input = UncertainInput::GasPrice;
-    double lowValue = 0.0;  // the input at -X %, in its unit
-    double highValue = 0.0; // at +X %
-    double lowPaybackYears = 0.0;  // 0 or less: no payback
+    double lowValue = 0.0;        // the input at -X %, in its unit
+    double highValue = 0.0;       // at +X %
+    double lowPaybackYears = 0.0; // 0 or less: no payback
     double highPaybackYears = 0.0;
     double swingYears = 0.0; // the bar's length; infinite when the payback is lost along it
 };

@@ -4,10 +4,10 @@ namespace plenara {
 
 const std::array<UncertainInput, kUncertainInputs>& uncertainInputs() {
     static const std::array<UncertainInput, kUncertainInputs> all = {
-        UncertainInput::GasPrice,         UncertainInput::EnergyCharge,
-        UncertainInput::DemandCharge,     UncertainInput::InstalledCost,
-        UncertainInput::RunTimeFraction,  UncertainInput::BoilerEfficiency,
-        UncertainInput::Fuel1Cost,        UncertainInput::Fuel2Cost,
+        UncertainInput::GasPrice,        UncertainInput::EnergyCharge,
+        UncertainInput::DemandCharge,    UncertainInput::InstalledCost,
+        UncertainInput::RunTimeFraction, UncertainInput::BoilerEfficiency,
+        UncertainInput::Fuel1Cost,       UncertainInput::Fuel2Cost,
     };
     return all;
 }
