@@ -164,7 +164,7 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
 
     // 10. The show-details switches; "Print Forms" and "Screen Shot" never show.
     r.summaryFrameVisible = view.Check1[0];
-    r.tabVisible = {true, true, true, true, true};
+    r.tabVisible = {true, true, true, true, true, true};
     r.tabVisible[tab::Method1] = view.Check1[1];
     r.tabVisible[tab::Method2] = view.Check1[2];
     r.tabVisible[tab::Method3] = view.Check1[3];

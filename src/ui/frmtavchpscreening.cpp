@@ -17,6 +17,7 @@
 #include "ui/reportprinting.h"
 #include "ui/resultstab.h"
 #include "ui/screenshots.h"
+#include "ui/sensitivitytab.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -120,6 +121,7 @@ void frmTAVCHPScreening::createTabs() {
     m_tabs[tab::MonthlyUtilityData] = new MonthlyDataTab(m_session, m_ssTabForm);
     m_tabs[tab::UtilityRateData] = new RateDataTab(m_session, m_ssTabForm);
     m_tabs[tab::MiscInputInformation] = new MiscInputTab(m_session, m_ssTabForm);
+    m_tabs[tab::Sensitivity] = new SensitivityTab(m_session, m_ssTabForm);
     m_energyPlotsTab = new EnergyPlotsTab(m_session, m_ssTabForm);
     m_tabs[tab::EnergyPlots] = m_energyPlotsTab;
     m_tabs[tab::Results] = new ResultsTab(m_session, m_ssTabForm);
@@ -132,6 +134,7 @@ void frmTAVCHPScreening::createTabs() {
     const std::array<QString, tab::Count> captions = {QStringLiteral("Monthly Utility Data"),
                                                       QStringLiteral("Utility Rate Data"),
                                                       QStringLiteral("Misc. Input Information"),
+                                                      QStringLiteral("Sensitivity"),
                                                       QStringLiteral("Energy Plots"),
                                                       QStringLiteral("Results"),
                                                       QStringLiteral("Method 1"),
@@ -203,6 +206,9 @@ void frmTAVCHPScreening::ssTabForm_event16(int index) {
     };
     Size window{15000, 10600};
     switch (index) {
+    case tab::Sensitivity:
+        window = {19500, 11100};
+        break;
     case tab::EnergyPlots:
         window = {15000, 12200};
         break;

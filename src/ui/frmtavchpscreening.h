@@ -82,7 +82,7 @@ private:
     ProjectSession m_session;
     std::unique_ptr<FileDialogs> m_dialogs;
     QTabWidget* m_ssTabForm = nullptr;
-    std::array<ProjectTab*, 11> m_tabs{};
+    std::array<ProjectTab*, tab::Count> m_tabs{};
     EnergyPlotsTab* m_energyPlotsTab = nullptr;
     Method2Tab* m_method2Tab = nullptr;
     frmSpecifyCapacity* m_frmSpecifyCapacity = nullptr; // created on first use, then kept
