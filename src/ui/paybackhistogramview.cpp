@@ -88,12 +88,11 @@ void PaybackHistogramView::showHistogram(int method, const PaybackHistogram& h, 
             categories[i] += QLatin1Char(' ');
         }
     }
-    m_bins->remove(0, m_bins->count());
-    m_bins->append(counts);
-    m_none->remove(0, m_none->count());
-    m_none->append(none);
-    m_binAxis->clear();
-    m_binAxis->append(categories);
+    replaceBarValues(*m_bins, counts);
+    replaceBarValues(*m_none, none);
+    if (m_binAxis->categories() != categories) {
+        m_binAxis->setCategories(categories);
+    }
     setNiceRange(*m_countAxis, 0.0, std::max(most, 1), 5);
 }
 

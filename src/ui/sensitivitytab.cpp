@@ -49,8 +49,9 @@ QTableWidget* table(const char* name, const QStringList& rows, const QStringList
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::NoFocus);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the contents once per update (fitTable), not at each of its cells.
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -62,6 +63,28 @@ QTableWidget* table(const char* name, const QStringList& rows, const QStringList
         }
     }
     return t;
+}
+
+void fitTable(QTableWidget* t) {
+    t->resizeColumnsToContents();
+    t->resizeRowsToContents();
+}
+
+void setHeaderLabels(QTableWidget* t, Qt::Orientation orientation, const QStringList& labels) {
+    for (int i = 0; i < labels.size(); ++i) {
+        QTableWidgetItem* item =
+            orientation == Qt::Horizontal ? t->horizontalHeaderItem(i) : t->verticalHeaderItem(i);
+        if (item && item->text() != labels[i]) {
+            item->setText(labels[i]);
+        }
+    }
+}
+
+void setBackground(QTableWidget* t, int row, int column, const QColor& colour) {
+    QTableWidgetItem* item = t->item(row, column);
+    if (item->background().color() != colour) {
+        item->setBackground(colour);
+    }
 }
 
 void setCell(QTableWidget* t, int row, int column, const std::string& text) {
@@ -303,13 +326,13 @@ void SensitivityTab::showResults(std::uint64_t run,
         setCell(m_tblBreakEven, 3, m,
                 breakEvenText(b.energyChargeNoSavings, BreakEvenPrice::EnergyCharge, unit));
     }
-    m_tblBreakEven->setVerticalHeaderLabels(
-        {QStringLiteral("Gas price for %1 years ($%2)")
-             .arg(QString::number(r.options.targetPaybackYears, 'g', 4), fromStd(unit)),
-         QStringLiteral("Gas price, no savings ($%1)").arg(fromStd(unit)),
-         QStringLiteral("Energy charge for %1 years ($/kWh)")
-             .arg(QString::number(r.options.targetPaybackYears, 'g', 4)),
-         QStringLiteral("Energy charge, no savings ($/kWh)")});
+    setHeaderLabels(m_tblBreakEven, Qt::Vertical,
+                    {QStringLiteral("Gas price for %1 years ($%2)")
+                         .arg(QString::number(r.options.targetPaybackYears, 'g', 4), fromStd(unit)),
+                     QStringLiteral("Gas price, no savings ($%1)").arg(fromStd(unit)),
+                     QStringLiteral("Energy charge for %1 years ($/kWh)")
+                         .arg(QString::number(r.options.targetPaybackYears, 'g', 4)),
+                     QStringLiteral("Energy charge, no savings ($/kWh)")});
 
     const SparkSpread& s = r.sparkSpread;
     m_lblSparkSpread->setText(
@@ -333,12 +356,12 @@ void SensitivityTab::showResults(std::uint64_t run,
         for (std::size_t e = 0; e < kGridSize; ++e) {
             const double years = r.grid.method2PaybackYears[i][e];
             setCell(m_tblGrid, int(i), int(e), paybackYearsText(years));
-            m_tblGrid->item(int(i), int(e))
-                ->setBackground(paybackColour(years, r.options.targetPaybackYears));
+            setBackground(m_tblGrid, int(i), int(e),
+                          paybackColour(years, r.options.targetPaybackYears));
         }
     }
-    m_tblGrid->setVerticalHeaderLabels(gasHeads);
-    m_tblGrid->setHorizontalHeaderLabels(energyHeads);
+    setHeaderLabels(m_tblGrid, Qt::Vertical, gasHeads);
+    setHeaderLabels(m_tblGrid, Qt::Horizontal, energyHeads);
 
     if (r.monteCarlo) {
         const MonteCarloResults& mc = *r.monteCarlo;
@@ -350,6 +373,9 @@ void SensitivityTab::showResults(std::uint64_t run,
             setCell(m_tblMonteCarlo, m, 3, FormatPattern(p.noPaybackShare * 100.0, "##0.0") + " %");
         }
         m_histogram->showHistogram(mc.histogramMethod, mc.histogram, mc.draws);
+    }
+    for (QTableWidget* t : {m_tblBreakEven, m_tblGrid, m_tblMonteCarlo}) {
+        fitTable(t);
     }
     emit resultsShown();
 }

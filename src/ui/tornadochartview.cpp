@@ -1,6 +1,7 @@
 #include "ui/tornadochartview.h"
 
 #include "output/tornadochart.h"
+#include "ui/chartaxis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,25 +132,32 @@ void TornadoChartView::showData(const TornadoChartData& data) {
                       << QPointF(bar.highYears - m_base, row + 0.2);
         labels << fromStd(bar.lowLabel) << fromStd(bar.highLabel);
     }
-    m_low->remove(0, m_low->count());
-    m_low->append(lows);
-    m_high->remove(0, m_high->count());
-    m_high->append(highs);
-    m_inputAxis->clear();
-    m_inputAxis->append(categories);
+    replaceBarValues(*m_low, lows);
+    replaceBarValues(*m_high, highs);
+    if (m_inputAxis->categories() != categories) {
+        m_inputAxis->setCategories(categories);
+    }
 
     // The value axis counts years of payback: ticks at round paybacks, placed as offsets from
     // today's, which is where the bars start.
     const Ticks ticks = roundTicks(data.axisMinimum, data.axisMaximum, 7);
-    for (const QString& label : m_valueAxis->categoriesLabels()) {
-        m_valueAxis->remove(label);
-    }
-    m_valueAxis->setRange(ticks.minimum - m_base,
-                          ticks.minimum + ticks.step * (ticks.count - 1) - m_base);
-    m_valueAxis->setStartValue(ticks.minimum - m_base);
+    QStringList tickLabels;
     for (int t = 0; t < ticks.count; ++t) {
-        const double years = ticks.minimum + t * ticks.step;
-        m_valueAxis->append(yearsText(years), years - m_base);
+        tickLabels << yearsText(ticks.minimum + t * ticks.step);
+    }
+    const double first = ticks.minimum - m_base;
+    const double last = ticks.minimum + ticks.step * (ticks.count - 1) - m_base;
+    // Rebuilt only when the ticks move: each change of the axis lays the chart out anew.
+    if (m_valueAxis->categoriesLabels() != tickLabels || m_valueAxis->min() != first ||
+        m_valueAxis->max() != last) {
+        for (const QString& label : m_valueAxis->categoriesLabels()) {
+            m_valueAxis->remove(label);
+        }
+        m_valueAxis->setRange(first, last);
+        m_valueAxis->setStartValue(first);
+        for (int t = 0; t < ticks.count; ++t) {
+            m_valueAxis->append(tickLabels[t], ticks.minimum + t * ticks.step - m_base);
+        }
     }
     m_baseLine->replace(
         QList<QPointF>{QPointF(0.0, -0.5), QPointF(0.0, std::max<qreal>(count, 1) - 0.5)});
