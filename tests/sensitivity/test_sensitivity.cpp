@@ -1,9 +1,13 @@
 #include "engine/formatpattern.h"
 #include "project/projectsession.h"
 #include "sensitivity/sensitivity.h"
+#include "sensitivity/sensitivityworker.h"
 
+#include <chrono>
 #include <cmath>
+#include <mutex>
 #include <stop_token>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -262,6 +266,33 @@ TEST_F(SensitivityTest, MonteCarloIsTheSameWithOneAndTwoThreads) {
     const SensitivityResults stopped = computeSensitivity(m_session.inputs(), m_session.climate(),
                                                           m_session.state(), o, stop.get_token());
     EXPECT_FALSE(stopped.monteCarlo);
+}
+
+// A newer start stops the run before it: only the latest run's figures are delivered, and
+// they are those of a direct computation.
+TEST_F(SensitivityTest, TheWorkerDeliversOnlyTheNewestRun) {
+    std::mutex mutex;
+    std::vector<std::uint64_t> delivered;
+    std::uint64_t newest = 0;
+    {
+        SensitivityWorker worker([&](std::uint64_t run, std::shared_ptr<const SensitivityResults>) {
+            const std::lock_guard lock(mutex);
+            delivered.push_back(run);
+        });
+        const std::uint64_t slow = worker.start(m_session.inputs(), m_session.climate(),
+                                                m_session.state(), options(20, 10'000));
+        newest = worker.start(m_session.inputs(), m_session.climate(), m_session.state(),
+                              options(25, 100));
+        const auto results = worker.waitFor(newest, std::chrono::seconds(60));
+        ASSERT_TRUE(results && results->monteCarlo);
+        EXPECT_EQ(results->options.percent, 25.0);
+        EXPECT_EQ(results->monteCarlo->draws, 100);
+        EXPECT_FALSE(worker.waitFor(slow, std::chrono::milliseconds(0)));
+        const SensitivityResults direct = run(options(25, 100));
+        EXPECT_EQ(results->monteCarlo->methods[1].p50, direct.monteCarlo->methods[1].p50);
+    } // the worker's thread has ended: every delivery is in
+    const std::lock_guard lock(mutex);
+    EXPECT_EQ(delivered, std::vector<std::uint64_t>{newest});
 }
 
 // The spark spread and the generation margin of the sample, by hand. Annual bill $115,717 over
