@@ -4,9 +4,11 @@
 #include "ui/tabsnapshots.h"
 
 #include <cstdio>
+#include <memory>
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 
@@ -15,15 +17,22 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenara"));
+    QApplication::setOrganizationName(QStringLiteral("Plenara"));
     QGuiApplication::setDesktopFileName(QStringLiteral("plenara"));
 
     plenara::ClimateReadResult climate =
         plenara::readClimateData(plenara::dataDirectory().string());
     plenara::frmTAVCHPScreening window(std::move(climate.table));
+    const QStringList args = QApplication::arguments();
+    const bool snapshots = args.size() > 2 && args.at(1) == QStringLiteral("--snapshots");
+    // The window opens as the last run left it; the snapshots show it as it opens the first
+    // time, whatever a user left.
+    if (!snapshots) {
+        window.attachSettings(std::make_unique<QSettings>());
+    }
     window.show();
 
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 2 && args.at(1) == QStringLiteral("--snapshots")) {
+    if (snapshots) {
         const QString folder = args.at(2);
         int written = -1;
         QTimer::singleShot(0, &window, [&window, &written, folder] {

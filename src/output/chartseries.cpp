@@ -17,10 +17,12 @@ constexpr const char* kFuelTitle = "Monthly Fuel Consumption";
 constexpr const char* kKWhAxis = "kiloWatt-hours";
 constexpr const char* kMMBtuAxis = "Million Btu";
 
-ChartData monthlyChart(const char* title, const char* valueAxisTitle, bool stacked) {
+ChartData monthlyChart(const char* title, const char* valueAxisTitle, const char* unit,
+                       bool stacked) {
     ChartData chart;
     chart.title = title;
     chart.valueAxisTitle = valueAxisTitle;
+    chart.unit = unit;
     chart.stacked = stacked;
     chart.months = monthLabels();
     return chart;
@@ -58,14 +60,14 @@ std::array<double, 12> monthField(const std::array<Method2Month, 12>& months, Fi
 ChartData chtPowerData(const ProjectInputs& inputs) {
     // The single series of an input chart takes the colour of the same series in the CHP
     // chart below it, so that one colour means one thing on the tab.
-    ChartData chart = monthlyChart(kPowerTitle, kKWhAxis, false);
+    ChartData chart = monthlyChart(kPowerTitle, kKWhAxis, "kWh", false);
     chart.series.push_back({"Utility Power", numbers(inputs.MonthlyKWh), kChartRed});
     return chart;
 }
 
 ChartData chtDemandData(const ProjectInputs& inputs) {
     // "kiloWats" is the axis title users know from this chart, spelling included.
-    ChartData chart = monthlyChart(kDemandTitle, "kiloWats", false);
+    ChartData chart = monthlyChart(kDemandTitle, "kiloWats", "kW", false);
     chart.series.push_back({"Utility Demand", numbers(inputs.MonthlyKW), kChartRed});
     return chart;
 }
@@ -77,7 +79,7 @@ ChartData chtHeatData(const ProjectInputs& inputs) {
     for (std::size_t m = 0; m < 12; ++m) {
         fuel[m] = Number(inputs.MonthlyFuel1[m]) * f1 + Number(inputs.MonthlyFuel2[m]) * f2;
     }
-    ChartData chart = monthlyChart(kFuelTitle, kMMBtuAxis, false);
+    ChartData chart = monthlyChart(kFuelTitle, kMMBtuAxis, "MMBtu", false);
     chart.series.push_back({"Water Heater", fuel, kChartRed});
     return chart;
 }
@@ -89,7 +91,7 @@ ChartData chtCHPPowerData(const ProjectResults& results) {
     if (m2.selectedStep < 1) {
         onSite.fill(0.0);
     }
-    ChartData chart = monthlyChart(kPowerTitle, kKWhAxis, true);
+    ChartData chart = monthlyChart(kPowerTitle, kKWhAxis, "kWh", true);
     chart.series.push_back(
         {"Utility Power", monthField(months, &Method2Month::UtilityKWh), kChartRed});
     chart.series.push_back({"On Site Generation", onSite, kChartBlue});
@@ -101,7 +103,7 @@ ChartData chtCHPDemandData(const ProjectResults& results) {
     const auto& months = chosenMonths(m2);
     std::array<double, 12> generator{};
     generator.fill(m2.stepResults[chosenStep(m2)].CapacityKW);
-    ChartData chart = monthlyChart(kDemandTitle, "kW", true);
+    ChartData chart = monthlyChart(kDemandTitle, "kW", "kW", true);
     chart.series.push_back(
         {"Utility Demand", monthField(months, &Method2Month::UtilityKW), kChartRed});
     chart.series.push_back({"On Site Generator", generator, kChartBlue});
@@ -112,7 +114,7 @@ ChartData chtCHPDemandData(const ProjectResults& results) {
 
 ChartData chtCHPFuelData(const ProjectResults& results) {
     const auto& months = chosenMonths(results.method2);
-    ChartData chart = monthlyChart(kFuelTitle, kMMBtuAxis, true);
+    ChartData chart = monthlyChart(kFuelTitle, kMMBtuAxis, "MMBtu", true);
     chart.series.push_back(
         {"Water Heater", monthField(months, &Method2Month::HeaterFuelMMBtu), kChartRed});
     chart.series.push_back(

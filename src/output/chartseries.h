@@ -36,6 +36,7 @@ struct ChartSeries {
 struct ChartData {
     std::string title;
     std::string valueAxisTitle;
+    std::string unit; // of the values, as a value is written out: "kWh", "kW", "MMBtu"
     std::vector<ChartSeries> series;
     bool stacked = false;
     std::array<std::string, 12> months;

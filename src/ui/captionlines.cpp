@@ -1,5 +1,6 @@
 #include "ui/captionlines.h"
 
+#include "engine/textfields.h"
 #include "ui/fixedfont.h"
 
 #include <QLabel>
@@ -32,7 +33,7 @@ void CaptionLines::setCaption(int index, const Caption& caption) {
 
 void CaptionLines::setCaption(int index, const std::string& text, bool bold) {
     QLabel* l = label(index);
-    const QString shown = QString::fromStdString(shownText(text));
+    const QString shown = QString::fromStdString(windows1252ToUtf8(shownText(text)));
     if (l->text() != shown) {
         l->setText(shown);
     }

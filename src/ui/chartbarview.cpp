@@ -1,16 +1,24 @@
 #include "ui/chartbarview.h"
 
+#include "engine/textfields.h"
 #include "output/chartseries.h"
 #include "ui/chartaxis.h"
+
+#include <algorithm>
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGraphicsLayout>
+#include <QGuiApplication>
 #include <QLegend>
 #include <QLocale>
+#include <QMenu>
 #include <QStackedBarSeries>
+#include <QToolTip>
 #include <QValueAxis>
 
 namespace plenara {
@@ -21,6 +29,12 @@ namespace {
 constexpr qreal kTitlePointSize = 9.0;
 constexpr qreal kTextPointSize = 7.0;
 constexpr int kChartMargin = 0;
+
+// The month of a bar written out in full, for the hover text.
+QString monthLongName(int month) {
+    const std::string_view name = monthNames()[static_cast<std::size_t>(month)];
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 QColor colour(const Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
@@ -70,6 +84,7 @@ void ChartBarView::build(const ChartData& data) {
     m_series = data.stacked ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries)
                             : static_cast<QAbstractBarSeries*>(new QBarSeries);
     m_series->setBarWidth(0.6);
+    connect(m_series, &QAbstractBarSeries::hovered, this, &ChartBarView::barHovered);
     m_sets.clear();
     for (const ChartSeries& s : data.series) {
         auto* set = new QBarSet(QString::fromStdString(s.name));
@@ -151,6 +166,8 @@ void ChartBarView::showData(const ChartData& data) {
     if (m_categoryAxis->categories() != months) {
         m_categoryAxis->setCategories(months);
     }
+    m_months = months;
+    m_unit = QString::fromStdString(data.unit);
 
     const AxisRange range = valueAxisRange(data);
     if (range.minimum != m_requestedMinimum || range.maximum != m_requestedMaximum) {
@@ -158,6 +175,49 @@ void ChartBarView::showData(const ChartData& data) {
         m_requestedMaximum = range.maximum;
         setNiceRange(*m_valueAxis, range.minimum, range.maximum, 5);
     }
+}
+
+QString ChartBarView::barText(int series, int month) const {
+    if (series < 0 || series >= static_cast<int>(m_sets.size()) || month < 0 ||
+        month >= m_months.size()) {
+        return {};
+    }
+    const QBarSet* set = m_sets[static_cast<std::size_t>(series)];
+    const double value = set->at(month);
+    // Whole numbers as the axis writes them; a fraction of a kW or an MMBtu keeps one decimal.
+    const int decimals = value == static_cast<double>(static_cast<long long>(value)) ? 0 : 1;
+    const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    return QStringLiteral("%1, %2: %3 %4")
+        .arg(monthLongName(month), set->label(), locale.toString(value, 'f', decimals), m_unit);
+}
+
+void ChartBarView::barHovered(bool status, int index, QBarSet* set) {
+    if (!status) {
+        QToolTip::hideText();
+        return;
+    }
+    const auto found = std::find(m_sets.begin(), m_sets.end(), set);
+    if (found == m_sets.end()) {
+        return;
+    }
+    const QString text = barText(static_cast<int>(found - m_sets.begin()), index);
+    QToolTip::showText(QCursor::pos(), text, this);
+}
+
+QImage ChartBarView::picture() {
+    return grab().toImage();
+}
+
+void ChartBarView::copyToClipboard() {
+    QGuiApplication::clipboard()->setImage(picture());
+}
+
+void ChartBarView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("chartMenu"));
+    menu.addAction(QStringLiteral("&Copy chart"), this, &ChartBarView::copyToClipboard);
+    menu.addAction(QStringLiteral("&Save chart as PNG/SVG..."), this, &ChartBarView::saveRequested);
+    menu.exec(event->globalPos());
 }
 
 } // namespace plenara

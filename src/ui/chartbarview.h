@@ -3,6 +3,8 @@
 #include <vector>
 
 #include <QChartView>
+#include <QImage>
+#include <QStringList>
 
 class QAbstractBarSeries;
 class QBarCategoryAxis;
@@ -15,7 +17,8 @@ struct ChartData;
 
 // One monthly bar chart of the "Energy Plots" tab. The first data it is shown build its
 // series; later data replace the values of the same bar sets and rescale the value axis, so
-// that a recalculation costs no rebuilt chart.
+// that a recalculation costs no rebuilt chart. Hovering a bar tells its month's value with
+// its unit; the context menu copies the chart or asks to save it as a picture.
 class ChartBarView : public QChartView {
     Q_OBJECT
 
@@ -24,18 +27,35 @@ public:
 
     void showData(const ChartData& data);
 
+    // What hovering the bar of a series and month shows: "July, Utility Power: 138,000 kWh".
+    QString barText(int series, int month) const;
+    // The chart as a picture, as it is shown.
+    QImage picture();
+    // Puts the picture on the clipboard ("Copy chart").
+    void copyToClipboard();
+
     QAbstractBarSeries* series() const { return m_series; }
     QValueAxis* valueAxis() const { return m_valueAxis; }
     QBarCategoryAxis* categoryAxis() const { return m_categoryAxis; }
 
+signals:
+    // "Save chart as PNG/SVG..." was chosen.
+    void saveRequested();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void build(const ChartData& data);
+    void barHovered(bool status, int index, QBarSet* set);
 
     QAbstractBarSeries* m_series = nullptr;
     std::vector<QBarSet*> m_sets;
     QBarCategoryAxis* m_categoryAxis = nullptr;
     QValueAxis* m_valueAxis = nullptr;
     bool m_stacked = false;
+    QString m_unit;
+    QStringList m_months;
     double m_requestedMinimum = 0.0; // the range last asked of the axis, before nice numbers
     double m_requestedMaximum = 0.0;
 };

@@ -3,6 +3,7 @@
 #include "output/chartseries.h"
 #include "project/projectsession.h"
 #include "ui/chartbarview.h"
+#include "ui/resultwidgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -40,18 +41,22 @@ EnergyPlotsTab::EnergyPlotsTab(ProjectSession& session, QWidget* parent)
         QStringLiteral("chtPower"),     QStringLiteral("chtDemand"),
         QStringLiteral("chtHeat"),      QStringLiteral("chtCHPPower"),
         QStringLiteral("chtCHPDemand"), QStringLiteral("chtCHPFuel")};
+    // The page scrolls on a screen too small for the six charts at a readable size.
+    QWidget* contents = scrolledContents(this);
     auto* upper = new QHBoxLayout;
     auto* lower = new QHBoxLayout;
     for (std::size_t i = 0; i < m_charts.size(); ++i) {
-        m_charts[i] = new ChartBarView(names[i], this);
+        m_charts[i] = new ChartBarView(names[i], contents);
         (i < 3 ? upper : lower)->addWidget(m_charts[i], 1);
+        connect(m_charts[i], &ChartBarView::saveRequested, this,
+                [this, chart = m_charts[i]] { emit chartSaveRequested(chart); });
     }
 
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(QStringLiteral("Done"), contents);
     done->setObjectName(QStringLiteral("cmdDone"));
     connect(done, &QPushButton::clicked, this, &EnergyPlotsTab::doneClicked);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(contents);
     layout->addWidget(m_lblCharts1);
     layout->addLayout(upper, 1);
     // A gap keeps the heading of the lower row apart from the month labels above it.

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace plenara {
 
@@ -22,6 +23,11 @@ QString startPath(const QString& folder, const QString& proposedName) {
 }
 
 } // namespace
+
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
 
 QString dialogFilters(const QString& pairs) {
     const QStringList parts = pairs.split(QLatin1Char('|'));

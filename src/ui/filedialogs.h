@@ -45,6 +45,10 @@ public:
     void showInformation(QWidget* parent, const QString& text) override;
 };
 
+// The user's documents folder, where files of the user's own start: a PDF of the report, a
+// picture of a chart. The home folder where there is none.
+QString documentsFolder();
+
 // A filter list of pairs "Name|pattern|Name|pattern" as the platform's file dialogs take it.
 QString dialogFilters(const QString& pairs);
 

@@ -14,6 +14,7 @@ namespace {
 constexpr int kPrint = 0;
 constexpr int kCancel = 1;
 constexpr int kSavePdf = 2;
+constexpr int kPreview = 3;
 
 } // namespace
 
@@ -53,7 +54,6 @@ fmrPrintOptions::fmrPrintOptions(QWidget* parent)
     layout->addWidget(m_txtRunID);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
     const auto addButton = [this, buttons](int index, const QString& caption) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(QStringLiteral("cmdPrint(%1)").arg(index));
@@ -62,14 +62,20 @@ fmrPrintOptions::fmrPrintOptions(QWidget* parent)
         buttons->addWidget(button);
         return button;
     };
-    addButton(kPrint, QStringLiteral("Print"))->setDefault(true);
-    addButton(kSavePdf, QStringLiteral("Save as PDF..."));
+    addButton(kPreview, QStringLiteral("Preview..."));
+    buttons->addStretch(1);
+    m_print = addButton(kPrint, QStringLiteral("Print"));
+    m_savePdf = addButton(kSavePdf, QStringLiteral("Save as PDF..."));
     addButton(kCancel, QStringLiteral("Cancel"));
     layout->addSpacing(8);
     layout->addLayout(buttons);
 }
 
-bool fmrPrintOptions::ReturnPrintRequest() {
+bool fmrPrintOptions::ReturnPrintRequest(bool pdfOnly) {
+    m_print->setVisible(!pdfOnly);
+    m_print->setDefault(!pdfOnly);
+    m_savePdf->setDefault(pdfOnly);
+    setWindowTitle(pdfOnly ? QStringLiteral("Export PDF") : QStringLiteral("Print Options"));
     // Closing the dialog any other way than by its buttons counts as "Cancel".
     m_printRequested = false;
     m_pdfRequested = false;
@@ -78,6 +84,10 @@ bool fmrPrintOptions::ReturnPrintRequest() {
 }
 
 void fmrPrintOptions::cmdPrint_Click(int index) {
+    if (index == kPreview) {
+        emit previewRequested();
+        return;
+    }
     m_printRequested = index == kPrint || index == kSavePdf;
     m_pdfRequested = index == kSavePdf;
     done(m_printRequested ? QDialog::Accepted : QDialog::Rejected);

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QPushButton;
 
 namespace plenara {
 
@@ -21,19 +22,27 @@ public:
     explicit fmrPrintOptions(QWidget* parent = nullptr);
 
     // Shows the dialog modally and, once it is hidden again, returns whether pages were
-    // requested: by "Print", or by "Save as PDF..." (then pdfRequested() is true).
-    bool ReturnPrintRequest();
+    // requested: by "Print", or by "Save as PDF..." (then pdfRequested() is true). For
+    // "Export PDF..." (`pdfOnly`) the dialog offers no "Print".
+    bool ReturnPrintRequest(bool pdfOnly = false);
     bool pdfRequested() const { return m_pdfRequested; }
 
     ReportChoice chosenPages() const;
     QString runId() const;
 
-    // The buttons: 0 "Print", 1 "Cancel", 2 "Save as PDF...".
+    // The buttons: 0 "Print", 1 "Cancel", 2 "Save as PDF...", 3 "Preview...".
     void cmdPrint_Click(int index);
+
+signals:
+    // "Preview..." was pressed: the chosen pages are to be shown as they will print, while
+    // the dialog stays open.
+    void previewRequested();
 
 private:
     std::array<QCheckBox*, kReportOptionCount> m_chkPrintOptions{};
     QLineEdit* m_txtRunID = nullptr;
+    QPushButton* m_print = nullptr;
+    QPushButton* m_savePdf = nullptr;
     bool m_printRequested = false;
     bool m_pdfRequested = false;
 };

@@ -1,32 +1,44 @@
 #include "ui/frmtavchpscreening.h"
 
 #include "engine/formatpattern.h"
+#include "engine/textfields.h"
 #include "output/reportcomposer.h"
-#include "project/datapaths.h"
+#include "ui/aboutplenara.h"
+#include "ui/chartbarview.h"
+#include "ui/chartexport.h"
 #include "ui/comparisontab.h"
+#include "ui/editmenu.h"
 #include "ui/energyplotstab.h"
 #include "ui/fmrprintoptions.h"
 #include "ui/frmspecifycapacity.h"
+#include "ui/helpcontexts.h"
 #include "ui/helpcontroller.h"
+#include "ui/inputmarks.h"
+#include "ui/inputtips.h"
+#include "ui/mainmenus.h"
 #include "ui/method1tab.h"
 #include "ui/method2tab.h"
 #include "ui/method3tab.h"
 #include "ui/miscinputtab.h"
 #include "ui/monthlydatatab.h"
+#include "ui/projectundo.h"
 #include "ui/ratedatatab.h"
+#include "ui/recentfiles.h"
 #include "ui/reportprinting.h"
 #include "ui/resultstab.h"
 #include "ui/screenshots.h"
 #include "ui/sensitivitytab.h"
+#include "ui/tabnavigation.h"
+#include "ui/windowgeometry.h"
+#include "ui/windowtab.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QMenuBar>
-#include <QStandardPaths>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -39,13 +51,20 @@ const QString kOpenFilters = QStringLiteral("Access Data Files (*.TAV)|*.TAV|All
 const QString kSaveFilters = QStringLiteral("Access Datafiles (*.TAV)|*.TAV|All Files (*.*)|*.*");
 const QString kSaveAsFilters = kOpenFilters;
 
-// Window sizes are designed in twips: 15 twips to a pixel at 96 dots per inch.
-constexpr int twips(int value) {
-    return value / 15;
+// File names go between Qt and the layers below byte for byte, so that a name that is not
+// valid UTF-8 still names its file.
+std::string toFileName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
+QString fromFileName(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// Messages of the layers below name files byte for byte and may quote a file's texts.
+QString fromMessage(const std::string& text) {
+    return isValidUtf8(text) ? QString::fromStdString(text)
+                             : QString::fromStdString(windows1252ToUtf8(text));
 }
 
 } // namespace
@@ -60,65 +79,54 @@ frmTAVCHPScreening::frmTAVCHPScreening(ClimateTable climate, std::unique_ptr<Fil
     m_ssTabForm->setObjectName(QStringLiteral("ssTabForm"));
     // With every detail tab shown the eleven captions must still fit the 1000-pixel window.
     m_ssTabForm->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
-    createMenus();
+    m_undo = new ProjectUndo(
+        m_session, [this](const ProjectInputs& inputs) { applyInputs(inputs); }, this);
+    const MainMenus menus = createMainMenus(*this);
+    m_recentFiles = new RecentFiles(menus.recentFiles, this);
+    connect(m_recentFiles, &RecentFiles::openRequested, this, [this](const QString& path) {
+        if (maybeSave()) {
+            openProject(path);
+        }
+    });
     createTabs();
+    m_editMenu = new EditMenu(
+        *this, *menus.edit, *m_undo,
+        [this](const QWidget* focus) { return m_monthlyDataTab->isGridBox(focus); },
+        [this](QWidget* focus, const QString& text) {
+            if (!m_monthlyDataTab->isGridBox(focus)) {
+                return false;
+            }
+            // What was typed before is a step of its own; the block is the next one.
+            m_undo->commitEdits();
+            return m_monthlyDataTab->pasteBlock(focus, text);
+        });
     setCentralWidget(m_ssTabForm);
+    m_geometry = new WindowGeometry(*this, *m_ssTabForm);
+    new TabNavigation(*this, *m_ssTabForm);
     connect(m_ssTabForm, &QTabWidget::currentChanged, this, &frmTAVCHPScreening::ssTabForm_event16);
     m_help = new HelpController(*this, *m_dialogs);
+    m_help->setFallbackContext([this] { return currentTabHelpContext(); });
     m_screenShots = std::make_unique<ScreenShots>(*this, *m_ssTabForm, m_session.view(),
                                                   [this] { recalculate(); });
+    m_inputMarks = std::make_unique<InputMarks>(*this);
+    // Typing that starts no recalculation (a drop-down box, the capacity box) is one step of
+    // its own once the focus moves on.
+    m_focusChanges =
+        connect(qApp, &QApplication::focusChanged, this, [this] { m_undo->commitEdits(); });
 
     m_ssTabForm->setCurrentIndex(tab::MonthlyUtilityData);
-    resize(twips(15000), twips(10600));
     refreshAll();
     ssTabForm_event16(m_ssTabForm->currentIndex());
 }
 
-frmTAVCHPScreening::~frmTAVCHPScreening() = default;
-
-void frmTAVCHPScreening::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    const auto add = [this](QMenu* menu, const QString& text, const QString& name,
-                            const QKeySequence& key, auto slot) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(name);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    add(file, QStringLiteral("&New"), QStringLiteral("mnuFNew"), QKeySequence(Qt::CTRL | Qt::Key_N),
-        &frmTAVCHPScreening::mnuFNew_Click);
-    add(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-        QKeySequence(Qt::CTRL | Qt::Key_P), &frmTAVCHPScreening::mnuPrint_Click);
-    add(file, QStringLiteral("&Open"), QStringLiteral("mnuFOpen"),
-        QKeySequence(Qt::CTRL | Qt::Key_O), &frmTAVCHPScreening::mnuFOpen_Click);
-    add(file, QStringLiteral("&Save Current  Data"), QStringLiteral("mnuFSave"),
-        QKeySequence(Qt::CTRL | Qt::Key_S), &frmTAVCHPScreening::mnuFSave_Click);
-    add(file, QStringLiteral("Save Current Data  &As"), QStringLiteral("mnuFSaveAs"),
-        QKeySequence(Qt::CTRL | Qt::Key_A), &frmTAVCHPScreening::mnuFSaveAs_Click);
-    file->addSeparator();
-    add(file, QStringLiteral("E&xit"), QStringLiteral("mnuFExit"),
-        QKeySequence(Qt::CTRL | Qt::Key_X), &frmTAVCHPScreening::mnuFExit_Click);
-    file->addSeparator();
-    add(file, QStringLiteral("&Capture Screen Shots"), QStringLiteral("mnuScreenShots"),
-        QKeySequence(Qt::CTRL | Qt::Key_H), &frmTAVCHPScreening::mnuScreenShots_Click);
-
-    QMenu* data = menuBar()->addMenu(QStringLiteral("&Data"));
-    data->setObjectName(QStringLiteral("mnuData"));
-    add(data, QStringLiteral("&Clear Form"), QStringLiteral("mnuFClear"), QKeySequence(),
-        &frmTAVCHPScreening::mnuFClear_Click);
-    add(data, QStringLiteral("Sample &Data"), QStringLiteral("mnuFSampleData"), QKeySequence(),
-        &frmTAVCHPScreening::mnuFSampleData_Click);
-
-    // "Help" is a command of its own on the menu bar, without items.
-    QAction* help = menuBar()->addAction(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(help, &QAction::triggered, this, &frmTAVCHPScreening::mnuHelp_Click);
+frmTAVCHPScreening::~frmTAVCHPScreening() {
+    // Closing the window moves the focus, after the members are gone.
+    disconnect(m_focusChanges);
 }
 
 void frmTAVCHPScreening::createTabs() {
-    m_tabs[tab::MonthlyUtilityData] = new MonthlyDataTab(m_session, m_ssTabForm);
+    m_monthlyDataTab = new MonthlyDataTab(m_session, m_ssTabForm);
+    m_tabs[tab::MonthlyUtilityData] = m_monthlyDataTab;
     m_tabs[tab::UtilityRateData] = new RateDataTab(m_session, m_ssTabForm);
     m_tabs[tab::MiscInputInformation] = new MiscInputTab(m_session, m_ssTabForm);
     m_tabs[tab::Sensitivity] = new SensitivityTab(m_session, m_ssTabForm);
@@ -131,39 +139,50 @@ void frmTAVCHPScreening::createTabs() {
     m_tabs[tab::Method3] = new Method3Tab(m_session, m_ssTabForm);
     m_tabs[tab::ComparisonOfMethods] = new ComparisonTab(m_session, m_ssTabForm);
 
-    const std::array<QString, tab::Count> captions = {QStringLiteral("Monthly Utility Data"),
-                                                      QStringLiteral("Utility Rate Data"),
-                                                      QStringLiteral("Misc. Input Information"),
-                                                      QStringLiteral("Sensitivity"),
-                                                      QStringLiteral("Energy Plots"),
-                                                      QStringLiteral("Results"),
-                                                      QStringLiteral("Method 1"),
-                                                      QStringLiteral("Method 2"),
-                                                      QStringLiteral("Method 3"),
-                                                      QStringLiteral("Print Forms"),
-                                                      QStringLiteral("Comparison of Methods"),
-                                                      QStringLiteral("Screen Shot")};
-    for (int i = 0; i < tab::Count; ++i) {
-        QWidget* page = m_tabs[static_cast<std::size_t>(i)];
+    for (const WindowTab& row : windowTabs()) {
+        QWidget* page = m_tabs[static_cast<std::size_t>(row.index)];
         if (!page) {
             // "Print Forms" and "Screen Shot" are working surfaces that never show.
             page = new QWidget(m_ssTabForm);
         }
-        m_ssTabForm->addTab(page, captions[static_cast<std::size_t>(i)]);
+        page->setObjectName(QLatin1String(row.objectName));
+        page->setProperty("helpContext", row.helpContext);
+        m_ssTabForm->insertTab(row.index, page, QString::fromUtf16(row.caption));
     }
     for (ProjectTab* t : m_tabs) {
         if (!t) {
             continue;
         }
         connect(t, &ProjectTab::recalculationRequested, this, &frmTAVCHPScreening::recalculate);
-        connect(t, &ProjectTab::inputEdited, this, &frmTAVCHPScreening::updateTitle);
+        connect(t, &ProjectTab::inputEdited, this, [this] {
+            m_undo->noticeEdit();
+            updateTitle();
+        });
     }
     connect(m_energyPlotsTab, &EnergyPlotsTab::doneClicked, this, &QWidget::close);
+    connect(m_energyPlotsTab, &EnergyPlotsTab::chartSaveRequested, this,
+            [this](ChartBarView* chart) { saveChartWithDialog(this, *m_dialogs, *chart); });
     connect(m_method2Tab, &Method2Tab::paybackGraphRequested, this,
             &frmTAVCHPScreening::cmdRun_Click);
 }
 
+void frmTAVCHPScreening::attachSettings(std::unique_ptr<QSettings> settings) {
+    m_settings = std::move(settings);
+    m_recentFiles->attach(m_settings.get());
+    if (m_settings) {
+        m_geometry->restore(*m_settings);
+    }
+}
+
 void frmTAVCHPScreening::recalculate() {
+    m_undo->commitEdits();
+    m_session.recalculate();
+    m_undo->settle();
+    refreshAll();
+}
+
+void frmTAVCHPScreening::applyInputs(const ProjectInputs& inputs) {
+    m_session.inputs() = inputs;
     m_session.recalculate();
     refreshAll();
 }
@@ -181,9 +200,13 @@ void frmTAVCHPScreening::refreshAll() {
             m_ssTabForm->setTabVisible(i, visible);
         }
     }
+    if (m_inputMarks) {
+        m_inputMarks->show(r.warnings);
+    }
     if (m_frmSpecifyCapacity) {
         // Every recalculation writes the Method 2 capacity into the dialog's box as well.
-        m_frmSpecifyCapacity->setSpecifiedCapacity(fromStd(m_session.inputs().CapacityIteration));
+        m_frmSpecifyCapacity->setSpecifiedCapacity(
+            QString::fromStdString(windows1252ToUtf8(m_session.inputs().CapacityIteration)));
     }
     updateTitle();
 }
@@ -192,49 +215,20 @@ void frmTAVCHPScreening::updateTitle() {
     const std::string& file = m_session.currentProjectFile();
     QString title = kWindowTitle;
     if (!file.empty()) {
-        title += QStringLiteral(" - ") + QFileInfo(fromStd(file)).fileName();
+        title += QStringLiteral(" - ") + QFileInfo(fromFileName(file)).fileName();
     }
     setWindowTitle(title + QStringLiteral("[*]"));
     setWindowModified(m_session.isModified());
 }
 
 void frmTAVCHPScreening::ssTabForm_event16(int index) {
-    // Window and tab-holder sizes by tab, in twips.
-    struct Size {
-        int width;
-        int height;
-    };
-    Size window{15000, 10600};
-    switch (index) {
-    case tab::Sensitivity:
-        window = {19500, 11100};
-        break;
-    case tab::EnergyPlots:
-        window = {15000, 12200};
-        break;
-    case tab::Results:
-        window = {15000, 12600};
-        break;
-    case tab::Method1:
-        window = {17500, 13600};
-        break;
-    case tab::Method2:
-        window = {21595, 11100};
-        break;
-    case tab::Method3:
-        window = {15000, 13050};
-        break;
-    case tab::PrintForms:
-    case tab::ScreenShot:
-        window = {width() * 15, 13320};
-        break;
-    default:
-        break;
-    }
-    if (isMaximized() || isFullScreen()) {
-        return;
-    }
-    resize(twips(window.width), twips(window.height));
+    m_geometry->showTab(index);
+}
+
+int frmTAVCHPScreening::currentTabHelpContext() const {
+    const QWidget* page = m_ssTabForm->currentWidget();
+    const QVariant context = page ? page->property("helpContext") : QVariant();
+    return context.isValid() ? context.toInt() : helpcontext::Overview;
 }
 
 QString frmTAVCHPScreening::dialogFolder() const {
@@ -244,11 +238,11 @@ QString frmTAVCHPScreening::dialogFolder() const {
     if (QFileInfo(programFolder).isWritable()) {
         return programFolder;
     }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return documentsFolder();
 }
 
 bool frmTAVCHPScreening::maybeSave() {
+    m_undo->commitEdits();
     if (!m_session.isModified()) {
         return true;
     }
@@ -267,7 +261,7 @@ void frmTAVCHPScreening::mnuFNew_Click() {
     if (!maybeSave()) {
         return;
     }
-    m_session.resetInputs();
+    m_undo->perform(QStringLiteral("Clear Form"), [this] { m_session.resetInputs(); });
     refreshAll();
 }
 
@@ -279,7 +273,7 @@ void frmTAVCHPScreening::mnuFSampleData_Click() {
     if (!maybeSave()) {
         return;
     }
-    m_session.loadSampleData();
+    m_undo->perform(QStringLiteral("Sample Data"), [this] { m_session.loadSampleData(); });
     refreshAll();
 }
 
@@ -288,7 +282,7 @@ void frmTAVCHPScreening::mnuFOpen_Click() {
         return;
     }
     const QString path = m_dialogs->openFileName(
-        this, dialogFolder(), fromStd(m_session.currentProjectFile()), kOpenFilters);
+        this, dialogFolder(), fromFileName(m_session.currentProjectFile()), kOpenFilters);
     if (path.isEmpty()) {
         return;
     }
@@ -296,11 +290,14 @@ void frmTAVCHPScreening::mnuFOpen_Click() {
 }
 
 bool frmTAVCHPScreening::openProject(const QString& path) {
-    const FileResult result = m_session.open(path.toStdString());
+    const FileResult result = m_session.open(toFileName(path));
     if (!result.ok()) {
-        m_dialogs->showError(this, fromStd(result.error));
+        m_dialogs->showError(this, fromMessage(result.error));
         return false;
     }
+    // Another project: the steps of the one before do not apply to it.
+    m_undo->clear();
+    m_recentFiles->add(path);
     refreshAll();
     return true;
 }
@@ -311,25 +308,38 @@ bool frmTAVCHPScreening::mnuFSave_Click() {
         // An untitled project is named as Save As does, asking before replacing a file.
         return saveWithDialog(kSaveFilters);
     }
-    const FileResult result = m_session.saveAs(current);
-    if (!result.ok()) {
-        m_dialogs->showError(this, fromStd(result.error));
-        return false;
-    }
-    updateTitle();
-    return true;
+    return saveTo(fromFileName(current));
 }
 
 bool frmTAVCHPScreening::mnuFSaveAs_Click() {
     return saveWithDialog(kSaveAsFilters);
 }
 
+bool frmTAVCHPScreening::saveTo(const QString& path) {
+    m_undo->commitEdits();
+    const FileResult result = m_session.saveAs(toFileName(path));
+    if (!result.ok()) {
+        m_dialogs->showError(this, fromMessage(result.error));
+        return false;
+    }
+    m_recentFiles->add(path);
+    updateTitle();
+    return true;
+}
+
 bool frmTAVCHPScreening::saveWithDialog(const QString& filters) {
-    QString proposed = fromStd(m_session.currentProjectFile());
+    QString proposed = fromFileName(m_session.currentProjectFile());
     while (true) {
-        const QString path = m_dialogs->saveFileName(this, dialogFolder(), proposed, filters);
+        QString path = m_dialogs->saveFileName(this, dialogFolder(), proposed, filters);
         if (path.isEmpty()) {
             return false;
+        }
+        // Project files are known by their extension; a name typed without one gets it.
+        if (QFileInfo(path).suffix().isEmpty()) {
+            if (!path.endsWith(QLatin1Char('.'))) {
+                path += QLatin1Char('.');
+            }
+            path += QStringLiteral("TAV");
         }
         if (QFileInfo::exists(path)) {
             const QString question =
@@ -345,13 +355,7 @@ bool frmTAVCHPScreening::saveWithDialog(const QString& filters) {
                 return false;
             }
         }
-        const FileResult result = m_session.saveAs(path.toStdString());
-        if (!result.ok()) {
-            m_dialogs->showError(this, fromStd(result.error));
-            return false;
-        }
-        updateTitle();
-        return true;
+        return saveTo(path);
     }
 }
 
@@ -370,30 +374,62 @@ void frmTAVCHPScreening::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (m_settings) {
+        m_geometry->save(*m_settings);
+        m_settings->sync();
+    }
     event->accept();
 }
 
-void frmTAVCHPScreening::mnuPrint_Click() {
+fmrPrintOptions& frmTAVCHPScreening::printOptions() {
     if (!m_fmrPrintOptions) {
         m_fmrPrintOptions = new fmrPrintOptions(this);
+        m_fmrPrintOptions->setProperty("helpContext", helpcontext::Printing);
+        if (auto* runId = m_fmrPrintOptions->findChild<QWidget*>(QStringLiteral("txtRunID"))) {
+            runId->setToolTip(inputToolTip(runId->objectName()));
+        }
+        connect(m_fmrPrintOptions, &fmrPrintOptions::previewRequested, this,
+                &frmTAVCHPScreening::showPrintPreview);
     }
-    if (!m_fmrPrintOptions->ReturnPrintRequest()) {
+    return *m_fmrPrintOptions;
+}
+
+void frmTAVCHPScreening::mnuPrint_Click() {
+    printOrExport(false);
+}
+
+void frmTAVCHPScreening::mnuExportPdf_Click() {
+    printOrExport(true);
+}
+
+void frmTAVCHPScreening::printOrExport(bool pdfOnly) {
+    fmrPrintOptions& options = printOptions();
+    if (!options.ReturnPrintRequest(pdfOnly)) {
         return;
     }
     // The pages that print a detail tab switch it on and recalculate; the session gives the
     // switches back, and the window then shows its results and tabs as before.
     const QDate today = QDate::currentDate();
     const std::vector<ReportPage> pages = composeReport(
-        m_session, m_fmrPrintOptions->chosenPages(), m_fmrPrintOptions->runId().toStdString(),
+        m_session, options.chosenPages(), utf8ToWindows1252(options.runId().toStdString()),
         ShortDate(today.year(), today.month(), today.day()));
     refreshAll();
-    const ReportPdfTarget target =
-        reportPdfTarget(fromStd(m_session.currentProjectFile()), dialogFolder());
-    if (m_fmrPrintOptions->pdfRequested()) {
+    const ReportPdfTarget target = reportPdfTarget(fromFileName(m_session.currentProjectFile()));
+    if (options.pdfRequested()) {
         saveReportAsPdf(this, *m_dialogs, pages, target);
     } else {
         printReport(this, *m_dialogs, pages, target);
     }
+}
+
+void frmTAVCHPScreening::showPrintPreview() {
+    const QDate today = QDate::currentDate();
+    const std::vector<ReportPage> pages =
+        composeReport(m_session, m_fmrPrintOptions->chosenPages(),
+                      utf8ToWindows1252(m_fmrPrintOptions->runId().toStdString()),
+                      ShortDate(today.year(), today.month(), today.day()));
+    refreshAll();
+    previewReport(m_fmrPrintOptions, pages);
 }
 
 void frmTAVCHPScreening::mnuScreenShots_Click() {
@@ -410,16 +446,23 @@ void frmTAVCHPScreening::mnuHelp_Click() {
     m_help->showContents();
 }
 
+void frmTAVCHPScreening::mnuAbout_Click() {
+    showAboutPlenara(this);
+}
+
 void frmTAVCHPScreening::cmdRun_Click() {
     if (!m_frmSpecifyCapacity) {
-        m_frmSpecifyCapacity =
-            new frmSpecifyCapacity(fromStd(m_session.inputs().CapacityIteration), this);
+        m_frmSpecifyCapacity = new frmSpecifyCapacity(
+            QString::fromStdString(windows1252ToUtf8(m_session.inputs().CapacityIteration)), this);
+        m_frmSpecifyCapacity->setProperty("helpContext", helpcontext::PaybackGraph);
         // "Return" hands the capacity back to the box of the Method 2 tab; it stays there
         // until the next recalculation writes the Method 2 capacity again.
         connect(m_frmSpecifyCapacity, &frmSpecifyCapacity::capacityReturned, this,
                 [this](const QString& capacity) {
-                    m_session.inputs().CapacityIteration = capacity.toStdString();
+                    m_session.inputs().CapacityIteration =
+                        utf8ToWindows1252(capacity.toStdString());
                     m_method2Tab->refresh();
+                    m_undo->commitEdits();
                     updateTitle();
                 });
     }

@@ -9,16 +9,22 @@
 
 #include <QMainWindow>
 
-class QAction;
+class QSettings;
 class QTabWidget;
 
 namespace plenara {
 
+class EditMenu;
 class EnergyPlotsTab;
 class HelpController;
-class ScreenShots;
+class InputMarks;
 class Method2Tab;
+class MonthlyDataTab;
 class ProjectTab;
+class ProjectUndo;
+class RecentFiles;
+class ScreenShots;
+class WindowGeometry;
 class frmSpecifyCapacity;
 class fmrPrintOptions;
 
@@ -40,6 +46,17 @@ public:
     // The help window and F1; the screen-shot command and the folder it writes to.
     HelpController& help() const { return *m_help; }
     ScreenShots& screenShots() const { return *m_screenShots; }
+    // Undo and redo of the inputs: a command that changes the inputs runs through it as one
+    // step (ProjectUndo::perform).
+    ProjectUndo& undoSteps() const { return *m_undo; }
+    RecentFiles& recentFiles() const { return *m_recentFiles; }
+    WindowGeometry& windowGeometry() const { return *m_geometry; }
+    // The boxes marked because their text is not used as typed.
+    const InputMarks& inputMarks() const { return *m_inputMarks; }
+
+    // Keeps the window's size and place, its last tab and the recent files in `settings`
+    // between runs; restores them now. Without it nothing is kept.
+    void attachSettings(std::unique_ptr<QSettings> settings);
 
     // Reads a project file as Open does, without its dialog (a file named on the command
     // line). Reports a failure in a message.
@@ -56,8 +73,11 @@ public slots:
     bool mnuFSaveAs_Click();
     void mnuFExit_Click();
     void mnuPrint_Click();
+    // "Export PDF...": the report pages chosen in the print options, into a PDF file.
+    void mnuExportPdf_Click();
     void mnuScreenShots_Click();
     void mnuHelp_Click();
+    void mnuAbout_Click();
     // "View Payback Graph": the specified-capacity dialog on the sweep of the last recalculation.
     void cmdRun_Click();
 
@@ -65,31 +85,46 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createMenus();
     void createTabs();
     // Recalculates the whole analysis and shows it.
     void recalculate();
     // Shows the inputs and results of the session in every tab.
     void refreshAll();
+    // Undo and redo: the inputs of a step, recalculated and shown.
+    void applyInputs(const ProjectInputs& inputs);
     void updateTitle();
     // Lays the window out for the current tab.
     void ssTabForm_event16(int index);
     // Asks whether to save unsaved changes; false when the user cancelled.
     bool maybeSave();
     bool saveWithDialog(const QString& filters);
+    bool saveTo(const QString& path);
     QString dialogFolder() const;
+    // The print options dialog, created on first use and then kept.
+    fmrPrintOptions& printOptions();
+    void printOrExport(bool pdfOnly);
+    void showPrintPreview();
+    // The help page of the current tab: F1 where the focused control has none of its own.
+    int currentTabHelpContext() const;
 
     ProjectSession m_session;
     std::unique_ptr<FileDialogs> m_dialogs;
+    std::unique_ptr<QSettings> m_settings;
     QTabWidget* m_ssTabForm = nullptr;
     std::array<ProjectTab*, tab::Count> m_tabs{};
+    MonthlyDataTab* m_monthlyDataTab = nullptr;
     EnergyPlotsTab* m_energyPlotsTab = nullptr;
     Method2Tab* m_method2Tab = nullptr;
     frmSpecifyCapacity* m_frmSpecifyCapacity = nullptr; // created on first use, then kept
     fmrPrintOptions* m_fmrPrintOptions = nullptr;       // created on first use, then kept
     HelpController* m_help = nullptr;
     std::unique_ptr<ScreenShots> m_screenShots;
-    bool m_closing = false;
+    ProjectUndo* m_undo = nullptr;
+    EditMenu* m_editMenu = nullptr;
+    RecentFiles* m_recentFiles = nullptr;
+    WindowGeometry* m_geometry = nullptr;
+    std::unique_ptr<InputMarks> m_inputMarks;
+    QMetaObject::Connection m_focusChanges; // ended before the session goes
 };
 
 } // namespace plenara

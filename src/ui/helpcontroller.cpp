@@ -43,8 +43,13 @@ void HelpController::showTopic(int context) {
     }
 }
 
+int HelpController::contextOf(const QWidget* widget) const {
+    const int context = helpContextOf(widget);
+    return context == 0 && m_fallback ? m_fallback() : context;
+}
+
 void HelpController::showTopicOfFocus() {
-    showTopic(helpContextOf(QApplication::focusWidget()));
+    showTopic(contextOf(QApplication::focusWidget()));
 }
 
 bool HelpController::eventFilter(QObject* watched, QEvent* event) {
@@ -59,7 +64,7 @@ bool HelpController::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || !belongsToOwner(widget)) {
         return false;
     }
-    showTopic(helpContextOf(widget));
+    showTopic(contextOf(widget));
     return true;
 }
 

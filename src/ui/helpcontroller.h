@@ -2,6 +2,8 @@
 
 #include "ui/helptopics.h"
 
+#include <functional>
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -14,8 +16,9 @@ class FileDialogs;
 class HelpWindow;
 
 // Help for the main window: the "Help" command shows the table of contents, and F1 anywhere
-// in the window shows the topic of the control that has the focus. The help window is created
-// on first use and kept for the rest of the run.
+// in the window shows the topic of the control that has the focus, or, where that control has
+// none of its own, the fallback topic (the current tab's). The help window is created on first
+// use and kept for the rest of the run.
 class HelpController : public QObject {
     Q_OBJECT
 
@@ -23,6 +26,11 @@ public:
     HelpController(QWidget& owner, FileDialogs& dialogs,
                    QString collectionFile = helpCollectionFile());
     ~HelpController() override;
+
+    // The topic of F1 where the focused control has none (context 0).
+    void setFallbackContext(std::function<int()> fallback) { m_fallback = std::move(fallback); }
+    // The topic F1 shows for a control.
+    int contextOf(const QWidget* widget) const;
 
     // Shows the window with the table of contents.
     void showContents();
@@ -52,6 +60,7 @@ private:
     FileDialogs& m_dialogs;
     QString m_collectionFile;
     QPointer<HelpWindow> m_window;
+    std::function<int()> m_fallback;
 };
 
 } // namespace plenara

@@ -10,6 +10,7 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
@@ -129,6 +130,16 @@ void HelpWindow::buildWidgets() {
     layout->setSpacing(0);
     layout->addWidget(toolBar);
     layout->addWidget(splitter, 1);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc puts the help away, as it closes a dialog; the page, the contents and the index
+    // leave the key to the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showContents() {

@@ -33,6 +33,9 @@ public:
     QUrl currentPage() const;
     QHelpEngine& engine() { return *m_engine; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildWidgets();
     void showPage(const QUrl& page);

@@ -1,5 +1,6 @@
 #include "ui/inputfields.h"
 
+#include "engine/textfields.h"
 #include "ui/fixedfont.h"
 #include "ui/inputbox.h"
 
@@ -48,6 +49,14 @@ private:
 };
 
 } // namespace
+
+QString fromRecord(std::string_view text) {
+    return QString::fromStdString(windows1252ToUtf8(text));
+}
+
+std::string toRecord(const QString& text) {
+    return utf8ToWindows1252(text.toStdString());
+}
 
 InputBox* numberBox(const QString& objectName, QWidget* parent) {
     auto* box = new InputBox(parent);

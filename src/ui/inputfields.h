@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include <QButtonGroup>
@@ -31,12 +33,20 @@ void setTabChain(const std::vector<QWidget*>& widgets);
 // leave a group with no option set, which an exclusive group cannot show by itself.
 void showOptionId(QButtonGroup& group, int id);
 
+// A text of the input record as a box shows it. The record keeps texts in Windows-1252, as
+// project and climate files hold them ("caf\xE9" shows as "café").
+QString fromRecord(std::string_view text);
+
+// A text typed into a box as the input record keeps it; a character that Windows-1252 cannot
+// hold becomes "?".
+std::string toRecord(const QString& text);
+
 // The items of a list of the input record or the engine, for a drop-down box.
 template <typename Range>
 QStringList itemList(const Range& items) {
     QStringList list;
     for (const auto& item : items) {
-        list << QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size()));
+        list << fromRecord(item);
     }
     return list;
 }

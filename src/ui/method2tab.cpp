@@ -3,7 +3,9 @@
 #include "project/projectsession.h"
 #include "ui/captionlines.h"
 #include "ui/fixedfont.h"
+#include "ui/helpcontexts.h"
 #include "ui/inputbox.h"
+#include "ui/inputfields.h"
 #include "ui/resultassumptions.h"
 #include "ui/resultwidgets.h"
 
@@ -116,6 +118,7 @@ Method2Tab::Method2Tab(ProjectSession& session, QWidget* parent)
 
 QWidget* Method2Tab::createSettings(QWidget* parent) {
     auto* settings = new QWidget(parent);
+    settings->setProperty("helpContext", helpcontext::Method2Settings);
 
     m_txtCapacityIteration = new InputBox(settings);
     m_txtCapacityIteration->setObjectName(QStringLiteral("txtCapacityIteration"));
@@ -185,7 +188,7 @@ QWidget* Method2Tab::createSettings(QWidget* parent) {
 
 void Method2Tab::txtCapacityIteration_Change(const QString& text) {
     // The capacity is the dialog's starting value; changing it recalculates nothing.
-    m_session.inputs().CapacityIteration = text.toStdString();
+    m_session.inputs().CapacityIteration = toRecord(text);
     emit inputEdited();
 }
 
@@ -213,7 +216,7 @@ void Method2Tab::refresh() {
     const ProjectInputs& in = m_session.inputs();
     const ProjectResults& r = m_session.results();
 
-    m_txtCapacityIteration->showText(QString::fromStdString(in.CapacityIteration));
+    m_txtCapacityIteration->showText(fromRecord(in.CapacityIteration));
     showOption(m_HeatAllocation, in.HeatAllocation);
     showOption(m_WaterHeaterFuel, in.WaterHeaterFuel);
     {
@@ -224,7 +227,7 @@ void Method2Tab::refresh() {
         m_scrlGeneration->setValue(m_session.view().scrlGeneration);
     }
 
-    const QString basis = QString::fromStdString(r.lblBasisOfResults);
+    const QString basis = fromRecord(r.lblBasisOfResults);
     if (m_lblBasisOfResults->text() != basis) {
         m_lblBasisOfResults->setText(basis);
     }

@@ -3,6 +3,8 @@
 #include "project/projectsession.h"
 #include "ui/captionlines.h"
 #include "ui/enterastab.h"
+#include "ui/helpcontexts.h"
+#include "ui/inputfields.h"
 #include "ui/resultassumptions.h"
 #include "ui/resultwidgets.h"
 
@@ -63,12 +65,13 @@ Method3Tab::Method3Tab(ProjectSession& session, QWidget* parent)
 
     auto* criteria = new QGroupBox(QStringLiteral("Air Conditioning Criteria"), contents);
     criteria->setObjectName(QStringLiteral("fraACCriteria"));
+    criteria->setProperty("helpContext", helpcontext::AirConditioningCriteria);
     m_cmbACCriteria = new QComboBox(criteria);
     m_cmbACCriteria->setObjectName(QStringLiteral("cmbACCriteria"));
     m_cmbACCriteria->setEditable(true);
     m_cmbACCriteria->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& item : acCriteriaItems()) {
-        m_cmbACCriteria->addItem(QString::fromStdString(item));
+        m_cmbACCriteria->addItem(fromRecord(item));
     }
     m_enterAsTab->watch(m_cmbACCriteria);
     // A choice from the list recalculates; typed text waits for the next recalculation.
@@ -91,12 +94,12 @@ Method3Tab::Method3Tab(ProjectSession& session, QWidget* parent)
 }
 
 void Method3Tab::cmbACCriteria_Click(int index) {
-    m_session.inputs().ACCriteria = m_cmbACCriteria->itemText(index).toStdString();
+    m_session.inputs().ACCriteria = toRecord(m_cmbACCriteria->itemText(index));
     emit recalculationRequested();
 }
 
 void Method3Tab::cmbACCriteria_Change(const QString& text) {
-    m_session.inputs().ACCriteria = text.toStdString();
+    m_session.inputs().ACCriteria = toRecord(text);
     emit inputEdited();
 }
 
@@ -114,7 +117,7 @@ void Method3Tab::refresh() {
 
     // An editable box keeps its current item apart from the shown text; the arrow keys
     // step on from the current item, so it follows the text wherever the list holds it.
-    const QString criteria = QString::fromStdString(m_session.inputs().ACCriteria);
+    const QString criteria = fromRecord(m_session.inputs().ACCriteria);
     const QSignalBlocker blocker(m_cmbACCriteria);
     const int item = m_cmbACCriteria->findText(criteria);
     if (item >= 0 && m_cmbACCriteria->currentIndex() != item) {

@@ -5,9 +5,11 @@
 #include "project/projectsession.h"
 #include "ui/enterastab.h"
 #include "ui/fixedfont.h"
+#include "ui/helpcontexts.h"
 #include "ui/inputbox.h"
 #include "ui/inputcombobox.h"
 #include "ui/inputfields.h"
+#include "ui/resultwidgets.h"
 
 #include <array>
 
@@ -79,7 +81,7 @@ MiscInputTab::MiscInputTab(ProjectSession& session, QWidget* parent)
     right->addWidget(equipment);
     right->addWidget(operating);
     right->addStretch(1);
-    auto* page = new QHBoxLayout(this);
+    auto* page = new QHBoxLayout(scrolledContents(this));
     page->addLayout(left, 3);
     page->addLayout(right, 2);
 
@@ -103,7 +105,7 @@ InputBox* MiscInputTab::siteBox(const char* name, std::string ProjectInputs::*fi
     InputBox* box = numberBox(QString::fromLatin1(name), parent);
     setWidthInCharacters(box, kSiteBoxDigits);
     connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-        m_session.inputs().*field = text.toStdString();
+        m_session.inputs().*field = toRecord(text);
         emit inputEdited();
     });
     // The air-conditioned floor space recalculates too, like the heated floor space, so
@@ -118,7 +120,7 @@ InputComboBox* MiscInputTab::textCombo(const char* name, std::string ProjectInpu
     combo->setObjectName(QString::fromLatin1(name));
     // A typed text is only stored; it counts from the next recalculation on.
     connect(combo, &InputComboBox::typed, this, [this, field](const QString& text) {
-        m_session.inputs().*field = text.toStdString();
+        m_session.inputs().*field = toRecord(text);
         emit inputEdited();
     });
     return combo;
@@ -126,7 +128,7 @@ InputComboBox* MiscInputTab::textCombo(const char* name, std::string ProjectInpu
 
 void MiscInputTab::storeChoice(InputComboBox* combo, std::string ProjectInputs::*field) {
     connect(combo, &InputComboBox::chosen, this, [this, field](const QString& text) {
-        m_session.inputs().*field = text.toStdString();
+        m_session.inputs().*field = toRecord(text);
         emit recalculationRequested();
     });
 }
@@ -139,7 +141,7 @@ QGroupBox* MiscInputTab::createSiteFrame() {
     // A state chosen from the list refills the city list; a typed state does not.
     m_cmbStates = textCombo("cmbStates", &ProjectInputs::State, frame);
     connect(m_cmbStates, &InputComboBox::chosen, this, [this](const QString& text) {
-        chooseState(m_session.inputs(), m_session.climate(), text.toStdString());
+        chooseState(m_session.inputs(), m_session.climate(), toRecord(text));
         emit recalculationRequested();
     });
     // Room for the longest state and city names, so that none is cut off.
@@ -239,6 +241,7 @@ QGroupBox* MiscInputTab::createEquipmentFrame() {
     auto* frame = new QGroupBox(
         QStringLiteral("Site Information for Estimating Equipment && Installation Costs"), this);
     frame->setObjectName(QStringLiteral("fraEquipmentCosts"));
+    frame->setProperty("helpContext", helpcontext::EquipmentAssumptions);
 
     auto* primeMover = new QGroupBox(QStringLiteral("Prime Mover"), frame);
     primeMover->setObjectName(QStringLiteral("fraPrimeMover"));
@@ -277,6 +280,7 @@ QGroupBox* MiscInputTab::createEquipmentFrame() {
 QGroupBox* MiscInputTab::createOperatingFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Equipment Operating Assumptions"), this);
     frame->setObjectName(QStringLiteral("fraOperatingAssumptions"));
+    frame->setProperty("helpContext", helpcontext::EquipmentAssumptions);
     // The percentages carry leading blanks so that they line up in a fixed-pitch font.
     m_cmbRunTimeFraction =
         textCombo("cmbRunTimeFraction", &ProjectInputs::RunTimeFractionText, frame);
@@ -307,7 +311,7 @@ QGroupBox* MiscInputTab::createOperatingFrame() {
 void MiscInputTab::refresh() {
     const ProjectInputs& in = m_session.inputs();
     const auto text = [](const std::string& s) {
-        return QString::fromStdString(s);
+        return fromRecord(s);
     };
 
     m_cmbStates->showList(itemList(stateNames()), text(in.State));

@@ -3,10 +3,13 @@
 #include "engine/fuels.h"
 #include "project/inputactions.h"
 #include "project/projectsession.h"
+#include "ui/clipboardblock.h"
 #include "ui/enterastab.h"
+#include "ui/helpcontexts.h"
 #include "ui/inputbox.h"
 #include "ui/inputcombobox.h"
 #include "ui/inputfields.h"
+#include "ui/resultwidgets.h"
 
 #include <optional>
 
@@ -18,26 +21,23 @@ namespace plenara {
 
 namespace {
 
-// What a month column binds to and what an edit in it starts.
+// What a month column binds to and what a keystroke in it refreshes at once.
 struct GridColumn {
     const char* name;
     MonthTexts ProjectInputs::*field;
-    // The totals that follow every keystroke; the results wait for the next recalculation.
+    // The totals that follow every keystroke; leaving any box of the grid recalculates the
+    // whole analysis, so that every result matches the bills on the screen.
     std::optional<TotalsRefresh> totals;
-    // Leaving the box recalculates. The peak-demand column does so too, although a keystroke
-    // there changes no total: otherwise the paybacks would disagree with the shown demand
-    // until some other event recalculated.
-    bool recalculatesOnLeave;
 };
 
 const std::array<GridColumn, 7> kColumns = {{
-    {"txtkWh", &ProjectInputs::MonthlyKWh, TotalsRefresh::AnnualPower, false},
-    {"txtkW", &ProjectInputs::MonthlyKW, std::nullopt, true},
-    {"txtPowerBill", &ProjectInputs::MonthlyPowerBill, TotalsRefresh::AnnualPowerCost, false},
-    {"txtFuel1", &ProjectInputs::MonthlyFuel1, TotalsRefresh::Fuel1Totals, false},
-    {"txtFuel1Cost", &ProjectInputs::MonthlyFuel1Cost, TotalsRefresh::Fuel1Totals, false},
-    {"txtFuel2", &ProjectInputs::MonthlyFuel2, std::nullopt, true},
-    {"txtFuel2Cost", &ProjectInputs::MonthlyFuel2Cost, std::nullopt, true},
+    {"txtkWh", &ProjectInputs::MonthlyKWh, TotalsRefresh::AnnualPower},
+    {"txtkW", &ProjectInputs::MonthlyKW, std::nullopt},
+    {"txtPowerBill", &ProjectInputs::MonthlyPowerBill, TotalsRefresh::AnnualPowerCost},
+    {"txtFuel1", &ProjectInputs::MonthlyFuel1, TotalsRefresh::Fuel1Totals},
+    {"txtFuel1Cost", &ProjectInputs::MonthlyFuel1Cost, TotalsRefresh::Fuel1Totals},
+    {"txtFuel2", &ProjectInputs::MonthlyFuel2, std::nullopt},
+    {"txtFuel2Cost", &ProjectInputs::MonthlyFuel2Cost, std::nullopt},
 }};
 
 // Grid rows: three rows of column headings, the twelve months, a narrow gap, then the two
@@ -51,10 +51,6 @@ constexpr int kAverageCostRow = kAnnualTotalRow + 1;
 // fuel 1, a gap, the two columns of fuel 2.
 constexpr std::array<int, 7> kGridColumn = {1, 2, 3, 5, 6, 8, 9};
 constexpr int kGapWidth = 14;
-
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* resultLabel(const char* name, QWidget* parent) {
     QLabel* label = captionLabel({}, parent, QString::fromLatin1(name));
@@ -94,6 +90,7 @@ void MonthlyDataTab::createControls() {
     const auto createCombo = [this](const char* name) {
         auto* combo = new InputComboBox(this);
         combo->setObjectName(QString::fromLatin1(name));
+        combo->setProperty("helpContext", helpcontext::FuelsAndUnits);
         m_enterAsTab->watch(combo);
         return combo;
     };
@@ -112,7 +109,7 @@ void MonthlyDataTab::createControls() {
     const auto& months = monthLabels();
     for (std::size_t m = 0; m < 12; ++m) {
         m_lblMonths[m] =
-            captionLabel(fromStd(months[m]), this, QStringLiteral("lblMonths_%1").arg(m));
+            captionLabel(fromRecord(months[m]), this, QStringLiteral("lblMonths_%1").arg(m));
     }
 
     m_lblAnnualPower = resultLabel("lblAnnualPower", this);
@@ -189,7 +186,7 @@ void MonthlyDataTab::layOut() {
     grid->addWidget(m_lblFuel1AvgCost, kAverageCostRow, kGridColumn[Fuel1Cost]);
     grid->addWidget(m_lblAvgFuel2Cost, kAverageCostRow, kGridColumn[Fuel2Cost]);
 
-    auto* page = new QVBoxLayout(this);
+    auto* page = new QVBoxLayout(scrolledContents(this));
     page->addLayout(grid);
     page->addStretch(1);
 }
@@ -201,9 +198,7 @@ void MonthlyDataTab::connectControls() {
             InputBox* box = m_boxes[column][static_cast<std::size_t>(m)];
             connect(box, &QLineEdit::textEdited, this,
                     [this, column, m](const QString& text) { monthEdited(column, m, text); });
-            if (kColumns[column].recalculatesOnLeave) {
-                connect(box, &InputBox::left, this, &ProjectTab::recalculationRequested);
-            }
+            connect(box, &InputBox::left, this, &ProjectTab::recalculationRequested);
         }
     }
 
@@ -214,19 +209,19 @@ void MonthlyDataTab::connectControls() {
                                  std::string ProjectInputs::*fuelText,
                                  std::string ProjectInputs::*unitText) {
         connect(fuel, &InputComboBox::chosen, this, [this, choose](const QString& text) {
-            choose(m_session.inputs(), text.toStdString());
+            choose(m_session.inputs(), toRecord(text));
             emit recalculationRequested();
         });
         connect(fuel, &InputComboBox::typed, this, [this, fuelText](const QString& text) {
-            m_session.inputs().*fuelText = text.toStdString();
+            m_session.inputs().*fuelText = toRecord(text);
             emit inputEdited();
         });
         connect(units, &InputComboBox::chosen, this, [this, unitText](const QString& text) {
-            m_session.inputs().*unitText = text.toStdString();
+            m_session.inputs().*unitText = toRecord(text);
             emit recalculationRequested();
         });
         connect(units, &InputComboBox::typed, this, [this, unitText](const QString& text) {
-            m_session.inputs().*unitText = text.toStdString();
+            m_session.inputs().*unitText = toRecord(text);
             emit inputEdited();
         });
     };
@@ -238,12 +233,59 @@ void MonthlyDataTab::connectControls() {
 
 void MonthlyDataTab::monthEdited(Column column, int month, const QString& text) {
     const GridColumn& bound = kColumns[column];
-    (m_session.inputs().*bound.field)[static_cast<std::size_t>(month)] = text.toStdString();
+    (m_session.inputs().*bound.field)[static_cast<std::size_t>(month)] = toRecord(text);
     if (bound.totals) {
         m_session.refreshTotals(*bound.totals);
         showTotals();
     }
     emit inputEdited();
+}
+
+bool MonthlyDataTab::findBox(const QWidget* widget, int& column, int& month) const {
+    for (int c = 0; c < ColumnCount; ++c) {
+        for (int m = 0; m < 12; ++m) {
+            if (m_boxes[static_cast<std::size_t>(c)][static_cast<std::size_t>(m)] == widget) {
+                column = c;
+                month = m;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool MonthlyDataTab::isGridBox(const QWidget* widget) const {
+    int column = 0;
+    int month = 0;
+    return findBox(widget, column, month);
+}
+
+bool MonthlyDataTab::pasteBlock(QWidget* box, const QString& text) {
+    int firstColumn = 0;
+    int firstMonth = 0;
+    if (!findBox(box, firstColumn, firstMonth)) {
+        return false;
+    }
+    // Rows go down the months, cells across the columns; what lies beyond the grid is left
+    // out. The texts are taken as typed: the recalculation reads and marks them.
+    const QList<QStringList> rows = clipboardRows(text);
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const int month = firstMonth + static_cast<int>(r);
+        if (month >= 12) {
+            break;
+        }
+        for (qsizetype c = 0; c < rows[r].size(); ++c) {
+            const int column = firstColumn + static_cast<int>(c);
+            if (column >= ColumnCount) {
+                break;
+            }
+            (m_session.inputs().*
+             kColumns[static_cast<std::size_t>(column)].field)[static_cast<std::size_t>(month)] =
+                toRecord(rows[r][c]);
+        }
+    }
+    emit recalculationRequested();
+    return true;
 }
 
 void MonthlyDataTab::refresh() {
@@ -252,27 +294,27 @@ void MonthlyDataTab::refresh() {
         const auto column = static_cast<std::size_t>(c);
         const MonthTexts& texts = in.*kColumns[column].field;
         for (std::size_t m = 0; m < 12; ++m) {
-            m_boxes[column][m]->showText(fromStd(texts[m]));
+            m_boxes[column][m]->showText(fromRecord(texts[m]));
         }
     }
-    m_cmbFuel1->showList(itemList(fuelNames()), fromStd(in.Fuel1Type));
-    m_cmbFuel1Units->showList(itemList(in.Fuel1UnitList), fromStd(in.Fuel1Units));
-    m_cmbFuel2->showList(itemList(fuelNames()), fromStd(in.Fuel2Type));
-    m_cmbFuel2Units->showList(itemList(in.Fuel2UnitList), fromStd(in.Fuel2Units));
+    m_cmbFuel1->showList(itemList(fuelNames()), fromRecord(in.Fuel1Type));
+    m_cmbFuel1Units->showList(itemList(in.Fuel1UnitList), fromRecord(in.Fuel1Units));
+    m_cmbFuel2->showList(itemList(fuelNames()), fromRecord(in.Fuel2Type));
+    m_cmbFuel2Units->showList(itemList(in.Fuel2UnitList), fromRecord(in.Fuel2Units));
     showTotals();
 }
 
 void MonthlyDataTab::showTotals() {
     const TotalsCaptions& totals = m_session.results().totals;
-    m_lblAnnualPower->setText(fromStd(totals.lblAnnualPower));
-    m_lblAnnualPowerCost->setText(fromStd(totals.lblAnnualPowerCost));
-    m_lblAverageCostPower->setText(fromStd(totals.lblAverageCostPower));
-    m_lblAnnualFuel1->setText(fromStd(totals.lblAnnualFuel1));
-    m_lblAnnualFuel1Cost->setText(fromStd(totals.lblAnnualFuel1Cost));
-    m_lblFuel1AvgCost->setText(fromStd(totals.lblFuel1AvgCost));
-    m_lblAnnualFuel2->setText(fromStd(totals.lblAnnualFuel2));
-    m_lblAnnualFuel2Cost->setText(fromStd(totals.lblAnnualFuel2Cost));
-    m_lblAvgFuel2Cost->setText(fromStd(totals.lblAvgFuel2Cost));
+    m_lblAnnualPower->setText(fromRecord(totals.lblAnnualPower));
+    m_lblAnnualPowerCost->setText(fromRecord(totals.lblAnnualPowerCost));
+    m_lblAverageCostPower->setText(fromRecord(totals.lblAverageCostPower));
+    m_lblAnnualFuel1->setText(fromRecord(totals.lblAnnualFuel1));
+    m_lblAnnualFuel1Cost->setText(fromRecord(totals.lblAnnualFuel1Cost));
+    m_lblFuel1AvgCost->setText(fromRecord(totals.lblFuel1AvgCost));
+    m_lblAnnualFuel2->setText(fromRecord(totals.lblAnnualFuel2));
+    m_lblAnnualFuel2Cost->setText(fromRecord(totals.lblAnnualFuel2Cost));
+    m_lblAvgFuel2Cost->setText(fromRecord(totals.lblAvgFuel2Cost));
 }
 
 } // namespace plenara

@@ -22,6 +22,12 @@ public:
 
     void refresh() override;
 
+    // Whether a control is a box of the month grid.
+    bool isGridBox(const QWidget* widget) const;
+    // Puts a block of cells copied from a spreadsheet into the grid, its first cell into
+    // `box`, then recalculates. False when `box` is no box of the grid.
+    bool pasteBlock(QWidget* box, const QString& text);
+
 private:
     // The month columns of the grid, in their tab order.
     enum Column { kWh, kW, PowerBill, Fuel1, Fuel1Cost, Fuel2, Fuel2Cost, ColumnCount };
@@ -31,6 +37,7 @@ private:
     void connectControls();
     void monthEdited(Column column, int month, const QString& text);
     void showTotals();
+    bool findBox(const QWidget* widget, int& column, int& month) const;
 
     EnterAsTab* m_enterAsTab = nullptr;
     std::array<std::array<InputBox*, 12>, ColumnCount> m_boxes{};

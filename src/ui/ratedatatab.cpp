@@ -1,8 +1,10 @@
 #include "ui/ratedatatab.h"
 
 #include "project/projectsession.h"
+#include "ui/helpcontexts.h"
 #include "ui/inputbox.h"
 #include "ui/inputfields.h"
+#include "ui/resultwidgets.h"
 
 #include <array>
 
@@ -21,9 +23,6 @@ namespace {
 // Rates have at most a few digits before the point and four after it.
 constexpr int kRateBoxDigits = 11;
 
-// The help topic of the rate data; F1 in the window opens it for the energy charge.
-constexpr int kRateDataHelpTopic = 1000;
-
 } // namespace
 
 RateDataTab::RateDataTab(ProjectSession& session, QWidget* parent)
@@ -35,7 +34,7 @@ RateDataTab::RateDataTab(ProjectSession& session, QWidget* parent)
     frames->addWidget(electricity, 0, Qt::AlignTop);
     frames->addWidget(gas, 0, Qt::AlignTop);
     frames->addStretch(1);
-    auto* page = new QVBoxLayout(this);
+    auto* page = new QVBoxLayout(scrolledContents(this));
     page->addLayout(frames);
     page->addStretch(1);
 
@@ -54,7 +53,7 @@ InputBox* RateDataTab::rateBox(const char* name, std::string ProjectInputs::*fie
     InputBox* box = numberBox(QString::fromLatin1(name), parent);
     setWidthInCharacters(box, kRateBoxDigits);
     connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-        m_session.inputs().*field = text.toStdString();
+        m_session.inputs().*field = toRecord(text);
         emit inputEdited();
     });
     connect(box, &InputBox::left, this, &ProjectTab::recalculationRequested);
@@ -65,7 +64,7 @@ QWidget* RateDataTab::createElectricityFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Electricity Rate Data"), this);
     frame->setObjectName(QStringLiteral("fraElectricityRateData"));
     m_txtEnergyCharge = rateBox("txtEnergyCharge", &ProjectInputs::EnergyCharge, frame);
-    m_txtEnergyCharge->setProperty("helpContext", kRateDataHelpTopic);
+    m_txtEnergyCharge->setProperty("helpContext", helpcontext::EnergyCharge);
     m_txtFuelAdjCharge = rateBox("txtFuelAdjCharge", &ProjectInputs::FuelAdjCharge, frame);
     m_txtDemandCharge = rateBox("txtDemandCharge", &ProjectInputs::DemandCharge, frame);
     m_txtStandby = rateBox("txtStandby", &ProjectInputs::StandbyCharge, frame);
@@ -144,12 +143,12 @@ QWidget* RateDataTab::createGasFrame() {
 
 void RateDataTab::refresh() {
     const ProjectInputs& in = m_session.inputs();
-    m_txtEnergyCharge->showText(QString::fromStdString(in.EnergyCharge));
-    m_txtFuelAdjCharge->showText(QString::fromStdString(in.FuelAdjCharge));
-    m_txtDemandCharge->showText(QString::fromStdString(in.DemandCharge));
-    m_txtStandby->showText(QString::fromStdString(in.StandbyCharge));
-    m_txtGasCost->showText(QString::fromStdString(in.GasCost));
-    m_Label18->setText(QString::fromStdString(m_session.results().totals.Label18));
+    m_txtEnergyCharge->showText(fromRecord(in.EnergyCharge));
+    m_txtFuelAdjCharge->showText(fromRecord(in.FuelAdjCharge));
+    m_txtDemandCharge->showText(fromRecord(in.DemandCharge));
+    m_txtStandby->showText(fromRecord(in.StandbyCharge));
+    m_txtGasCost->showText(fromRecord(in.GasCost));
+    m_Label18->setText(fromRecord(m_session.results().totals.Label18));
     showOption(*m_gasCostUnit, in.GasCostUnit);
 }
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -19,12 +20,57 @@ const QString kPdfFilters = QStringLiteral("PDF Files (*.pdf)|*.pdf|All Files (*
 
 } // namespace
 
-ReportPdfTarget reportPdfTarget(const QString& projectFile, const QString& untitledFolder) {
+ReportPdfTarget reportPdfTarget(const QString& projectFile) {
     if (projectFile.isEmpty()) {
-        return {untitledFolder, QStringLiteral("Plenara.pdf")};
+        return {documentsFolder(), QStringLiteral("Plenara.pdf")};
     }
-    const QFileInfo project(projectFile);
-    return {project.absolutePath(), project.completeBaseName() + QStringLiteral(".pdf")};
+    return {documentsFolder(), QFileInfo(projectFile).completeBaseName() + QStringLiteral(".pdf")};
+}
+
+QPageSize reportPaper(const QPageSize& printerPaper) {
+    return printerPaper.id() == QPageSize::A4 ? QPageSize(QPageSize::A4)
+                                              : QPageSize(QPageSize::Letter);
+}
+
+void paintReportPages(QPrinter& printer, const std::vector<ReportPage>& pages) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return;
+    }
+    const QSizeF paperTwips = printer.pageLayout().fullRect(QPageLayout::Point).size() * 20.0;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) {
+            printer.newPage();
+        }
+        paintReportPage(painter, printer.paperRect(QPrinter::DevicePixel), pages[i], paperTwips);
+    }
+    painter.end();
+}
+
+QPrintPreviewDialog* createReportPreview(QWidget* parent, const std::vector<ReportPage>& pages) {
+    // The dialog's own printer, which lives as long as the dialog.
+    auto* preview = new QPrintPreviewDialog(parent);
+    preview->setObjectName(QStringLiteral("reportPreview"));
+    preview->setWindowTitle(QStringLiteral("Print Preview"));
+    QPrinter* printer = preview->printer();
+    printer->setFullPage(true);
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    printer->setPageSize(
+        reportPaper(info.isNull() ? QPageSize(QPageSize::Letter) : info.defaultPageSize()));
+    printer->setDocName(QStringLiteral("Plenara"));
+    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+                     [pages](QPrinter* target) { paintReportPages(*target, pages); });
+    return preview;
+}
+
+void previewReport(QWidget* parent, const std::vector<ReportPage>& pages) {
+    if (pages.empty()) {
+        return;
+    }
+    QPrintPreviewDialog* preview = createReportPreview(parent, pages);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->resize(900, 700);
+    preview->exec();
 }
 
 QString printOnDefaultPrinter(const std::vector<ReportPage>& pages) {
@@ -37,7 +83,7 @@ QString printOnDefaultPrinter(const std::vector<ReportPage>& pages) {
         // Each page is a print document of its own.
         QPrinter printer(printerInfo, QPrinter::HighResolution);
         printer.setFullPage(true);
-        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setPageSize(reportPaper(printerInfo.defaultPageSize()));
         printer.setDocName(QStringLiteral("Plenara"));
         const QString failed = QStringLiteral("The printer %1 could not print page %2 of %3.")
                                    .arg(printerInfo.printerName())
@@ -48,7 +94,8 @@ QString printOnDefaultPrinter(const std::vector<ReportPage>& pages) {
             return failed;
         }
         paintReportPage(painter, printer.paperRect(QPrinter::DevicePixel),
-                        pages[static_cast<std::size_t>(i)]);
+                        pages[static_cast<std::size_t>(i)],
+                        printer.pageLayout().fullRect(QPageLayout::Point).size() * 20.0);
         if (!painter.end() || printer.printerState() == QPrinter::Error) {
             return failed;
         }

@@ -6,6 +6,9 @@
 
 #include <QString>
 
+class QPageSize;
+class QPrintPreviewDialog;
+class QPrinter;
 class QWidget;
 
 namespace plenara {
@@ -19,13 +22,26 @@ struct ReportPdfTarget {
     QString proposedName;
 };
 
-// The PDF target of a project: its own folder and its file name with ".pdf"; an untitled
-// project proposes "Plenara.pdf" in `untitledFolder`.
-ReportPdfTarget reportPdfTarget(const QString& projectFile, const QString& untitledFolder);
+// The PDF target of a project: the user's documents folder and the project's file name with
+// ".pdf"; an untitled project proposes "Plenara.pdf".
+ReportPdfTarget reportPdfTarget(const QString& projectFile);
 
-// Prints every page as a document of its own on the system's default printer, letter size.
-// Returns an error message, empty when every page was sent.
+// The paper a printer takes: A4 when its paper is A4, else letter.
+QPageSize reportPaper(const QPageSize& printerPaper);
+
+// Draws the pages on a printer, one sheet each, on the printer's paper.
+void paintReportPages(QPrinter& printer, const std::vector<ReportPage>& pages);
+
+// Prints every page as a document of its own on the system's default printer, on letter paper
+// or on A4 when that is the printer's paper. Returns an error message, empty when every page
+// was sent.
 QString printOnDefaultPrinter(const std::vector<ReportPage>& pages);
+
+// The print preview of the pages; the caller shows it (exec()).
+QPrintPreviewDialog* createReportPreview(QWidget* parent, const std::vector<ReportPage>& pages);
+
+// Shows the print preview of the pages; its Print button prints them.
+void previewReport(QWidget* parent, const std::vector<ReportPage>& pages);
 
 // Prints the pages; when there is no printer or the printer fails, tells the user and offers
 // to save the pages as a PDF file instead.

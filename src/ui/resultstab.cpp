@@ -3,6 +3,7 @@
 #include "project/projectsession.h"
 #include "ui/captionlines.h"
 #include "ui/fixedfont.h"
+#include "ui/inputfields.h"
 #include "ui/resultwidgets.h"
 
 #include <QCheckBox>
@@ -83,11 +84,11 @@ void ResultsTab::Check1_Click(int index, bool checked) {
 
 void ResultsTab::refresh() {
     const ProjectResults& r = m_session.results();
-    const QString heading = QString::fromStdString(shownText(r.lblSummary[0].text));
+    const QString heading = fromRecord(shownText(r.lblSummary[0].text));
     if (m_lblSummaryHeading->text() != heading) {
         m_lblSummaryHeading->setText(heading);
     }
-    const QString range = QString::fromStdString(r.lblPaybackRange);
+    const QString range = fromRecord(r.lblPaybackRange);
     if (m_lblPaybackRange->text() != range) {
         m_lblPaybackRange->setText(range);
     }

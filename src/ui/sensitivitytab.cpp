@@ -4,6 +4,7 @@
 #include "output/tornadochart.h"
 #include "project/projectsession.h"
 #include "sensitivity/sensitivitytext.h"
+#include "ui/helpcontexts.h"
 #include "ui/inputbox.h"
 #include "ui/inputfields.h"
 #include "ui/paybackhistogramview.h"
@@ -26,9 +27,6 @@
 namespace plenara {
 
 namespace {
-
-// The help topic of the tab; F1 on any of its controls opens it.
-constexpr int kSensitivityHelpTopic = 1600;
 
 // How long an edit waits for its figures before the window goes on without them; a change to
 // the tab, which shows figures that may be many edits old, waits longer.
@@ -111,7 +109,7 @@ QColor paybackColour(double years, double target) {
 SensitivityTab::SensitivityTab(ProjectSession& session, QWidget* parent)
     : ProjectTab(session, parent) {
     setObjectName(QStringLiteral("tabSensitivity"));
-    setProperty("helpContext", kSensitivityHelpTopic);
+    setProperty("helpContext", helpcontext::Sensitivity);
     QWidget* contents = scrolledContents(this);
 
     m_tornado = new TornadoChartView(contents);
@@ -149,10 +147,10 @@ SensitivityTab::~SensitivityTab() {
 }
 
 InputBox* SensitivityTab::tabBox(const char* name, std::string SensitivityInputs::*field,
-                                 int digits, const QString& toolTip) {
+                                 int digits) {
+    // The window gives every input its tooltip (inputToolTip).
     InputBox* box = numberBox(QString::fromLatin1(name), this);
     setWidthInCharacters(box, digits);
-    box->setToolTip(toolTip);
     connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
         m_session.inputs().Sensitivity.*field = text.toStdString();
         emit inputEdited();
@@ -164,22 +162,13 @@ InputBox* SensitivityTab::tabBox(const char* name, std::string SensitivityInputs
 QWidget* SensitivityTab::createInputsFrame() {
     auto* frame = new QGroupBox(QStringLiteral("What-if settings"), this);
     frame->setObjectName(QStringLiteral("fraSensitivitySettings"));
-    m_txtSensitivityPercent =
-        tabBox("txtSensitivityPercent", &SensitivityInputs::Percent, 5,
-               QStringLiteral("How far each uncertain input moves up and down, 0 to 90 % "
-                              "(default 20)"));
-    m_txtTargetPayback =
-        tabBox("txtTargetPayback", &SensitivityInputs::TargetPayback, 5,
-               QStringLiteral("The payback the break-even prices aim at, in years (default 10)"));
-    m_txtDraws =
-        tabBox("txtMonteCarloDraws", &SensitivityInputs::Draws, 6,
-               QStringLiteral("How many Monte Carlo draws, 100 to 10,000 (default 1,000)"));
+    m_txtSensitivityPercent = tabBox("txtSensitivityPercent", &SensitivityInputs::Percent, 5);
+    m_txtTargetPayback = tabBox("txtTargetPayback", &SensitivityInputs::TargetPayback, 5);
+    m_txtDraws = tabBox("txtMonteCarloDraws", &SensitivityInputs::Draws, 6);
     m_cmbSensitivityMethod = new QComboBox(frame);
     m_cmbSensitivityMethod->setObjectName(QStringLiteral("cmbSensitivityMethod"));
     m_cmbSensitivityMethod->addItems(
         {QStringLiteral("Method 1"), QStringLiteral("Method 2"), QStringLiteral("Method 3")});
-    m_cmbSensitivityMethod->setToolTip(
-        QStringLiteral("The method of the tornado chart and the histogram (default Method 2)"));
     connect(m_cmbSensitivityMethod, &QComboBox::activated, this, [this](int index) {
         m_session.inputs().Sensitivity.Method = index + 1;
         emit recalculationRequested();

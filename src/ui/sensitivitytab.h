@@ -51,8 +51,7 @@ protected:
 private:
     QWidget* createInputsFrame();
     QWidget* createTablesFrame();
-    InputBox* tabBox(const char* name, std::string SensitivityInputs::*field, int digits,
-                     const QString& toolTip);
+    InputBox* tabBox(const char* name, std::string SensitivityInputs::*field, int digits);
     // Starts the figures of the inputs as they stand and shows them if they come within `wait`.
     void startRun(std::chrono::milliseconds wait);
     void showResults(std::uint64_t run, std::shared_ptr<const SensitivityResults> results);

@@ -1,10 +1,15 @@
 #include "project/projectfile.h"
 #include "ui/frmtavchpscreening.h"
 #include "ui/uitestsupport.h"
+#include "ui/windowgeometry.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +31,9 @@ private slots:
     void unsavedChangesAreNeverLostSilently();
     void openingABrokenFileChangesNothing();
     void aFailedSaveIsReported();
+    void windowFitsTheScreen();
+    void aSizeTheUserChoseIsKept();
+    void sizePlaceAndTabAreKeptBetweenRuns();
 
 private:
     std::unique_ptr<frmTAVCHPScreening> m_window;
@@ -52,10 +60,11 @@ void MainWindowTest::titleAndTabs() {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Plenara Version 2.1[*]"));
     QVERIFY(!m_window->isWindowModified());
     QTabWidget* tabs = m_window->tabs();
-    QCOMPARE(tabs->count(), 11);
+    QCOMPARE(tabs->count(), 12);
     const QStringList captions = {QStringLiteral("Monthly Utility Data"),
                                   QStringLiteral("Utility Rate Data"),
                                   QStringLiteral("Misc. Input Information"),
+                                  QStringLiteral("Sensitivity"),
                                   QStringLiteral("Energy Plots"),
                                   QStringLiteral("Results"),
                                   QStringLiteral("Method 1"),
@@ -66,7 +75,7 @@ void MainWindowTest::titleAndTabs() {
                                   QStringLiteral("Screen Shot")};
     for (int i = 0; i < tabs->count(); ++i) {
         QCOMPARE(tabs->tabText(i), captions.at(i));
-        QCOMPARE(tabs->isTabVisible(i), i < 5);
+        QCOMPARE(tabs->isTabVisible(i), i < 6);
     }
     QCOMPARE(tabs->currentIndex(), 0);
     // 15000 twips at 15 twips to the pixel.
@@ -81,15 +90,15 @@ void MainWindowTest::showDetailsSwitchesTabsAndWidth() {
         QVERIFY(box);
         box->click();
     }
-    for (const int shown : {5, 6, 7, 9}) {
+    for (const int shown : {tab::Method1, tab::Method2, tab::Method3, tab::ComparisonOfMethods}) {
         QVERIFY(tabs->isTabVisible(shown));
     }
-    QVERIFY(!tabs->isTabVisible(8));
-    QVERIFY(!tabs->isTabVisible(10));
+    QVERIFY(!tabs->isTabVisible(tab::PrintForms));
+    QVERIFY(!tabs->isTabVisible(tab::ScreenShot));
 
-    tabs->setCurrentIndex(6);
+    tabs->setCurrentIndex(tab::Method2);
     QCOMPARE(m_window->width(), 21595 / 15);
-    tabs->setCurrentIndex(4);
+    tabs->setCurrentIndex(tab::Results);
     QCOMPARE(m_window->width(), 15000 / 15);
 }
 
@@ -211,6 +220,96 @@ void MainWindowTest::aFailedSaveIsReported() {
     QCOMPARE(m_dialogs->errors.size(), 1);
     QVERIFY(m_dialogs->errors.first().contains(nowhere));
     QVERIFY(m_window->session().currentProjectFile().empty());
+}
+
+// On every tab the window lies within the screen's available area, at its designed size where
+// that fits, and every page can be scrolled to its last control instead of being cut off. The
+// test runs on a 1920x1080 and on a 1366x768 virtual screen.
+void MainWindowTest::windowFitsTheScreen() {
+    const QRect area = m_window->screen()->availableGeometry();
+    m_window->mnuFSampleData_Click();
+    for (int k = 0; k < 5; ++k) {
+        m_window->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(k))->click();
+    }
+    QTabWidget* tabs = m_window->tabs();
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i)) {
+            continue;
+        }
+        tabs->setCurrentIndex(i);
+        QApplication::processEvents();
+        const QString name = tabs->tabText(i);
+        QVERIFY2(area.contains(m_window->frameGeometry()), qPrintable(name));
+        const QSize designed = WindowGeometry::designedSize(i);
+        const bool fits =
+            designed.width() <= area.width() - 8 && designed.height() <= area.height() - 32;
+        if (fits) {
+            QCOMPARE(m_window->size(), designed);
+        } else {
+            QVERIFY2(m_window->width() < designed.width() || m_window->height() < designed.height(),
+                     qPrintable(name));
+        }
+        // Scrolled to its end, the page shows its last control.
+        auto* area = tabs->currentWidget()->findChild<QScrollArea*>();
+        QVERIFY2(area, qPrintable(name));
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+        const QRect shown = area->viewport()->rect();
+        const QRect contents(area->widget()->mapTo(area->viewport(), QPoint(0, 0)),
+                             area->widget()->size());
+        QVERIFY2(shown.bottom() >= contents.bottom() && shown.right() >= contents.right(),
+                 qPrintable(name));
+    }
+}
+
+void MainWindowTest::aSizeTheUserChoseIsKept() {
+    QTabWidget* tabs = m_window->tabs();
+    m_window->findChild<QCheckBox*>(QStringLiteral("Check1(2)"))->click();
+    tabs->setCurrentIndex(tab::Method2);
+    QCOMPARE(m_window->size(), WindowGeometry::designedSize(tab::Method2));
+    tabs->setCurrentIndex(tab::Results);
+    QCOMPARE(m_window->size(), WindowGeometry::designedSize(tab::Results));
+    QVERIFY(!m_window->windowGeometry().userSized());
+
+    // The user drags the window to a size of their own: every tab keeps it, and the place.
+    m_window->resize(1100, 640);
+    m_window->move(40, 30);
+    const QPoint place = m_window->pos();
+    for (const int index :
+         {int(tab::Method2), int(tab::MonthlyUtilityData), int(tab::EnergyPlots)}) {
+        tabs->setCurrentIndex(index);
+        QCOMPARE(m_window->size(), QSize(1100, 640));
+        QCOMPARE(m_window->pos(), place);
+    }
+    QVERIFY(m_window->windowGeometry().userSized());
+}
+
+void MainWindowTest::sizePlaceAndTabAreKeptBetweenRuns() {
+    const QString file = m_folder.filePath(QStringLiteral("plenara.ini"));
+    m_window->attachSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    m_window->tabs()->setCurrentIndex(tab::Results);
+    m_window->move(60, 50);
+    const QPoint place = m_window->pos();
+    m_window->close();
+    QVERIFY(!m_window->isVisible());
+
+    // The next run opens where the last one closed, on its tab, at the tab's size.
+    init();
+    m_window->attachSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(m_window->tabs()->currentIndex(), int(tab::Results));
+    QCOMPARE(m_window->pos(), place);
+    QCOMPARE(m_window->size(), WindowGeometry::designedSize(tab::Results));
+    QVERIFY(!m_window->windowGeometry().userSized());
+
+    // A size of the user's own is kept too.
+    m_window->resize(1000, 600);
+    m_window->tabs()->setCurrentIndex(tab::MonthlyUtilityData);
+    m_window->close();
+    init();
+    m_window->attachSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(m_window->tabs()->currentIndex(), int(tab::MonthlyUtilityData));
+    QCOMPARE(m_window->size(), QSize(1000, 600));
+    QVERIFY(m_window->windowGeometry().userSized());
 }
 
 } // namespace plenara

@@ -1,22 +1,33 @@
 #include "engine/captiontext.h"
+#include "engine/formatpattern.h"
+#include "output/reportcomposer.h"
 #include "ui/fmrprintoptions.h"
 #include "ui/frmtavchpscreening.h"
 #include "ui/reportpainter.h"
 #include "ui/reportpdfwriter.h"
+#include "ui/reportprinting.h"
 #include "ui/uitestsupport.h"
 
 #include <functional>
 #include <memory>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -140,6 +151,9 @@ private slots:
     void dialogKeepsTheChoicesBetweenUses();
     void cancelPrintsNothing();
     void renderedPageHasInkWhereThePageLinesStand();
+    void pdfTextLiesWithinTheMargins();
+    void previewShowsTheChosenPages();
+    void exportPdfStartsInDocuments();
     void saveAsPdfWritesEveryChosenPage();
     void printingGivesTheTabsAndBoxesBack();
     void withoutAPrinterThePagesCanBeSavedAsPdf();
@@ -230,26 +244,30 @@ void ReportsTest::renderedPageHasInkWhereThePageLinesStand() {
     page.dataSetLine = "Run #1";
     page.body = {"", "x" + std::string(99, '-'), "   indented"};
     page.footer = std::string(44, ' ') + "1 of 1" + std::string(38, ' ') + "12/06/2026  ";
-    // 100 dots to the inch: 1 inch is 1440 twips.
+    // 100 dots to the inch: 1 inch is 1440 twips, the half-inch margin 50 dots.
     const QImage image = renderReportPage(page, 100);
     QCOMPARE(image.size(), QSize(850, 1100));
-    const auto dots = [](int twips) {
-        return twips * 100 / 1440;
-    };
-    QVERIFY(darkPixels(image, 0, dots(240)) > 0);                // header
-    QVERIFY(darkPixels(image, dots(240), dots(480)) > 0);        // data-set line
-    QVERIFY(darkPixels(image, dots(480), dots(1200)) > 0);       // text
-    QVERIFY(darkPixels(image, dots(15480), image.height()) > 0); // footer
-    // Nothing between the text and the footer, nothing left of the text margin.
-    QCOMPARE(darkPixels(image, dots(1500), dots(15400)), 0);
-    QCOMPARE(darkPixels(image, dots(480), dots(1200), 0, dots(240) - 1), 0);
-    // The 100-character line ends inside the page: 240 twips + 100 x 117 twips.
-    QVERIFY(darkPixels(image, dots(480), dots(1200), dots(11800), dots(12000)) > 0);
-    QCOMPARE(darkPixels(image, 0, image.height(), dots(12100), image.width()), 0);
+    // Nothing within the margins.
+    QCOMPARE(darkPixels(image, 0, 50), 0);
+    QCOMPARE(darkPixels(image, 1050, 1100), 0);
+    QCOMPARE(darkPixels(image, 0, 1100, 0, 50), 0);
+    QCOMPARE(darkPixels(image, 0, 1100, 800, 850), 0);
+    // A character of Courier at 9.75 points is 0.6 x 195 = 117 twips wide; the 100 characters
+    // of the longest line need 11,700 twips, the 7.5 inches within the margins less a point
+    // on each side give 10,760: the text is drawn at 10,760 / 11,700 = 0.92 of its size, and
+    // the line reaches the right margin. Its lines are about 0.92 x 240 = 221 twips (15 dots)
+    // apart.
+    QVERIFY(darkPixels(image, 50, 66) > 0);            // header
+    QVERIFY(darkPixels(image, 66, 81) > 0);            // data-set line
+    QVERIFY(darkPixels(image, 81, 140) > 0);           // text
+    QVERIFY(darkPixels(image, 1030, 1050) > 0);        // footer
+    QCOMPARE(darkPixels(image, 140, 1030), 0);         // nothing between
+    QVERIFY(darkPixels(image, 81, 140, 780, 800) > 0); // the long line's end
+    QVERIFY(darkPixels(image, 81, 140, 50, 58) > 0);   // from the left margin
     // The header is centred on the page.
     int left = image.width();
     int right = 0;
-    for (int y = 0; y < dots(240); ++y) {
+    for (int y = 50; y < 66; ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (qGray(image.pixel(x, y)) < 128) {
                 left = std::min(left, x);
@@ -258,6 +276,112 @@ void ReportsTest::renderedPageHasInkWhereThePageLinesStand() {
         }
     }
     QVERIFY(qAbs((left + right) / 2 - image.width() / 2) <= 3);
+    // The monospace in use advances 1229/2048 em, so the factor is 10760 / 11701.9 = 0.91951.
+    QVERIFY(qAbs(reportTextScale(page, QSizeF(12240, 15840)) - 0.91951) < 0.0001);
+}
+
+// Every word of every page lies within the half-inch margins, on letter paper and on A4, as
+// the PDF's own text boxes tell.
+void ReportsTest::pdfTextLiesWithinTheMargins() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+    m_window->mnuFSampleData_Click();
+    const QDate day(2026, 6, 12);
+    const std::vector<ReportPage> pages =
+        composeReport(m_window->session(), ReportChoice{true, true, true, true, true}, "Run #1",
+                      ShortDate(day.year(), day.month(), day.day()));
+    QCOMPARE(pages.size(), std::size_t(7));
+
+    const QString letter = m_folder.filePath(QStringLiteral("letter.pdf"));
+    QVERIFY(writeReportPdf(pages, letter).isEmpty());
+    const QString a4 = m_folder.filePath(QStringLiteral("a4.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(a4);
+        printer.setFullPage(true);
+        printer.setPageSize(reportPaper(QPageSize(QPageSize::A4)));
+        paintReportPages(printer, pages);
+    }
+    // Page sizes in points: letter 612 x 792, A4 595.3 x 841.9; the margin is 36 points.
+    const struct {
+        QString file;
+        double width;
+        double height;
+    } papers[] = {{letter, 612.0, 792.0}, {a4, 595.276, 841.89}};
+    for (const auto& paper : papers) {
+        const QString boxes =
+            popplerOutput(QStringLiteral("pdftotext"),
+                          {QStringLiteral("-bbox"), paper.file, QStringLiteral("-")});
+        const QRegularExpression word(
+            QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                           "yMax=\"([\\d.]+)\">"));
+        int words = 0;
+        double right = 0;
+        double bottom = 0;
+        for (auto match = word.globalMatch(boxes); match.hasNext();) {
+            const QRegularExpressionMatch m = match.next();
+            const double x0 = m.captured(1).toDouble();
+            const double y0 = m.captured(2).toDouble();
+            const double x1 = m.captured(3).toDouble();
+            const double y1 = m.captured(4).toDouble();
+            QVERIFY2(x0 >= 36.0 && y0 >= 36.0 && x1 <= paper.width - 36.0 &&
+                         y1 <= paper.height - 36.0,
+                     qPrintable(paper.file + QStringLiteral(": ") + m.captured(0)));
+            right = std::max(right, x1);
+            bottom = std::max(bottom, y1);
+            ++words;
+        }
+        QVERIFY(words > 1000);
+        // The widest lines and the footers reach close to the margins: the text was scaled to
+        // fit, not shrunk further.
+        QVERIFY2(right > paper.width - 36.0 - 20.0, qPrintable(QString::number(right)));
+        QVERIFY2(bottom > paper.height - 36.0 - 20.0, qPrintable(QString::number(bottom)));
+    }
+}
+
+void ReportsTest::previewShowsTheChosenPages() {
+    m_window->mnuFSampleData_Click();
+    const std::vector<ReportPage> pages = composeReport(
+        m_window->session(), ReportChoice{true, false, false, true, false}, "Run #1", "06/12/2026");
+    std::unique_ptr<QPrintPreviewDialog> preview(createReportPreview(m_window.get(), pages));
+    auto* widget = preview->findChild<QPrintPreviewWidget*>();
+    QVERIFY(widget);
+    widget->updatePreview();
+    QCOMPARE(widget->pageCount(), 3);
+
+    // The dialog's "Preview..." asks for it while the dialog stays open.
+    PrintOptionsScript script([](fmrPrintOptions* dialog) {
+        // The window's own preview would wait for the user: only the request is looked at.
+        QObject::disconnect(dialog, &fmrPrintOptions::previewRequested, nullptr, nullptr);
+        const QString shots = qEnvironmentVariable("PLENARA_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) {
+            dialog->grab().save(QDir(shots).filePath(QStringLiteral("print-options.png")));
+        }
+        QSignalSpy asked(dialog, &fmrPrintOptions::previewRequested);
+        button(dialog, 3)->click();
+        QCOMPARE(asked.count(), 1);
+        QVERIFY(dialog->isVisible());
+        button(dialog, 1)->click();
+    });
+    m_window->mnuPrint_Click();
+    QVERIFY(script.ran());
+}
+
+void ReportsTest::exportPdfStartsInDocuments() {
+    const QString pdf = m_folder.filePath(QStringLiteral("export.pdf"));
+    m_dialogs->saveNames = {pdf};
+    bool printShown = true;
+    PrintOptionsScript script([&printShown](fmrPrintOptions* dialog) {
+        printShown = button(dialog, 0)->isVisible();
+        button(dialog, 2)->click();
+    });
+    m_window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+    QVERIFY(!printShown);
+    QCOMPARE(m_dialogs->asked, QStringList{QStringLiteral("save:Plenara.pdf")});
+    QCOMPARE(m_dialogs->folders, QStringList{documentsFolder()});
+    QVERIFY(QFileInfo(pdf).size() > 0);
 }
 
 void ReportsTest::saveAsPdfWritesEveryChosenPage() {
@@ -357,6 +481,7 @@ void ReportsTest::pdfNameFollowsTheProject() {
     m_window->mnuPrint_Click();
     QCOMPARE(m_dialogs->asked.size(), 2);
     QCOMPARE(m_dialogs->asked[0], QStringLiteral("save:Tower 5.pdf"));
+    QCOMPARE(m_dialogs->folders.last(), documentsFolder());
     QVERIFY(m_dialogs->asked[1].contains(QStringLiteral("already exists")));
     QVERIFY(QFileInfo(pdf).size() > 0);
 }

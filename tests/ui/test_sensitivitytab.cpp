@@ -1,5 +1,6 @@
 #include "sensitivity/sensitivitytext.h"
 #include "ui/frmtavchpscreening.h"
+#include "ui/helpcontexts.h"
 #include "ui/helptopics.h"
 #include "ui/inputbox.h"
 #include "ui/paybackhistogramview.h"
@@ -148,7 +149,7 @@ void SensitivityTabTest::everyInputHasATooltipAndTheHelpTopic() {
         QWidget* input = test::findNamed(*m_window, QString::fromLatin1(name));
         QVERIFY2(!input->toolTip().isEmpty(), name);
         // F1 on the tab's controls opens the tab's help page.
-        QCOMPARE(helpContextOf(input), 1600);
+        QCOMPARE(helpContextOf(input), helpcontext::Sensitivity);
     }
 }
 

@@ -49,15 +49,19 @@ public:
     QStringList errors;
     QStringList informations;
     QStringList filters;
+    QStringList folders; // the folder each file dialog started in
 
-    QString openFileName(QWidget*, const QString&, const QString&, const QString& f) override {
+    QString openFileName(QWidget*, const QString& folder, const QString&,
+                         const QString& f) override {
         asked << QStringLiteral("open");
+        folders << folder;
         filters << f;
         return take(openNames);
     }
-    QString saveFileName(QWidget*, const QString&, const QString& proposed,
+    QString saveFileName(QWidget*, const QString& folder, const QString& proposed,
                          const QString& f) override {
         asked << QStringLiteral("save:") + proposed;
+        folders << folder;
         filters << f;
         return take(saveNames);
     }

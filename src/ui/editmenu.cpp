@@ -1,0 +1,117 @@
+#include "ui/editmenu.h"
+
+#include "ui/clipboardblock.h"
+#include "ui/projectundo.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace plenara {
+
+namespace {
+
+// The text control behind the focus: an editable drop-down box edits in its line edit.
+QObject* textControl(QWidget* focus) {
+    if (auto* combo = qobject_cast<QComboBox*>(focus); combo && combo->lineEdit()) {
+        return combo->lineEdit();
+    }
+    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus) ||
+        qobject_cast<QTextEdit*>(focus)) {
+        return focus;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+EditMenu::EditMenu(QWidget& window, QMenu& menu, ProjectUndo& undo, AcceptsBlock acceptsBlock,
+                   PasteBlock pasteBlock)
+    : QObject(&window)
+    , m_window(window)
+    , m_undo(undo)
+    , m_acceptsBlock(std::move(acceptsBlock))
+    , m_pasteBlock(std::move(pasteBlock))
+    , m_menu(&menu) {
+    m_menu->addAction(m_undo.undoAction());
+    m_menu->addAction(m_undo.redoAction());
+    m_menu->addSeparator();
+    const auto add = [this](const QString& text, const QString& name, QKeySequence::StandardKey key,
+                            void (EditMenu::*slot)()) {
+        QAction* action = m_menu->addAction(text);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    add(QStringLiteral("Cu&t"), QStringLiteral("mnuEditCut"), QKeySequence::Cut, &EditMenu::cut);
+    add(QStringLiteral("&Copy"), QStringLiteral("mnuEditCopy"), QKeySequence::Copy,
+        &EditMenu::copy);
+    add(QStringLiteral("&Paste"), QStringLiteral("mnuEditPaste"), QKeySequence::Paste,
+        &EditMenu::paste);
+    qApp->installEventFilter(this);
+}
+
+EditMenu::~EditMenu() {
+    qApp->removeEventFilter(this);
+}
+
+void EditMenu::cut() {
+    if (QObject* control = textControl(QApplication::focusWidget())) {
+        QMetaObject::invokeMethod(control, "cut");
+    }
+}
+
+void EditMenu::copy() {
+    if (QObject* control = textControl(QApplication::focusWidget())) {
+        QMetaObject::invokeMethod(control, "copy");
+    }
+}
+
+void EditMenu::paste() {
+    QWidget* focus = QApplication::focusWidget();
+    const QString text = QGuiApplication::clipboard()->text();
+    if (isClipboardBlock(text) && m_pasteBlock(focus, text)) {
+        return;
+    }
+    if (QObject* control = textControl(focus)) {
+        QMetaObject::invokeMethod(control, "paste");
+    }
+}
+
+bool EditMenu::belongsToWindow(const QObject* object) const {
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    return widget && widget->window() == &m_window;
+}
+
+bool EditMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride || !belongsToWindow(watched)) {
+        return false;
+    }
+    // A line edit claims Ctrl+Z, Ctrl+Y and Ctrl+V for itself. It keeps them while it has
+    // something of its own to undo or redo, and for a paste of one cell; otherwise the keys go
+    // on to the Edit menu. Leaving the event unaccepted lets the menu's shortcut run.
+    auto* key = static_cast<QKeyEvent*>(event);
+    QObject* control = textControl(qobject_cast<QWidget*>(watched));
+    auto* line = qobject_cast<QLineEdit*>(control);
+    if (!line) {
+        return false;
+    }
+    if (key->matches(QKeySequence::Undo) && !line->isUndoAvailable()) {
+        return true;
+    }
+    if (key->matches(QKeySequence::Redo) && !line->isRedoAvailable()) {
+        return true;
+    }
+    if (key->matches(QKeySequence::Paste) && m_acceptsBlock(qobject_cast<QWidget*>(watched)) &&
+        isClipboardBlock(QGuiApplication::clipboard()->text())) {
+        return true;
+    }
+    return false;
+}
+
+} // namespace plenara

@@ -1,0 +1,140 @@
+#include "ui/inputtips.h"
+
+#include "engine/textfields.h"
+
+#include <array>
+
+namespace plenara {
+
+namespace {
+
+// A column of the monthly grid: its boxes are "<prefix>_<month>", its inputs "<field>[<month>]".
+struct MonthColumn {
+    const char* prefix;
+    const char* field;
+    const char16_t* tip; // %1 is the month
+};
+
+const std::array<MonthColumn, 7> kMonthColumns = {{
+    {"txtkWh", "MonthlyKWh",
+     u"Electricity used in %1, in kWh (kilowatt-hours), from the electric bill.\n"
+     u"Example: 138,000"},
+    {"txtkW", "MonthlyKW",
+     u"Peak electric demand in %1, in kW (kilowatts), from the electric bill.\nExample: 260"},
+    {"txtPowerBill", "MonthlyPowerBill",
+     u"Amount of the electric bill for %1, in dollars.\nExample: $14,500"},
+    {"txtFuel1", "MonthlyFuel1",
+     u"Quantity of fuel #1 used in %1, in the unit chosen above the column.\nExample: 12,000"},
+    {"txtFuel1Cost", "MonthlyFuel1Cost", u"Cost of fuel #1 in %1, in dollars.\nExample: $13,800"},
+    {"txtFuel2", "MonthlyFuel2",
+     u"Quantity of fuel #2 used in %1, in the unit chosen above the column.\nExample: 4,000"},
+    {"txtFuel2Cost", "MonthlyFuel2Cost", u"Cost of fuel #2 in %1, in dollars.\nExample: $4,600"},
+}};
+
+// The other inputs: the control, the input's name in the warnings (if any), the tip.
+struct Input {
+    const char* control;
+    const char* field;
+    const char16_t* tip;
+};
+
+const std::array<Input, 23> kInputs = {{
+    {"txtSensitivityPercent", "",
+     u"How far each uncertain input moves down and up for the tornado chart and the Monte "
+     u"Carlo, in percent, 0 to 90.\nExample: 20"},
+    {"txtTargetPayback", "",
+     u"Simple payback that the break-even prices aim at, in years.\nExample: 10"},
+    {"txtMonteCarloDraws", "",
+     u"Number of Monte Carlo draws, 100 to 10,000; more draws take longer.\nExample: 1000"},
+    {"cmbSensitivityMethod", "",
+     u"Method whose payback the tornado chart and the histogram show.\nExample: Method 2"},
+    {"txtEnergyCharge", "EnergyCharge",
+     u"Energy charge of the electric rate, in dollars per kWh.\nExample: $0.0444"},
+    {"txtFuelAdjCharge", "FuelAdjCharge",
+     u"Fuel adjustment charge of the electric rate, in dollars per kWh.\nExample: $0.0733"},
+    {"txtDemandCharge", "DemandCharge",
+     u"Demand charge of the electric rate, in dollars per kW of peak demand per month.\n"
+     u"Example: $12.50"},
+    {"txtStandby", "StandbyCharge",
+     u"Standby charge for the on-site generator, in dollars per kW of generator capacity per "
+     u"month.\nExample: $2.00"},
+    {"txtGasCost", "GasCost",
+     u"Price of natural gas, in dollars per unit chosen under \"Natural Gas Units\".\n"
+     u"Example: $1.3119 per hundred cubic feet (CCF)"},
+    {"txtHeatedFloorspace", "HeatedFloorSpace",
+     u"Heated floor space of the building, in square feet.\nExample: 98,000"},
+    {"txtCooledFloorSpace", "CooledFloorSpace",
+     u"Air-conditioned floor space of the building, in square feet.\nExample: 98,000"},
+    {"txtNoOccupants", "Occupants",
+     u"Approximate number of people living in the building.\nExample: 200"},
+    {"cmbStates", "",
+     u"State of the building: choosing one from the list lists its cities.\nExample: New York"},
+    {"cmbCities", "City",
+     u"City whose heating and cooling degree days Method 3 uses: choose the nearest one.\n"
+     u"Example: New York (La Guardia)"},
+    {"cmbRunTimeFraction", "RunTimeFractionText",
+     u"Share of the year the generator runs, in percent.\nExample: 75%"},
+    {"cmbBoilerEfficiency", "BoilerEfficiencyText",
+     u"Annual average efficiency of the boilers and water heaters, in percent.\nExample: 75%"},
+    {"cmbFuel1", "",
+     u"Fuel #1, the fuel of the two columns below: choose it from the list.\n"
+     u"Example: #2 fuel oil"},
+    {"cmbFuel1Units", "", u"Unit of the fuel #1 quantities below.\nExample: gallons"},
+    {"cmbFuel2", "",
+     u"Fuel #2, the fuel of the two columns below: choose it from the list.\n"
+     u"Example: natural gas"},
+    {"cmbFuel2Units", "", u"Unit of the fuel #2 quantities below.\nExample: therms"},
+    {"cmbACCriteria", "",
+     u"Kind of air conditioning of the building, for Method 3's cooling load.\n"
+     u"Example: Central AC"},
+    {"txtCapacityIteration", "",
+     u"Generator capacity at which \"View Payback Graph\" starts, in kW; each recalculation "
+     u"puts Method 2's capacity here.\nExample: 125"},
+    {"txtRunID", "",
+     u"Identifier of the data set, printed under the title of every page.\nExample: Run #1"},
+}};
+
+QString monthName(int month) {
+    const std::string_view name = monthNames()[static_cast<std::size_t>(month)];
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+QString inputToolTip(const QString& objectName) {
+    for (const MonthColumn& column : kMonthColumns) {
+        const QString prefix = QLatin1String(column.prefix) + QLatin1Char('_');
+        if (objectName.startsWith(prefix)) {
+            bool ok = false;
+            const int month = objectName.mid(prefix.size()).toInt(&ok);
+            if (ok && month >= 0 && month < 12) {
+                return QString::fromUtf16(column.tip).arg(monthName(month));
+            }
+        }
+    }
+    for (const Input& input : kInputs) {
+        if (objectName == QLatin1String(input.control)) {
+            return QString::fromUtf16(input.tip);
+        }
+    }
+    return {};
+}
+
+QString controlOfField(const std::string& field) {
+    for (const MonthColumn& column : kMonthColumns) {
+        const std::string prefix = std::string(column.field) + "[";
+        if (field.size() > prefix.size() + 1 && field.compare(0, prefix.size(), prefix) == 0 &&
+            field.back() == ']') {
+            const std::string month = field.substr(prefix.size(), field.size() - prefix.size() - 1);
+            return QLatin1String(column.prefix) + QLatin1Char('_') + QString::fromStdString(month);
+        }
+    }
+    for (const Input& input : kInputs) {
+        if (*input.field != '\0' && field == input.field) {
+            return QLatin1String(input.control);
+        }
+    }
+    return {};
+}
+
+} // namespace plenara

@@ -1,0 +1,120 @@
+#include "ui/projectundo.h"
+
+#include "project/inputwarnings.h"
+#include "project/projectsession.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QUndoStack>
+
+namespace plenara {
+
+QString editName(const ProjectInputs& before, const ProjectInputs& after) {
+    const NumericInput* changed = nullptr;
+    for (const NumericInput& input : numericInputs()) {
+        if (input.text(before, input.month) != input.text(after, input.month)) {
+            if (changed) {
+                return QStringLiteral("Edit");
+            }
+            changed = &input;
+        }
+    }
+    return changed ? QString::fromStdString(changed->label) : QStringLiteral("Edit");
+}
+
+ProjectUndo::ProjectUndo(ProjectSession& session, InputSnapshotCommand::Apply apply,
+                         QObject* parent)
+    : QObject(parent)
+    , m_session(session)
+    , m_apply(std::move(apply))
+    , m_stack(new QUndoStack(this))
+    , m_undoAction(new QAction(QStringLiteral("&Undo"), this))
+    , m_redoAction(new QAction(QStringLiteral("&Redo"), this))
+    , m_settled(session.inputs()) {
+    m_undoAction->setObjectName(QStringLiteral("mnuEditUndo"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_redoAction->setObjectName(QStringLiteral("mnuEditRedo"));
+    m_redoAction->setShortcut(QKeySequence::Redo);
+    connect(m_undoAction, &QAction::triggered, this, &ProjectUndo::undo);
+    connect(m_redoAction, &QAction::triggered, this, &ProjectUndo::redo);
+    connect(m_stack, &QUndoStack::indexChanged, this, &ProjectUndo::updateActions);
+    updateActions();
+}
+
+void ProjectUndo::commitEdits() {
+    if (m_applying || m_session.inputs() == m_settled) {
+        return;
+    }
+    const ProjectInputs before = m_settled;
+    m_settled = m_session.inputs();
+    push(editName(before, m_settled), before);
+}
+
+void ProjectUndo::settle() {
+    if (!m_applying) {
+        m_settled = m_session.inputs();
+    }
+    updateActions();
+}
+
+void ProjectUndo::perform(const QString& text, const std::function<void()>& change) {
+    commitEdits();
+    const ProjectInputs before = m_session.inputs();
+    change();
+    m_settled = m_session.inputs();
+    if (m_settled != before) {
+        push(text, before);
+    }
+}
+
+void ProjectUndo::clear() {
+    m_stack->clear();
+    m_settled = m_session.inputs();
+    updateActions();
+}
+
+void ProjectUndo::noticeEdit() {
+    updateActions();
+}
+
+void ProjectUndo::push(const QString& text, const ProjectInputs& before) {
+    // The snapshot holds the record as the user left it; undo and redo recalculate, which
+    // rewrites the texts again as they were shown.
+    m_stack->push(
+        new InputSnapshotCommand(text, before, m_settled, [this](const ProjectInputs& inputs) {
+            m_applying = true;
+            m_apply(inputs);
+            m_applying = false;
+            m_settled = m_session.inputs();
+        }));
+}
+
+void ProjectUndo::undo() {
+    commitEdits();
+    m_stack->undo();
+    updateActions();
+}
+
+void ProjectUndo::redo() {
+    if (m_session.inputs() != m_settled) {
+        // New typing ends the redo history, as it does in any editor.
+        commitEdits();
+        return;
+    }
+    m_stack->redo();
+    updateActions();
+}
+
+void ProjectUndo::updateActions() {
+    const bool pending = !m_applying && m_session.inputs() != m_settled;
+    m_undoAction->setEnabled(m_stack->canUndo() || pending);
+    m_redoAction->setEnabled(m_stack->canRedo() && !pending);
+    const QString undoText = pending ? QStringLiteral("Typing") : m_stack->undoText();
+    m_undoAction->setText(undoText.isEmpty() ? QStringLiteral("&Undo")
+                                             : QStringLiteral("&Undo ") + undoText);
+    const QString redoText = m_stack->redoText();
+    m_redoAction->setText(redoText.isEmpty() || pending ? QStringLiteral("&Redo")
+                                                        : QStringLiteral("&Redo ") + redoText);
+}
+
+} // namespace plenara

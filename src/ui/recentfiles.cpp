@@ -1,0 +1,85 @@
+#include "ui/recentfiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+namespace plenara {
+
+namespace {
+
+const QString kKey = QStringLiteral("RecentFiles");
+
+// A menu text shows a single "&" as the mark of its access key.
+QString menuText(int number, const QString& path) {
+    QString name = QFileInfo(path).fileName();
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(number).arg(name);
+}
+
+} // namespace
+
+RecentFiles::RecentFiles(QMenu* menu, QObject* parent)
+    : QObject(parent)
+    , m_menu(menu) {
+    connect(m_menu, &QMenu::aboutToShow, this, &RecentFiles::fillMenu);
+    fillMenu();
+}
+
+void RecentFiles::attach(QSettings* settings) {
+    m_settings = settings;
+    if (m_settings) {
+        m_files = m_settings->value(kKey).toStringList().mid(0, kMaximum);
+    }
+    fillMenu();
+}
+
+void RecentFiles::add(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_files.removeAll(absolute);
+    m_files.prepend(absolute);
+    while (m_files.size() > kMaximum) {
+        m_files.removeLast();
+    }
+    store();
+    fillMenu();
+}
+
+QStringList RecentFiles::files() {
+    QStringList existing;
+    for (const QString& file : std::as_const(m_files)) {
+        if (QFileInfo(file).isFile()) {
+            existing << file;
+        }
+    }
+    if (existing != m_files) {
+        m_files = existing;
+        store();
+    }
+    return m_files;
+}
+
+void RecentFiles::store() {
+    if (m_settings) {
+        m_settings->setValue(kKey, m_files);
+    }
+}
+
+void RecentFiles::fillMenu() {
+    m_menu->clear();
+    const QStringList list = files();
+    for (int i = 0; i < list.size(); ++i) {
+        const QString path = list.at(i);
+        QAction* action = m_menu->addAction(menuText(i + 1, path));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        action->setStatusTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] { emit openRequested(path); });
+    }
+    if (list.isEmpty()) {
+        m_menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+    }
+    m_menu->setEnabled(true);
+}
+
+} // namespace plenara
