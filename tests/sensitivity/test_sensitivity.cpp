@@ -216,6 +216,22 @@ TEST_F(SensitivityTest, AProjectWhereNothingSaves) {
     EXPECT_EQ(r.monteCarlo->histogram.noPayback, 200);
 }
 
+// A new project, every price and bill 0 and no city: every figure is none, nothing breaks.
+TEST_F(SensitivityTest, ANewProjectGivesNoFigures) {
+    m_session.resetInputs();
+    const SensitivityResults r = run(options(90, 100));
+    ASSERT_TRUE(r.monteCarlo);
+    for (std::size_t m = 0; m < 3; ++m) {
+        EXPECT_FALSE(hasPayback(r.base.paybackYears[m]));
+        EXPECT_EQ(r.monteCarlo->methods[m].noPaybackShare, 1.0);
+        EXPECT_FALSE(r.breakEven[m].gasPriceForTarget || r.breakEven[m].energyChargeNoSavings);
+    }
+    // No fuel costs: the rows are gas, energy and demand charges, installed cost, run-time
+    // fraction and boiler efficiency.
+    EXPECT_EQ(r.tornado[1].size(), 6u);
+    EXPECT_EQ(r.sparkSpread.averagePowerCostPerKWh, 0.0);
+}
+
 // With X = 0 every draw is the project as it stands.
 TEST_F(SensitivityTest, MonteCarloWithoutSpreadIsTheBasePayback) {
     const SensitivityResults r = run(options(0, 100));
