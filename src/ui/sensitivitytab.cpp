@@ -63,17 +63,34 @@ QTableWidget* table(const char* name, const QStringList& rows, const QStringList
     return t;
 }
 
+// Measuring every cell lays out all of its text: a table is fitted anew only when a text of
+// it changed its length (digits are all alike wide).
+constexpr const char* kNeedsFit = "needsFit";
+
+void changeText(QTableWidget* t, QTableWidgetItem* item, const QString& text) {
+    if (item->text() == text) {
+        return;
+    }
+    if (item->text().size() != text.size()) {
+        t->setProperty(kNeedsFit, true);
+    }
+    item->setText(text);
+}
+
 void fitTable(QTableWidget* t) {
-    t->resizeColumnsToContents();
-    t->resizeRowsToContents();
+    if (t->property(kNeedsFit).toBool()) {
+        t->resizeColumnsToContents();
+        t->resizeRowsToContents();
+        t->setProperty(kNeedsFit, false);
+    }
 }
 
 void setHeaderLabels(QTableWidget* t, Qt::Orientation orientation, const QStringList& labels) {
     for (int i = 0; i < labels.size(); ++i) {
         QTableWidgetItem* item =
             orientation == Qt::Horizontal ? t->horizontalHeaderItem(i) : t->verticalHeaderItem(i);
-        if (item && item->text() != labels[i]) {
-            item->setText(labels[i]);
+        if (item) {
+            changeText(t, item, labels[i]);
         }
     }
 }
@@ -86,11 +103,7 @@ void setBackground(QTableWidget* t, int row, int column, const QColor& colour) {
 }
 
 void setCell(QTableWidget* t, int row, int column, const std::string& text) {
-    QTableWidgetItem* item = t->item(row, column);
-    const QString shown = fromStd(text);
-    if (item->text() != shown) {
-        item->setText(shown);
-    }
+    changeText(t, t->item(row, column), fromStd(text));
 }
 
 // Green for a payback at or below the target, through yellow, to red at three times the target

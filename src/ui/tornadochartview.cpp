@@ -170,7 +170,7 @@ void TornadoChartView::showData(const TornadoChartData& data) {
     }
     for (qsizetype i = 0; i < m_labels.size(); ++i) {
         m_labels[i]->setVisible(i < labels.size());
-        if (i < labels.size()) {
+        if (i < labels.size() && m_labels[i]->text() != labels[i]) {
             m_labels[i]->setText(labels[i]);
         }
     }
