@@ -2,6 +2,7 @@
 #include "engine/method1.h"
 #include "engine/method2.h"
 #include "engine/method3.h"
+#include "lifecycle/lifecycle.h"
 #include "project/methodinputs.h"
 #include "project/projectsession.h"
 
@@ -11,12 +12,14 @@ namespace plenara {
 namespace {
 
 ProjectSession sampleSession() {
-    ProjectSession session(readClimateData(PLENARA_SHIPPED_DATA_DIR).table);
+    ProjectSession session(readClimateData(PLENARA_SHIPPED_DATA_DIR).table,
+                           readEmissionData(PLENARA_SHIPPED_DATA_DIR));
     session.loadSampleData();
     return session;
 }
 
-// One whole recalculation of the sample building, with every caption of every panel.
+// One whole recalculation of the sample building, with every caption of every panel and the
+// life-cycle economics and CO2 of the three methods.
 void BM_UpdateAllResultsSample(benchmark::State& state) {
     ProjectSession session = sampleSession();
     for (auto _ : state) {
@@ -95,6 +98,27 @@ void BM_MethodNumbersSample(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MethodNumbersSample)->Unit(benchmark::kMicrosecond);
+
+// The life-cycle economics and CO2 of the three methods from the figures of the sample's
+// methods, as a later what-if run calls them for every variant.
+void BM_LifeCycleSample(benchmark::State& state) {
+    const ProjectSession session = sampleSession();
+    const ProjectResults& r = session.results();
+    const ProjectInputs& in = session.inputs();
+    const MonthlyBills bills =
+        loadMonthlyBills(in.MonthlyKWh, in.MonthlyKW, in.MonthlyFuel1, in.MonthlyFuel1Cost,
+                         in.MonthlyFuel2, in.MonthlyFuel2Cost);
+    const std::array<MethodFigures, 3> figures = {method1Figures(r.method1),
+                                                  method2Figures(r.method2, bills, 0.136998, 1.0),
+                                                  method3Figures(r.method3)};
+    for (auto _ : state) {
+        const LifeCycleResults life =
+            computeLifeCycle(figures, r.lifeCycle.parameters, session.emissions(), in.State,
+                             in.Fuel1Type, in.Fuel2Type);
+        benchmark::DoNotOptimize(life.methods[0].flows.npv);
+    }
+}
+BENCHMARK(BM_LifeCycleSample)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace plenara

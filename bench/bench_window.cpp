@@ -108,6 +108,12 @@ void BM_WindowRecalculationMonthlyGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowRecalculationMonthlyGrid)->Unit(benchmark::kMillisecond);
 
+// The same edit with the life-cycle results, chart and cash-flow table on the screen.
+void BM_WindowRecalculationLifeCycleShown(benchmark::State& state) {
+    runEdits(state, tab::LifeCycle, QStringLiteral("txtGasCost"), kGasPrices);
+}
+BENCHMARK(BM_WindowRecalculationLifeCycleShown)->Unit(benchmark::kMillisecond);
+
 // The gas-price edit with the "Sensitivity" tab on the screen: the recalculation, then 1,209
 // runs of the project (1,000 of them Monte Carlo draws) and every chart and table of the tab.
 void BM_WindowRecalculationSensitivityShown(benchmark::State& state) {

@@ -23,6 +23,9 @@ set(expected
     "bin/plenara-cli"
     "lib/plenara/plenara-pdf.so"
     "share/plenara/ClimateData.Dat"
+    "share/plenara/GridCO2ByState.csv"
+    "share/plenara/FuelCO2Factors.csv"
+    "share/plenara/GridLossFactors.csv"
     "share/plenara/Plenara Version 2.1.qch"
     "share/plenara/Plenara Version 2.1.qhc"
     "share/applications/plenara.desktop"
@@ -60,6 +63,10 @@ execute_process(
     ERROR_VARIABLE errors)
 if(NOT result EQUAL 0 OR NOT output MATCHES "11\\. Simple Payback")
     message(FATAL_ERROR "The installed plenara-cli --sample failed (${result}):\n${output}${errors}")
+endif()
+# The emission data are found as well: no warning about them.
+if(errors MATCHES "CO2")
+    message(FATAL_ERROR "The installed plenara-cli does not find its emission data:\n${errors}")
 endif()
 # The installed plenara-cli finds its PDF module beside the bin folder.
 execute_process(

@@ -1,4 +1,5 @@
 #include "climate/climatedata.h"
+#include "lifecycle/emissiondata.h"
 #include "project/datapaths.h"
 #include "ui/frmtavchpscreening.h"
 #include "ui/tabsnapshots.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
     plenara::ClimateReadResult climate =
         plenara::readClimateData(plenara::dataDirectory().string());
     plenara::frmTAVCHPScreening window(std::move(climate.table));
+    window.setEmissions(plenara::readEmissionData(plenara::dataDirectory().string()));
     const QStringList args = QApplication::arguments();
     const bool snapshots = args.size() > 2 && args.at(1) == QStringLiteral("--snapshots");
     // The window opens as the last run left it; the snapshots show it as it opens the first

@@ -5,13 +5,16 @@
 #include "climate/climatedata.h"
 #include "engine/interpolation.h"
 #include "engine/textfields.h"
+#include "lifecycle/emissiondata.h"
 #include "output/reportcomposer.h"
 #include "project/datapaths.h"
+#include "project/lifecycleinputs.h"
 #include "project/projectsession.h"
 #include "sensitivity/sensitivity.h"
 #include "sensitivity/sensitivitytext.h"
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <ostream>
@@ -32,6 +35,36 @@ std::optional<double> parseCapacity(const std::string& text) {
     return value;
 }
 
+// The options of the life-cycle boxes, with the box each fills, as the window's boxes take
+// them: any text, read with Number at the recalculation.
+struct LifeCycleOption {
+    const char* option;
+    const char* field;
+};
+constexpr std::array<LifeCycleOption, 10> kLifeCycleOptions = {{
+    {"--analysis-years", "AnalysisYears"},
+    {"--discount-rate", "DiscountRate"},
+    {"--electric-escalation", "ElectricEscalation"},
+    {"--fuel-escalation", "FuelEscalation"},
+    {"--om-escalation", "OMEscalation"},
+    {"--cost-adjustment", "CostAdjustment"},
+    {"--itc", "TaxCredit"},
+    {"--rebate-per-kw", "RebatePerKW"},
+    {"--grant", "Grant"},
+    {"--grid-loss", "GridLoss"},
+}};
+
+// The value of --grid-co2: one of the two words, or a rate of at least 0 lb/MWh.
+bool isGridCO2(const std::string& text) {
+    if (text == "state" || text == "nonbaseload") {
+        return true;
+    }
+    double value = 0.0;
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    return !text.empty() && result.ec == std::errc() && result.ptr == text.data() + text.size() &&
+           std::isfinite(value) && value >= 0.0;
+}
 // A percentage or a number of years: a plain decimal number, not below zero.
 const CLI::Validator kDecimal(
     [](const std::string& text) {
@@ -84,6 +117,25 @@ std::string cliUsage() {
            "  --strict                  refuse inputs that are not used as typed (exit status 2)\n"
            "                            instead of warning about them\n"
            "\n"
+           "Life cycle (texts as typed into the boxes of the Life Cycle tab; percentages as\n"
+           "there, 6 = 6 %; default: as the project holds them):\n"
+           "  --analysis-years N        analysis period, 1 to 40 years (default 20)\n"
+           "  --discount-rate PCT       discount rate, % per year (default 6)\n"
+           "  --electric-escalation PCT escalation of electricity prices, % per year (default 2)\n"
+           "  --fuel-escalation PCT     escalation of fuel prices, % per year (default 2)\n"
+           "  --om-escalation PCT       escalation of gen-set O&M, % per year (default 2)\n"
+           "  --cost-adjustment PCT     installed cost adjustment, % (default 0)\n"
+           "  --itc PCT                 investment tax credit, % of the adjusted cost (default 0)\n"
+           "  --rebate-per-kw DOLLARS   rebate per kW of capacity (default 0)\n"
+           "  --grant DOLLARS           grant (default 0)\n"
+           "  --grid-co2 RATE           grid CO2 rate: nonbaseload (the state's non-baseload "
+           "rate,\n"
+           "                            default), state (the state's average rate) or a rate in\n"
+           "                            lb/MWh\n"
+           "  --grid-loss PCT           grid loss, % (default 4.2, the U.S. grid gross loss)\n"
+           "  --emission-data FOLDER    read the emission data from FOLDER instead of the\n"
+           "                            installed ones\n"
+           "\n"
            "Output:\n"
            "  --panels                  print every result panel as the window shows it\n"
            "  --capacity KW             print the Method 2 payback interpolated for KW kilowatts\n"
@@ -91,10 +143,11 @@ std::string cliUsage() {
            "                            (not with --panels, --capacity, --report or --pdf)\n"
            "  --save PATH               write the project file after the recalculation\n"
            "  --report LIST             print report pages as plain text: LIST names print\n"
-           "                            options 0 to 4 separated by commas, e.g. 0,1,4\n"
+           "                            options 0 to 5 separated by commas, e.g. 0,1,4\n"
            "                            (0 input data and summary, 1 comparison of methods,\n"
-           "                            2 Method 1, 3 Method 2, 4 Method 3); a line holding\n"
-           "                            a form feed separates the pages\n"
+           "                            2 Method 1, 3 Method 2, 4 Method 3, 5 life-cycle\n"
+           "                            economics and emissions); a line holding a form feed\n"
+           "                            separates the pages\n"
            "  --pdf OUT.pdf             write the report pages (default: --report 0) to one\n"
            "                            PDF file instead of printing them\n"
            "  --run-id TEXT             the data-set line of every page (default \"Run #1\")\n"
@@ -151,6 +204,21 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     CLI::Option* pdf = app.add_option("--pdf", o.pdfPath)->check(kPath);
     app.add_option("--run-id", o.runId);
     app.add_flag("--strict", o.strict);
+    app.add_option("--emission-data", o.emissionFolder)->check(kPath);
+    std::array<std::string, kLifeCycleOptions.size()> lifeCycleTexts;
+    std::array<CLI::Option*, kLifeCycleOptions.size()> lifeCycleOptions{};
+    for (std::size_t i = 0; i < kLifeCycleOptions.size(); ++i) {
+        lifeCycleOptions[i] = app.add_option(kLifeCycleOptions[i].option, lifeCycleTexts[i]);
+    }
+    CLI::Option* gridCO2 =
+        app.add_option("--grid-co2")
+            ->check(CLI::Validator(
+                [](const std::string& text) {
+                    return isGridCO2(text)
+                               ? std::string()
+                               : "takes nonbaseload, state or a rate in lb/MWh, not '" + text + "'";
+                },
+                "RATE"));
     std::string percent;
     CLI::Option* sensitivity =
         app.add_option("--sensitivity", percent)->expected(0, 1)->check(kPercent);
@@ -184,6 +252,14 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     if (monthOption->count() > 0) {
         o.month = month;
     }
+    for (std::size_t i = 0; i < kLifeCycleOptions.size(); ++i) {
+        if (lifeCycleOptions[i]->count() > 0) {
+            o.lifeCycleTexts.emplace_back(kLifeCycleOptions[i].field, lifeCycleTexts[i]);
+        }
+    }
+    if (gridCO2->count() > 0) {
+        o.gridCO2 = gridCO2->as<std::string>();
+    }
     if (stepOption->count() > 0) {
         o.firstStep = firstStep;
     }
@@ -213,7 +289,7 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         o.report = parseReportList(report);
         if (!o.report) {
             parse.error =
-                "--report takes print options 0 to 4 separated by commas, not '" + report + "'";
+                "--report takes print options 0 to 5 separated by commas, not '" + report + "'";
             return parse;
         }
     }
@@ -249,8 +325,15 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 1;
     }
 
+    // The CO2 figures need the emission data; without them the rest is printed as usual.
+    EmissionData emissions =
+        readEmissionData(o.emissionFolder.empty() ? dataDirectory().string() : o.emissionFolder);
+    if (!emissions.ok()) {
+        err << "plenara-cli: warning: " << emissions.problem << "\n";
+    }
+
     // The window as it opens: the start values and one recalculation.
-    ProjectSession session(std::move(climate.table));
+    ProjectSession session(std::move(climate.table), std::move(emissions));
     if (o.sample) {
         session.loadSampleData();
     } else if (!o.projectFile.empty()) {
@@ -269,6 +352,21 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (o.waterHeater) {
         inputs.WaterHeaterFuel =
             *o.waterHeater == "gas" ? WaterHeaterFuel::NaturalGas : WaterHeaterFuel::Fuel1;
+    }
+    for (const auto& [field, text] : o.lifeCycleTexts) {
+        for (const LifeCycleBox& box : lifeCycleBoxes()) {
+            if (box.field == field) {
+                inputs.*box.text = text;
+            }
+        }
+    }
+    if (o.gridCO2 == "nonbaseload") {
+        inputs.GridCO2 = GridCO2Basis::StateNonBaseload;
+    } else if (o.gridCO2 == "state") {
+        inputs.GridCO2 = GridCO2Basis::StateAverage;
+    } else if (o.gridCO2) {
+        inputs.GridCO2 = GridCO2Basis::Custom;
+        inputs.GridCO2Custom = *o.gridCO2;
     }
     SensitivityInputs& tab = inputs.Sensitivity;
     if (o.sensitivityPercent) {

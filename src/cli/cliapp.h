@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plenara {
@@ -27,6 +28,11 @@ struct CliOptions {
     std::string pdfPath;                // --pdf: the report goes to this file
     std::string runId = "Run #1";       // the data-set line of every report page
     bool strict = false;                // warnings about inputs are errors
+    std::string emissionFolder;         // empty: the installed emission data
+    // The life-cycle inputs given, as texts typed into their boxes: the box's field (as in
+    // lifeCycleBoxes()) and the text.
+    std::vector<std::pair<std::string, std::string>> lifeCycleTexts;
+    std::optional<std::string> gridCO2; // "state", "nonbaseload" or lb/MWh
     // --sensitivity [X]: the [sensitivity] panel, or the `sensitivity` object of --json.
     bool sensitivity = false;
     std::optional<std::string> sensitivityPercent; // X as typed

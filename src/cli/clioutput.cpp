@@ -2,6 +2,7 @@
 
 #include "engine/captiontext.h"
 #include "engine/textfields.h"
+#include "output/lifecyclereport.h"
 
 #include <cmath>
 #include <cstdio>
@@ -68,6 +69,14 @@ void writePanels(std::ostream& out, const ProjectInputs& inputs, const ProjectRe
     writeSection(out, "RecoveredHeatSummary", r.RecoveredHeatSummary);
     out << "[lblPaybackRange]\n" << shownText(r.lblPaybackRange) << '\n';
     writeSection(out, "lblSummary", r.lblSummary, 1);
+    out << "[lifeCycle]\n";
+    for (const auto& lines :
+         {lifeCycleInputLines(inputs, r.lifeCycle), lifeCycleResultLines(r.lifeCycle),
+          lifeCycleCO2Lines(r.lifeCycle), lifeCycleCashFlowLines(r.lifeCycle)}) {
+        for (const std::string& line : lines) {
+            out << windows1252ToUtf8(line) << '\n';
+        }
+    }
 }
 
 void writeSummary(std::ostream& out, const ProjectResults& r) {
@@ -93,6 +102,37 @@ nlohmann::ordered_json jsonNumber(double value) {
 
 nlohmann::ordered_json jsonText(const std::string& windows1252) {
     return windows1252ToUtf8(windows1252);
+}
+
+nlohmann::ordered_json lifeCycleJson(const MethodLifeCycle& m) {
+    const auto optional = [](const std::optional<double>& value) {
+        return value ? jsonNumber(*value) : nlohmann::ordered_json(nullptr);
+    };
+    // A method whose figures are no sound numbers has none: every field null.
+    const auto number = [&](double value) {
+        return m.valid ? jsonNumber(value) : nlohmann::ordered_json(nullptr);
+    };
+    const auto tonnes = [&](double value) {
+        return m.valid && m.co2.available ? jsonNumber(value) : nlohmann::ordered_json(nullptr);
+    };
+    nlohmann::ordered_json life;
+    life["netInstalledCost"] = number(m.cost.net);
+    life["npv"] = number(m.flows.npv);
+    life["irr"] = optional(m.irr);
+    life["discountedPaybackYears"] = optional(m.discountedPaybackYears);
+    life["sir"] = optional(m.sir);
+    life["co2BaselineTonnes"] = tonnes(m.co2.baselineTonnes);
+    life["co2ChpTonnes"] = tonnes(m.co2.chpTonnes);
+    life["co2ChangeTonnes"] = tonnes(m.co2.changeTonnes);
+    nlohmann::ordered_json& flows = life["cashFlows"] = nlohmann::ordered_json::array();
+    for (int t = 0; m.valid && t < m.flows.years; ++t) {
+        const CashFlowYear& year = m.flows.byYear[static_cast<std::size_t>(t)];
+        flows.push_back({{"year", year.year},
+                         {"savings", jsonNumber(year.savings)},
+                         {"discountedSavings", jsonNumber(year.discountedSavings)},
+                         {"cumulativeDiscounted", jsonNumber(year.cumulativeDiscounted)}});
+    }
+    return life;
 }
 
 nlohmann::ordered_json resultsJson(const ProjectInputs& inputs, const ProjectResults& r) {
@@ -131,6 +171,7 @@ nlohmann::ordered_json resultsJson(const ProjectInputs& inputs, const ProjectRes
     one["baselineOperatingCost"] = jsonNumber(m1.baselineTotal);
     one["chpOperatingCost"] = jsonNumber(m1.chpTotal);
     one["annualSavings"] = jsonNumber(m1.savings);
+    one["lifeCycle"] = lifeCycleJson(r.lifeCycle.methods[0]);
 
     nlohmann::ordered_json& two = doc["method2"];
     two["capacityKW"] = jsonNumber(m2.capacityKW);
@@ -155,6 +196,7 @@ nlohmann::ordered_json resultsJson(const ProjectInputs& inputs, const ProjectRes
                          {"annualCost", jsonNumber(a.AnnualCost)},
                          {"simplePaybackYears", jsonNumber(a.SimplePayback)}});
     }
+    two["lifeCycle"] = lifeCycleJson(r.lifeCycle.methods[1]);
 
     nlohmann::ordered_json& three = doc["method3"];
     three["capacityKW"] = jsonNumber(m3.capacityKW);
@@ -172,6 +214,7 @@ nlohmann::ordered_json resultsJson(const ProjectInputs& inputs, const ProjectRes
     three["baselineOperatingCost"] = jsonNumber(m3.baselineTotal);
     three["chpOperatingCost"] = jsonNumber(m3.chpTotal);
     three["annualSavings"] = jsonNumber(m3.savings);
+    three["lifeCycle"] = lifeCycleJson(r.lifeCycle.methods[2]);
     return doc;
 }
 

@@ -25,6 +25,10 @@ nlohmann::ordered_json jsonNumber(double value);
 // A text of the inputs (Windows-1252, as project and climate files hold it) in JSON's UTF-8.
 nlohmann::ordered_json jsonText(const std::string& windows1252);
 
+// The life-cycle figures of one method: its "lifeCycle" object; null for a figure there is
+// none of (no rate of return, no payback within the period, no CO2 without emission data).
+nlohmann::ordered_json lifeCycleJson(const MethodLifeCycle& method);
+
 // The numeric results as one JSON document (schema "plenara-results", version 1); fields are
 // only ever added.
 nlohmann::ordered_json resultsJson(const ProjectInputs& inputs, const ProjectResults& results);

@@ -56,6 +56,7 @@ nlohmann::ordered_json sensitivityJson(const SensitivityResults& r) {
     doc["method"] = o.method;
     doc["gasPriceUnit"] = "$" + r.gasPriceUnit;
     doc["basePaybackYears"] = payback(r.base.paybackYears[m]);
+    doc["baseNpv"] = jsonNumber(r.base.npv[m]);
     doc["recalculations"] = r.recalculations;
 
     nlohmann::ordered_json& tornado = doc["tornado"] = nlohmann::ordered_json::array();
@@ -64,7 +65,9 @@ nlohmann::ordered_json sensitivityJson(const SensitivityResults& r) {
                            {"lowValue", jsonNumber(row.lowValue)},
                            {"highValue", jsonNumber(row.highValue)},
                            {"lowPaybackYears", payback(row.lowPaybackYears)},
-                           {"highPaybackYears", payback(row.highPaybackYears)}});
+                           {"highPaybackYears", payback(row.highPaybackYears)},
+                           {"lowNpv", jsonNumber(row.lowNpv)},
+                           {"highNpv", jsonNumber(row.highNpv)}});
     }
 
     nlohmann::ordered_json& breakEven = doc["breakEven"];
@@ -100,7 +103,10 @@ nlohmann::ordered_json sensitivityJson(const SensitivityResults& r) {
             {"p10", optional(p.p10)},
             {"p50", optional(p.p50)},
             {"p90", optional(p.p90)},
-            {"noPaybackShare", jsonNumber(p.noPaybackShare)}};
+            {"noPaybackShare", jsonNumber(p.noPaybackShare)},
+            {"npvP10", optional(mc.npv[i].p10)},
+            {"npvP50", optional(mc.npv[i].p50)},
+            {"npvP90", optional(mc.npv[i].p90)}};
     }
     monteCarlo["histogram"] = {{"method", mc.histogramMethod},
                                {"lowYears", jsonNumber(mc.histogram.lowYears)},

@@ -51,6 +51,35 @@ double Number(std::string_view text) {
     return readPlainDecimal(kept);
 }
 
+namespace {
+
+// The text after a leading minus sign and the blanks before it, or none without one.
+std::optional<std::string_view> afterMinus(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.front() != '-') {
+        return std::nullopt;
+    }
+    return text.substr(1);
+}
+
+} // namespace
+
+double SignedNumber(std::string_view text) {
+    if (const std::optional<std::string_view> rest = afterMinus(text)) {
+        return -Number(*rest);
+    }
+    return Number(text);
+}
+
+bool readsWholeSigned(std::string_view text) {
+    if (const std::optional<std::string_view> rest = afterMinus(text)) {
+        return !rest->empty() && readsWhole(*rest);
+    }
+    return readsWhole(text);
+}
+
 bool readsWhole(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);

@@ -16,6 +16,13 @@ double Number(std::string_view text);
 // "1.2.3" and "abc" are read only in part.
 bool readsWhole(std::string_view text);
 
+// Number of a text that may begin with a minus sign (blanks before it allowed), for the few
+// inputs that can be negative: "-2.5" is -2.5, "$-3" is 3 (the sign must come first).
+double SignedNumber(std::string_view text);
+
+// Whether SignedNumber reads the whole of a text: readsWhole after a leading minus sign.
+bool readsWholeSigned(std::string_view text);
+
 // The smaller of two numbers; on a tie the first argument.
 double Min(double a, double b);
 

@@ -1,5 +1,6 @@
 #include "fileio/regularfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -94,10 +95,20 @@ RegularFileContent readRegularFile(const std::string& path, std::size_t mostByte
     }
 
     RegularFileContent result;
-    // The size may change while the file is read; one byte more than allowed tells.
-    result.content.resize(mostBytes + 1);
+    // Room for the file as its size says, and one byte more to notice that it grew while it
+    // was read; more room is made only for a file that keeps growing. Zero-filling the largest
+    // size allowed up front would cost more than reading a small file.
+    const std::size_t expected =
+        std::min<std::size_t>(static_cast<std::size_t>(info.st_size), mostBytes);
+    result.content.resize(expected + 1);
     std::size_t filled = 0;
-    while (filled < result.content.size()) {
+    while (true) {
+        if (filled == result.content.size()) {
+            if (filled > mostBytes) {
+                break;
+            }
+            result.content.resize(std::min(result.content.size() * 2, mostBytes + 1));
+        }
         const ssize_t got =
             ::read(fd.get(), result.content.data() + filled, result.content.size() - filled);
         if (got < 0) {

@@ -30,6 +30,13 @@ public:
     // A page composed from the results as they stand.
     void page(const PageBody& body) { addPage(body(m_session)); }
 
+    // A page with a chart, composed from the results as they stand.
+    void pageWithChart(const std::function<ReportBody(const ProjectSession&)>& body) {
+        ReportBody composed = body(m_session);
+        addPage(std::move(composed.lines));
+        m_pages.back().chart = std::move(composed.chart);
+    }
+
     // A page composed with the details box `box` switched on and the analysis recalculated;
     // afterwards the box gets its value back, and the analysis is recalculated again when
     // `recalculateAfter` (otherwise the tabs are put right at the end of the report).
@@ -77,7 +84,7 @@ private:
 } // namespace
 
 int reportPageTotal(const ReportChoice& chosen) {
-    constexpr std::array<int, kReportOptionCount> pagesPerPart = {1, 1, 1, 2, 2};
+    constexpr std::array<int, kReportOptionCount> pagesPerPart = {1, 1, 1, 2, 2, 1};
     int total = 0;
     for (std::size_t i = 0; i < kReportOptionCount; ++i) {
         total += chosen[i] ? pagesPerPart[i] : 0;
@@ -113,6 +120,10 @@ std::vector<ReportPage> composeReport(ProjectSession& session, const ReportChoic
         run.pageWithDetails(kMethod3Box, true,
                             [](const ProjectSession& s) { return PrintMethod3Page1(s.results()); });
         run.page([](const ProjectSession& s) { return PrintMethod3Page2(s.results()); });
+    }
+    if (chosen[5]) {
+        run.pageWithChart(
+            [](const ProjectSession& s) { return PrintLifeCycle(s.inputs(), s.results()); });
     }
     return run.finish();
 }

@@ -1,29 +1,45 @@
 #pragma once
 
+#include "output/linechart.h"
+
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace plenara {
 
-// The five parts of a report that the user can choose, in the order in which they print:
-// input data and summary, comparison of methods, Method 1, Method 2, Method 3.
-inline constexpr std::size_t kReportOptionCount = 5;
+// The six parts of a report that the user can choose, in the order in which they print:
+// input data and summary, comparison of methods, Method 1, Method 2, Method 3, life-cycle
+// economics and emissions.
+inline constexpr std::size_t kReportOptionCount = 6;
 using ReportChoice = std::array<bool, kReportOptionCount>;
 
+// A chart drawn on a report page over lines of its body that the text leaves empty, across
+// the width of the text area.
+struct ReportChart {
+    int firstLine = 0; // the body line (from 0) at whose top the chart begins
+    int lineCount = 0; // how many body lines it covers
+    LineChartData data;
+
+    friend bool operator==(const ReportChart&, const ReportChart&) = default;
+};
+
 // One printed page of a report as plain lines: the header, the data-set line, the body
-// exactly as it prints (its leading empty lines and trailing blanks kept) and the footer.
+// exactly as it prints (its leading empty lines and trailing blanks kept) and the footer;
+// and a chart where the page has one. A page as text shows the chart's lines empty.
 struct ReportPage {
     std::string header;
     std::string dataSetLine;
     std::vector<std::string> body;
     std::string footer;
+    std::optional<ReportChart> chart;
 
     friend bool operator==(const ReportPage&, const ReportPage&) = default;
 };
 
 // The number of pages that the chosen parts print: one each for the first three, two each for
-// the Method 2 and Method 3 reports.
+// the Method 2 and Method 3 reports, one for the life-cycle report.
 int reportPageTotal(const ReportChoice& chosen);
 
 } // namespace plenara

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "output/reportpage.h"
 #include "project/projectinputs.h"
 #include "project/projectresults.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,5 +38,15 @@ std::vector<std::string> PrintMethod3Page1(const ProjectResults& results);
 
 // The written assumptions of Method 3.
 std::vector<std::string> PrintMethod3Page2(const ProjectResults& results);
+
+// The lines of a page with the chart drawn over some of them.
+struct ReportBody {
+    std::vector<std::string> lines;
+    std::optional<ReportChart> chart;
+};
+
+// The life-cycle economics and CO2 of the three methods: the inputs, the table of the three
+// methods, and the cumulative discounted cash flow drawn as a chart.
+ReportBody PrintLifeCycle(const ProjectInputs& inputs, const ProjectResults& results);
 
 } // namespace plenara

@@ -2,6 +2,7 @@
 
 #include "engine/number.h"
 #include "engine/textfields.h"
+#include "project/lifecycleinputs.h"
 
 #include <cstdio>
 
@@ -17,6 +18,21 @@ const std::string& monthText(const ProjectInputs& p, std::size_t month) {
 template <std::string ProjectInputs::*Field>
 const std::string& fieldText(const ProjectInputs& p, std::size_t) {
     return p.*Field;
+}
+
+// The text of a life-cycle box, the box by its place in lifeCycleBoxes().
+template <std::size_t I>
+const std::string& lifeCycleText(const ProjectInputs& p, std::size_t) {
+    return p.*lifeCycleBoxes()[I].text;
+}
+
+template <std::size_t... I>
+void addLifeCycleBoxes(std::vector<NumericInput>& inputs, std::index_sequence<I...>) {
+    (inputs.push_back({std::string(lifeCycleBoxes()[I].field),
+                       std::string(lifeCycleBoxes()[I].label), &lifeCycleText<I>, 0,
+                       lifeCycleBoxes()[I].signedValue, lifeCycleBoxes()[I].least,
+                       lifeCycleBoxes()[I].most}),
+     ...);
 }
 
 template <MonthTexts ProjectInputs::*Column>
@@ -84,6 +100,7 @@ const std::vector<NumericInput>& numericInputs() {
                         &fieldText<&ProjectInputs::CooledFloorSpace>, 0});
         list.push_back(
             {"Occupants", "Approx. Number of Occupants", &fieldText<&ProjectInputs::Occupants>, 0});
+        addLifeCycleBoxes(list, std::make_index_sequence<kLifeCycleBoxCount>());
         return list;
     }();
     return inputs;
@@ -93,8 +110,12 @@ void InputWarnings::noticeTyped(const ProjectInputs& typed) {
     m_pending.clear();
     const std::vector<NumericInput>& inputs = numericInputs();
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        const std::string& text = inputs[i].text(typed, inputs[i].month);
-        if (readsWhole(text)) {
+        const NumericInput& input = inputs[i];
+        const std::string& text = input.text(typed, input.month);
+        const bool whole = input.signedValue ? readsWholeSigned(text) : readsWhole(text);
+        const double value = input.signedValue ? SignedNumber(text) : Number(text);
+        const bool inRange = value >= input.least && value <= input.most;
+        if (whole && inRange) {
             // A whole text is either the rewrite of one that was warned about, or new typing.
             if (const auto kept = m_kept.find(i);
                 kept != m_kept.end() && kept->second.shownText != text) {
@@ -102,9 +123,18 @@ void InputWarnings::noticeTyped(const ProjectInputs& typed) {
             }
             continue;
         }
-        m_pending[i] = {{inputs[i].field, inputs[i].label,
-                         quoted(text) + " read as " + plainNumber(Number(text))},
-                        {}};
+        std::string message =
+            quoted(text) + (whole ? " is" : " read as " + plainNumber(value) + ",");
+        if (value < input.least) {
+            message +=
+                " below " + plainNumber(input.least) + "; " + plainNumber(input.least) + " is used";
+        } else if (value > input.most) {
+            message +=
+                " above " + plainNumber(input.most) + "; " + plainNumber(input.most) + " is used";
+        } else {
+            message.pop_back(); // the comma: the value is taken as read
+        }
+        m_pending[i] = {{input.field, input.label, std::move(message)}, {}};
     }
 }
 

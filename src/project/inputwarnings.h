@@ -3,6 +3,7 @@
 #include "climate/climatedata.h"
 #include "project/projectinputs.h"
 
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -52,11 +53,16 @@ private:
 };
 
 // The numeric text inputs in the order of the window's boxes, each with its name and label.
+// A box with a range shows and uses a value outside it clamped, and warns of it; a signed box
+// reads a leading minus sign.
 struct NumericInput {
     std::string field;
     std::string label;
     const std::string& (*text)(const ProjectInputs&, std::size_t month);
     std::size_t month; // the month of a monthly box, 0 = January
+    bool signedValue = false;
+    double least = -std::numeric_limits<double>::infinity();
+    double most = std::numeric_limits<double>::infinity();
 };
 const std::vector<NumericInput>& numericInputs();
 

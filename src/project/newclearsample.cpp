@@ -80,6 +80,20 @@ void ResetInputs(ProjectInputs& inputs, const ClimateTable& climate,
     inputs.Fuel1Units = "therms";
     inputs.Fuel2Type = "Fuel #2";
     inputs.Fuel2Units = "gallons";
+    // The economics of a new project start from the defaults, not from the last project's.
+    const ProjectInputs defaults;
+    inputs.AnalysisYears = defaults.AnalysisYears;
+    inputs.DiscountRate = defaults.DiscountRate;
+    inputs.ElectricEscalation = defaults.ElectricEscalation;
+    inputs.FuelEscalation = defaults.FuelEscalation;
+    inputs.OMEscalation = defaults.OMEscalation;
+    inputs.CostAdjustment = defaults.CostAdjustment;
+    inputs.TaxCredit = defaults.TaxCredit;
+    inputs.RebatePerKW = defaults.RebatePerKW;
+    inputs.Grant = defaults.Grant;
+    inputs.GridCO2 = defaults.GridCO2;
+    inputs.GridCO2Custom = defaults.GridCO2Custom;
+    inputs.GridLoss = defaults.GridLoss;
 }
 
 void mnuFSampleData_Click(ProjectInputs& inputs, const ClimateTable& climate,

@@ -33,8 +33,9 @@ PreparedProject::PreparedProject(const ProjectInputs& inputs, const ClimateTable
     TotalsCaptions totals;
     updateAnnualPower(m_formatted.MonthlyKWh, m_formatted.MonthlyPowerBill, totals);
     updateFuel1Totals(m_formatted.MonthlyFuel1, m_formatted.MonthlyFuel1Cost, totals);
-    m_methodInputs = methodInputs(m_formatted, totals, m_runTimeFraction, m_boilerEfficiency,
-                                  climate, previousAvgTemperature, ViewSettings{});
+    m_methodInputs =
+        plenara::methodInputs(m_formatted, totals, m_runTimeFraction, m_boilerEfficiency, climate,
+                              previousAvgTemperature, ViewSettings{});
 }
 
 void PreparedProject::compute(const ChangedTexts& c, ProjectNumbers& numbers) const {

@@ -37,6 +37,9 @@ public:
     // The inputs as a recalculation rewrites them.
     const ProjectInputs& formatted() const { return m_formatted; }
 
+    // What the methods read for the project as it stands.
+    const MethodInputs& methodInputs() const { return m_methodInputs; }
+
     // The numbers of the three methods with `changes` typed in.
     void compute(const ChangedTexts& changes, ProjectNumbers& numbers) const;
 

@@ -2,6 +2,7 @@
 
 #include "engine/monthlyloads.h"
 #include "engine/options.h"
+#include "lifecycle/lifecycleparameters.h"
 #include "project/sensitivityinputs.h"
 
 #include <array>
@@ -60,6 +61,20 @@ struct ProjectInputs {
     OptionGroup<plenara::WaterHeaterFuel> WaterHeaterFuel = plenara::WaterHeaterFuel::NaturalGas;
     std::string CapacityIteration = "125"; // kW; every recalculation writes Method 2's capacity
 
+    // Life-cycle economics and emissions. The texts start as the display patterns write
+    // their defaults, so that a project that keeps them writes no setting of them.
+    std::string AnalysisYears = "20";       // years, 1 to 40
+    std::string DiscountRate = "6.0";       // % per year
+    std::string ElectricEscalation = "2.0"; // % per year, may be negative
+    std::string FuelEscalation = "2.0";     // % per year, may be negative
+    std::string OMEscalation = "2.0";       // % per year, may be negative
+    std::string CostAdjustment = "0.0";     // % of each method's installed cost, may be negative
+    std::string TaxCredit = "0.0";          // % of the adjusted installed cost
+    std::string RebatePerKW = "$0";         // dollars per kW of capacity
+    std::string Grant = "$0";               // dollars
+    GridCO2Basis GridCO2 = GridCO2Basis::StateNonBaseload;
+    std::string GridCO2Custom = "0.0"; // lb/MWh, used with GridCO2Basis::Custom
+    std::string GridLoss = "4.2";      // %, the U.S. grid gross loss of eGRID2023
     // The inputs of the "Sensitivity" tab.
     SensitivityInputs Sensitivity;
 

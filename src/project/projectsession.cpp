@@ -5,10 +5,15 @@
 
 namespace plenara {
 
-ProjectSession::ProjectSession(ClimateTable climate)
-    : m_driver(std::move(climate)) {
+ProjectSession::ProjectSession(ClimateTable climate, EmissionData emissions)
+    : m_driver(std::move(climate), std::move(emissions)) {
     recalculate();
     markUnmodified();
+}
+
+void ProjectSession::setEmissions(EmissionData emissions) {
+    m_driver.setEmissions(std::move(emissions));
+    recalculate();
 }
 
 void ProjectSession::recalculate() {

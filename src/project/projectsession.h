@@ -17,7 +17,7 @@ namespace plenara {
 // it the same way.
 class ProjectSession {
 public:
-    explicit ProjectSession(ClimateTable climate = {});
+    explicit ProjectSession(ClimateTable climate = {}, EmissionData emissions = {});
 
     ProjectInputs& inputs() { return m_inputs; }
     const ProjectInputs& inputs() const { return m_inputs; }
@@ -25,6 +25,10 @@ public:
     const ViewSettings& view() const { return m_view; }
     const ProjectResults& results() const { return m_results; }
     const ClimateTable& climate() const { return m_driver.climate(); }
+    const EmissionData& emissions() const { return m_driver.emissions(); }
+    // The emission data read after the session began (the window reads them after it opens);
+    // the analysis is recalculated with them.
+    void setEmissions(EmissionData emissions);
     const RecalculationState& state() const { return m_driver.state(); }
 
     // The full path of the project file that a plain Save writes; empty while untitled.

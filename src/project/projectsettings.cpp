@@ -1,6 +1,9 @@
 #include "project/projectsettings.h"
 
+#include "engine/formatpattern.h"
+#include "engine/number.h"
 #include "engine/textfields.h"
+#include "project/lifecycleinputs.h"
 
 #include <algorithm>
 #include <array>
@@ -40,6 +43,44 @@ struct OptionWords {
 
 constexpr OptionWords<HotWaterUsage, 3> kHotWaterWords{{"Low", "Medium", "High"}};
 constexpr OptionWords<WaterHeaterFuel, 2> kWaterHeaterWords{{"NaturalGas", "Fuel1"}};
+constexpr OptionWords<GridCO2Basis, 3> kGridCO2Words{{"NonBaseload", "StateAverage", "Custom"}};
+
+const ProjectInputs& defaultInputs() {
+    static const ProjectInputs defaults;
+    return defaults;
+}
+
+// The settings of the numeric boxes of the "Life Cycle" tab, the box by its place in
+// lifeCycleBoxes(). A box is at its default when the value it stands for is, so that "6" and
+// "6.0" both keep the line unwritten; it is written as the value used, in its display
+// pattern, which always reads back.
+template <std::size_t I>
+const LifeCycleBox& box() {
+    return lifeCycleBoxes()[I];
+}
+
+template <std::size_t I>
+ProjectSetting lifeCycleSetting() {
+    return {box<I>().field,
+            box<I>().label,
+            [](const ProjectInputs& p) {
+                return FormatPattern(lifeCycleValue(box<I>(), p.*box<I>().text), box<I>().pattern);
+            },
+            [](const ProjectInputs& p) {
+                return lifeCycleValue(box<I>(), p.*box<I>().text) ==
+                       lifeCycleValue(box<I>(), defaultInputs().*box<I>().text);
+            },
+            [](ProjectInputs& p) { p.*box<I>().text = defaultInputs().*box<I>().text; },
+            [](std::string_view value, ProjectInputs& p) {
+                const bool whole =
+                    box<I>().signedValue ? readsWholeSigned(value) : readsWhole(value);
+                if (value.empty() || !whole) {
+                    return std::string("the value is no number.");
+                }
+                p.*box<I>().text = std::string(value);
+                return std::string();
+            }};
+}
 
 // With no option of its group set, the hot-water level counts as medium and the water
 // heater as not burning natural gas: the calculations ask only whether the gas option is set.
@@ -98,6 +139,29 @@ const std::vector<ProjectSetting>& projectSettings() {
          [](std::string_view value, ProjectInputs& p) {
              return readOption(value, kWaterHeaterWords, p.WaterHeaterFuel);
          }},
+        lifeCycleSetting<0>(),
+        lifeCycleSetting<1>(),
+        lifeCycleSetting<2>(),
+        lifeCycleSetting<3>(),
+        lifeCycleSetting<4>(),
+        lifeCycleSetting<5>(),
+        lifeCycleSetting<6>(),
+        lifeCycleSetting<7>(),
+        lifeCycleSetting<8>(),
+        {"GridCO2", "Grid CO2 rate",
+         [](const ProjectInputs& p) { return std::string(kGridCO2Words.word(p.GridCO2)); },
+         [](const ProjectInputs& p) { return p.GridCO2 == GridCO2Basis::StateNonBaseload; },
+         [](ProjectInputs& p) { p.GridCO2 = GridCO2Basis::StateNonBaseload; },
+         [](std::string_view value, ProjectInputs& p) {
+             OptionGroup<GridCO2Basis> basis;
+             std::string problem = readOption(value, kGridCO2Words, basis);
+             if (basis) {
+                 p.GridCO2 = *basis;
+             }
+             return problem;
+         }},
+        lifeCycleSetting<9>(),
+        lifeCycleSetting<10>(),
         sensitivityText<&SensitivityInputs::Percent>("SensitivityPercent", "Vary each input by"),
         sensitivityText<&SensitivityInputs::TargetPayback>("TargetPayback", "Target payback"),
         sensitivityText<&SensitivityInputs::Draws>("MonteCarloDraws", "Monte Carlo draws"),

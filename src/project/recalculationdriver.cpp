@@ -6,6 +6,8 @@
 #include "engine/method3.h"
 #include "engine/number.h"
 #include "engine/summary.h"
+#include "lifecycle/lifecycle.h"
+#include "project/lifecycleinputs.h"
 #include "project/methodinputs.h"
 
 namespace plenara {
@@ -39,6 +41,7 @@ const char* gasCostCaption(GasCostUnit unit) {
 }
 
 void formatInputFields(ProjectInputs& in, std::string& label18) {
+    formatLifeCycleInputs(in);
     formatMonths(in.MonthlyKWh, "###,###,##0");
     formatMonths(in.MonthlyFuel1, "###,###,##0");
     formatMonths(in.MonthlyFuel2, "###,###,##0");
@@ -61,8 +64,9 @@ void formatInputFields(ProjectInputs& in, std::string& label18) {
     in.GasCost = FormatPattern(Number(in.GasCost), gasCostPattern(*in.GasCostUnit));
 }
 
-RecalculationDriver::RecalculationDriver(ClimateTable climate)
-    : m_climate(std::move(climate)) {}
+RecalculationDriver::RecalculationDriver(ClimateTable climate, EmissionData emissions)
+    : m_climate(std::move(climate))
+    , m_emissions(std::move(emissions)) {}
 
 void RecalculationDriver::refreshTotals(const ProjectInputs& in, TotalsRefresh which,
                                         TotalsCaptions& totals) {
@@ -159,12 +163,15 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     r.lblPaybackRange = summary.lblPaybackRange;
     r.lblSummary = summary.lblSummary;
 
+    // The life-cycle economics and CO2 of the three methods, from the figures they computed.
+    r.lifeCycle = projectLifeCycle(in, mi.method2, r.method1, r.method2, r.method3, m_emissions);
+
     r.warnings =
         m_state.warnings.list(in, m_climate, m_state.RunTimeFraction, m_state.BoilerEfficiency);
 
     // 10. The show-details switches; "Print Forms" and "Screen Shot" never show.
     r.summaryFrameVisible = view.Check1[0];
-    r.tabVisible = {true, true, true, true, true, true};
+    r.tabVisible = {true, true, true, true, true, true, true};
     r.tabVisible[tab::Method1] = view.Check1[1];
     r.tabVisible[tab::Method2] = view.Check1[2];
     r.tabVisible[tab::Method3] = view.Check1[3];

@@ -2,12 +2,14 @@
 
 #include "climate/climatedata.h"
 #include "engine/billtotals.h"
+#include "lifecycle/emissiondata.h"
 #include "project/inputwarnings.h"
 #include "project/projectinputs.h"
 #include "project/projectresults.h"
 #include "project/viewsettings.h"
 
 #include <string>
+#include <utility>
 
 namespace plenara {
 
@@ -37,12 +39,12 @@ enum class TotalsRefresh {
 // The one recalculation that every input change starts.
 class RecalculationDriver {
 public:
-    explicit RecalculationDriver(ClimateTable climate = {});
+    explicit RecalculationDriver(ClimateTable climate = {}, EmissionData emissions = {});
 
     // Recomputes the whole analysis in its fixed order: the two fractions; the rewriting of
     // the numeric inputs in their display patterns; the bill totals; Methods 1, 2 and 3; the
-    // summary; the show-details switches. Rewrites the numeric texts and the capacity box of
-    // `inputs`.
+    // summary; the life-cycle economics and CO2; the show-details switches. Rewrites the numeric
+    // texts and the capacity box of `inputs`.
     ProjectResults UpdateAllResults(ProjectInputs& inputs, const ViewSettings& view);
     // The same into a record kept from the last recalculation; every field is written.
     void UpdateAllResults(ProjectInputs& inputs, const ViewSettings& view, ProjectResults& into);
@@ -56,10 +58,13 @@ public:
     void forgetWarnings() { m_state.warnings.clear(); }
 
     const ClimateTable& climate() const { return m_climate; }
+    const EmissionData& emissions() const { return m_emissions; }
+    void setEmissions(EmissionData emissions) { m_emissions = std::move(emissions); }
     const RecalculationState& state() const { return m_state; }
 
 private:
     ClimateTable m_climate;
+    EmissionData m_emissions;
     RecalculationState m_state;
 };
 
@@ -76,6 +81,7 @@ void formatMonths(MonthTexts& texts, const char* pattern);
 
 // Rewrites every numeric input of `inputs` in its display pattern; the gas price follows its
 // unit, and `label18` becomes that unit's caption. With no unit set, both stay as they are.
+// The boxes of the life-cycle analysis show their values clamped to their ranges.
 void formatInputFields(ProjectInputs& inputs, std::string& label18);
 
 } // namespace plenara

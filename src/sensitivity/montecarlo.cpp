@@ -88,6 +88,19 @@ PaybackSpread paybackSpread(std::vector<double> paybacks) {
     return spread;
 }
 
+NpvSpread npvSpread(std::vector<double> values) {
+    std::erase_if(values, [](double v) { return !std::isfinite(v); });
+    NpvSpread spread;
+    if (values.empty()) {
+        return spread;
+    }
+    std::sort(values.begin(), values.end());
+    spread.p10 = percentile(values, 0.10);
+    spread.p50 = percentile(values, 0.50);
+    spread.p90 = percentile(values, 0.90);
+    return spread;
+}
+
 PaybackHistogram paybackHistogram(const std::vector<double>& paybacks, int bins) {
     PaybackHistogram h;
     double low = std::numeric_limits<double>::infinity();
@@ -155,6 +168,10 @@ std::optional<MonteCarloResults> runMonteCarlo(const ProjectVariations& project,
             results.histogram = paybackHistogram(paybacks, kHistogramBins);
         }
         results.methods[i] = paybackSpread(paybacks);
+        for (std::size_t d = 0; d < outcomes.size(); ++d) {
+            paybacks[d] = outcomes[d].npv[i];
+        }
+        results.npv[i] = npvSpread(paybacks);
     }
     return results;
 }

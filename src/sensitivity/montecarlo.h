@@ -21,6 +21,14 @@ struct PaybackSpread {
     double noPaybackShare = 0.0; // of the draws, 0 to 1
 };
 
+// The spread of one method's net present value over the draws ($); none where the draws give
+// no value.
+struct NpvSpread {
+    std::optional<double> p10;
+    std::optional<double> p50;
+    std::optional<double> p90;
+};
+
 // The paybacks of one method in equal bins from the shortest to the longest drawn.
 struct PaybackHistogram {
     double lowYears = 0.0;
@@ -34,6 +42,7 @@ inline constexpr int kHistogramBins = 20;
 struct MonteCarloResults {
     int draws = 0;
     std::array<PaybackSpread, 3> methods; // Methods 1, 2 and 3
+    std::array<NpvSpread, 3> npv;
     int histogramMethod = 2;
     PaybackHistogram histogram;
 };
@@ -52,6 +61,9 @@ std::optional<MonteCarloResults> runMonteCarlo(const ProjectVariations& project,
 
 // The 10th, 50th and 90th percentiles of `paybacks` (linear between neighbouring draws).
 PaybackSpread paybackSpread(std::vector<double> paybacks);
+
+// The same percentiles of net present values; values that are not numbers are left out.
+NpvSpread npvSpread(std::vector<double> values);
 
 PaybackHistogram paybackHistogram(const std::vector<double>& paybacks, int bins);
 

@@ -1,9 +1,14 @@
 #include "sensitivity/projectvariations.h"
 
 #include "engine/number.h"
+#include "lifecycle/cashflow.h"
+#include "lifecycle/incentives.h"
+#include "lifecycle/methodfigures.h"
+#include "project/lifecycleinputs.h"
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace plenara {
 
@@ -48,6 +53,19 @@ double installedCostOf(const ProjectNumbers& n, int method) {
     }
 }
 
+// The net present value of a method as the life-cycle analysis computes it, with its installed
+// cost multiplied by `costFactor` before the adjustment and the incentives.
+double netPresentValue(const MethodFigures& f, double costFactor, const LifeCycleParameters& p) {
+    const InstalledCost cost =
+        installedCostAfterIncentives(f.installedCost * costFactor, f.capacityKW, p);
+    YearOneSavings savings;
+    savings.electricity = f.baseline.electricityCost - f.chp.electricityCost;
+    savings.fuel = f.baseline.fuelCost - f.chp.fuelCost;
+    savings.om = f.baseline.omCost - f.chp.omCost;
+    const double npv = cashFlows(cost.net, savings, p).npv;
+    return std::isfinite(npv) ? npv : std::numeric_limits<double>::quiet_NaN();
+}
+
 } // namespace
 
 std::string decimalText(double value) {
@@ -61,18 +79,13 @@ ProjectVariations::ProjectVariations(const ProjectInputs& inputs, const ClimateT
                                      const RecalculationState& kept)
     : m_project(inputs, climate, kept.RunTimeFraction, kept.BoilerEfficiency, kept.avgTemperature)
     , m_inputs(m_project.formatted())
+    , m_lifeCycle(lifeCycleParameters(m_inputs))
     , m_base(std::make_unique<ProjectNumbers>()) {
     m_fuel1Cost = monthNumbers(m_inputs.MonthlyFuel1Cost);
     m_fuel2Cost = monthNumbers(m_inputs.MonthlyFuel2Cost);
     m_fuel1Annual = sum(m_fuel1Cost);
     m_fuel2Annual = sum(m_fuel2Cost);
-    m_project.compute({}, *m_base);
-    ++m_runs;
-    for (int method = 1; method <= 3; ++method) {
-        m_baseOutcomes.installedCost[method - 1] = installedCostOf(*m_base, method);
-    }
-    m_baseOutcomes.paybackYears = {m_base->method1.payback, m_base->method2.payback,
-                                   m_base->method3.payback};
+    m_baseOutcomes = runChanged({}, 1.0, m_base.get());
 }
 
 ProjectVariations::~ProjectVariations() = default;
@@ -167,12 +180,24 @@ double ProjectVariations::priceResolution(BreakEvenPrice price) const {
     return 0.01;
 }
 
-MethodOutcomes ProjectVariations::runChanged(const ChangedTexts& changes, double costFactor) const {
+MethodOutcomes ProjectVariations::runChanged(const ChangedTexts& changes, double costFactor,
+                                             ProjectNumbers* into) const {
     // The Method 2 sweep is large: one record per thread, reused from run to run.
-    thread_local ProjectNumbers numbers;
+    thread_local ProjectNumbers scratch;
+    ProjectNumbers& numbers = into ? *into : scratch;
     m_project.compute(changes, numbers);
     ++m_runs;
+    // Method 2's fuel split reads the quantities of the bills, which no run changes.
+    const Method2Inputs& method2 = m_project.methodInputs().method2;
+    const std::array<MethodFigures, 3> figures = {method1Figures(numbers.method1),
+                                                  method2Figures(numbers.method2, method2.bills,
+                                                                 method2.fuel1UnitFactor,
+                                                                 method2.fuel2UnitFactor),
+                                                  method3Figures(numbers.method3)};
     MethodOutcomes out;
+    for (std::size_t i = 0; i < 3; ++i) {
+        out.npv[i] = netPresentValue(figures[i], costFactor, m_lifeCycle);
+    }
     out.paybackYears = {numbers.method1.payback, numbers.method2.payback, numbers.method3.payback};
     for (int method = 1; method <= 3; ++method) {
         const auto i = static_cast<std::size_t>(method - 1);

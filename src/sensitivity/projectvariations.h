@@ -1,6 +1,7 @@
 #pragma once
 
 #include "climate/climatedata.h"
+#include "lifecycle/lifecycleparameters.h"
 #include "project/methodinputs.h"
 #include "project/preparedproject.h"
 #include "project/projectinputs.h"
@@ -25,6 +26,9 @@ inline bool hasPayback(double years) {
 struct MethodOutcomes {
     std::array<double, 3> paybackYears{};  // 0 or less: no payback
     std::array<double, 3> installedCost{}; // $
+    // The net present value of the life-cycle analysis ($), with the project's life-cycle
+    // inputs; not a number when the method's figures are none.
+    std::array<double, 3> npv{};
 };
 
 // The two prices whose break-even values are sought, each as the user types it.
@@ -77,10 +81,13 @@ public:
     const ProjectInputs& formattedInputs() const { return m_project.formatted(); }
 
 private:
-    MethodOutcomes runChanged(const ChangedTexts& changes, double costFactor) const;
+    // One run; its numbers go to `into` when given (the base run keeps them).
+    MethodOutcomes runChanged(const ChangedTexts& changes, double costFactor,
+                              ProjectNumbers* into = nullptr) const;
 
     PreparedProject m_project;
     const ProjectInputs& m_inputs; // rewritten in the display patterns
+    LifeCycleParameters m_lifeCycle;
     std::unique_ptr<ProjectNumbers> m_base;
     MethodOutcomes m_baseOutcomes;
     std::array<double, 12> m_fuel1Cost{};

@@ -90,6 +90,14 @@ std::string uncertainValueText(UncertainInput input, double value,
     return {};
 }
 
+std::string npvText(double dollars) {
+    return std::isfinite(dollars) ? FormatPattern(dollars, "$#,###,##0") : "none";
+}
+
+std::string npvText(const std::optional<double>& dollars) {
+    return dollars ? npvText(*dollars) : "none";
+}
+
 std::string paybackYearsText(double years) {
     return hasPayback(years) ? FormatPattern(years, "#,##0.0") : "none";
 }
@@ -118,6 +126,8 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
     lines.push_back("Method " + std::to_string(o.method) +
                     " simple payback with each input alone at -" + x + " % and +" + x +
                     " % (today " + paybackYearsText(r.base.paybackYears[m]) + " years)");
+    lines.push_back("(net present value today " + npvText(r.base.npv[m]) +
+                    " over the life-cycle inputs of the project)");
     lines.push_back(left("  input", 32) + right("low value", 14) + right("high value", 14) +
                     right("payback low", 14) + right("payback high", 14));
     for (const TornadoRow& row : r.tornado[m]) {
@@ -202,6 +212,13 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
                         right(paybackYearsText(p.p10), 10) + right(paybackYearsText(p.p50), 10) +
                         right(paybackYearsText(p.p90), 10) +
                         right(FormatPattern(p.noPaybackShare * 100.0, "##0.0") + " %", 14));
+    }
+    lines.push_back(left("  net present value", 26) + right("P10", 14) + right("P50", 14) +
+                    right("P90", 14));
+    for (std::size_t i = 0; i < 3; ++i) {
+        const NpvSpread& n = mc.npv[i];
+        lines.push_back(left("  Method " + std::to_string(i + 1), 26) + right(npvText(n.p10), 14) +
+                        right(npvText(n.p50), 14) + right(npvText(n.p90), 14));
     }
     return lines;
 }

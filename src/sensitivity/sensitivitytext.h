@@ -18,6 +18,10 @@ std::string uncertainValueText(UncertainInput input, double value, const std::st
 std::string paybackYearsText(double years);
 std::string paybackYearsText(const std::optional<double>& years);
 
+// A net present value in whole dollars ("-$12,345"), or "none".
+std::string npvText(double dollars);
+std::string npvText(const std::optional<double>& dollars);
+
 // A price of the gas-price or energy-charge box as it shows it, or "none in range".
 std::string breakEvenText(const std::optional<double>& price, BreakEvenPrice which,
                           const std::string& gasPriceUnit);

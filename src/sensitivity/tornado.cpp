@@ -35,6 +35,8 @@ Tornado computeTornado(const ProjectVariations& project, double percent) {
             row.highValue = project.valueAt(input, method, 1.0 + x);
             row.lowPaybackYears = low.paybackYears[i];
             row.highPaybackYears = high.paybackYears[i];
+            row.lowNpv = low.npv[i];
+            row.highNpv = high.npv[i];
             row.swingYears = swing(row.lowPaybackYears, row.highPaybackYears);
             tornado[i].push_back(row);
         }

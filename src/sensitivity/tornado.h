@@ -15,6 +15,8 @@ struct TornadoRow {
     double highValue = 0.0;       // at +X %
     double lowPaybackYears = 0.0; // 0 or less: no payback
     double highPaybackYears = 0.0;
+    double lowNpv = 0.0; // $, not a number when there is none
+    double highNpv = 0.0;
     double swingYears = 0.0; // the bar's length; infinite when the payback is lost along it
 };
 

@@ -15,6 +15,7 @@
 #include "ui/helpcontroller.h"
 #include "ui/inputmarks.h"
 #include "ui/inputtips.h"
+#include "ui/lifecycletab.h"
 #include "ui/mainmenus.h"
 #include "ui/method1tab.h"
 #include "ui/method2tab.h"
@@ -129,6 +130,7 @@ void frmTAVCHPScreening::createTabs() {
     m_tabs[tab::MonthlyUtilityData] = m_monthlyDataTab;
     m_tabs[tab::UtilityRateData] = new RateDataTab(m_session, m_ssTabForm);
     m_tabs[tab::MiscInputInformation] = new MiscInputTab(m_session, m_ssTabForm);
+    m_tabs[tab::LifeCycle] = new LifeCycleTab(m_session, m_ssTabForm);
     m_tabs[tab::Sensitivity] = new SensitivityTab(m_session, m_ssTabForm);
     m_energyPlotsTab = new EnergyPlotsTab(m_session, m_ssTabForm);
     m_tabs[tab::EnergyPlots] = m_energyPlotsTab;
@@ -474,6 +476,11 @@ void frmTAVCHPScreening::cmdRun_Click() {
         paybacks[s] = annual[s].SimplePayback;
     }
     m_frmSpecifyCapacity->InterplolationForm(capacities, paybacks);
+}
+
+void frmTAVCHPScreening::setEmissions(EmissionData emissions) {
+    m_session.setEmissions(std::move(emissions));
+    refreshAll();
 }
 
 void frmTAVCHPScreening::reportClimateProblem(const QString& message) {

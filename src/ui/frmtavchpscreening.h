@@ -63,6 +63,9 @@ public:
     bool openProject(const QString& path);
     // Tells the user that the climate data could not be read.
     void reportClimateProblem(const QString& message);
+    // The emission data of the CO2 figures, read after the window opened; recalculates. When
+    // they could not be read the "Life Cycle" tab says why and the paybacks are unaffected.
+    void setEmissions(EmissionData emissions);
 
 public slots:
     void mnuFNew_Click();

@@ -38,7 +38,7 @@ struct Input {
     const char16_t* tip;
 };
 
-const std::array<Input, 23> kInputs = {{
+const std::array<Input, 35> kInputs = {{
     {"txtSensitivityPercent", "",
      u"How far each uncertain input moves down and up for the tornado chart and the Monte "
      u"Carlo, in percent, 0 to 90.\nExample: 20"},
@@ -92,6 +92,43 @@ const std::array<Input, 23> kInputs = {{
      u"puts Method 2's capacity here.\nExample: 125"},
     {"txtRunID", "",
      u"Identifier of the data set, printed under the title of every page.\nExample: Run #1"},
+    {"txtAnalysisYears", "AnalysisYears",
+     u"The years over which the gen-set's savings are counted, 1 to 40.\nExample: 20"},
+    {"txtDiscountRate", "DiscountRate",
+     u"The owner's cost of money: each year's savings are discounted by it to year 0, "
+     u"% per year, 0 to 50.\nExample: 6"},
+    {"txtElectricEscalation", "ElectricEscalation",
+     u"How fast electricity prices rise, % per year above today's (negative if they "
+     u"fall), -10 to 20.\nExample: 2.5"},
+    {"txtFuelEscalation", "FuelEscalation",
+     u"How fast the prices of natural gas and the heating fuels rise, % per year "
+     u"(negative if they fall), -10 to 20.\nExample: 3"},
+    {"txtOMEscalation", "OMEscalation",
+     u"How fast the cost of gen-set operation and maintenance rises, % per year, "
+     u"-10 to 20.\nExample: 2"},
+    {"txtCostAdjustment", "CostAdjustment",
+     u"Scales each method's installed cost from the built-in cost curves to local or "
+     u"today's prices, %, -90 to 300.\nExample: 15 for costs 15 % above the curves"},
+    {"txtTaxCredit", "TaxCredit",
+     u"The tax credit, % of the adjusted installed cost, 0 to 100.\nExample: 30"},
+    {"txtRebatePerKW", "RebatePerKW",
+     u"A utility or state rebate, dollars per kW of the gen-set's capacity, 0 to "
+     u"10,000.\nExample: 250"},
+    {"txtGrant", "Grant",
+     u"A grant toward the gen-set, dollars. The net installed cost is never below 0."
+     u"\nExample: 50,000"},
+    {"txtGridCO2Custom", "GridCO2Custom",
+     u"The CO2 rate of grid power when the grid CO2 rate is \"Custom\", pounds of CO2 per "
+     u"MWh generated, 0 to 5,000.\nExample: 950"},
+    {"txtGridLoss", "GridLoss",
+     u"The share of generated power lost before it reaches a meter, %, 0 to 30: each kWh "
+     u"bought counts as 1 / (1 - loss) kWh generated.\nDefault: the U.S. grid gross loss, "
+     u"4.2.\nExample: 5"},
+    {"cmbGridCO2", "",
+     u"The CO2 rate of the grid power a building buys and its gen-set displaces: the state's "
+     u"non-baseload rate (the plants that follow the load, which on-site power displaces), the "
+     u"state's average rate (all its plants), or a rate you type, in lb/MWh (eGRID2022).\n"
+     u"Example: State non-baseload (eGRID)"},
 }};
 
 QString monthName(int month) {

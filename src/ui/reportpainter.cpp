@@ -1,6 +1,7 @@
 #include "ui/reportpainter.h"
 
 #include "engine/textfields.h"
+#include "ui/linechartpainter.h"
 
 #include <algorithm>
 
@@ -110,6 +111,12 @@ void paintReportPage(QPainter& painter, const QRectF& paper, const ReportPage& p
     for (const std::string& line : page.body) {
         painter.drawText(QPointF(0, baseline), fromStd(line));
         baseline += metrics.lineSpacing();
+    }
+    if (page.chart) {
+        // Over the body lines that the page leaves empty for it, across the text area.
+        const QRectF area(0, kTextTopTwips + page.chart->firstLine * metrics.lineSpacing(),
+                          room.width(), page.chart->lineCount * metrics.lineSpacing());
+        paintLineChart(painter, area, page.chart->data);
     }
     painter.restore();
 }

@@ -44,7 +44,8 @@ double reportTextScale(const ReportPage& page, const QSizeF& paperTwips);
 // lines bold and centred (header at the top, data-set line below it, footer at the bottom),
 // the body from the left margin, one line of text per line of the body, blanks kept. A page
 // whose lines would not fit is drawn smaller as a whole, so that nothing is cut off and the
-// columns still line up. This one routine draws for the printer, PDF files and images alike.
+// columns still line up. A chart of the page is drawn over the body lines it covers, across
+// the width within the margins. This one routine draws for the printer, PDF files and images alike.
 void paintReportPage(QPainter& painter, const QRectF& paper, const ReportPage& page);
 void paintReportPage(QPainter& painter, const QRectF& paper, const ReportPage& page,
                      const QSizeF& paperTwips);

@@ -258,11 +258,13 @@ QWidget* SensitivityTab::createTablesFrame() {
     auto* monteCarlo = new QGroupBox(QStringLiteral("Monte Carlo"), frame);
     m_tblMonteCarlo = table("tblMonteCarlo", methods,
                             {QStringLiteral("P10"), QStringLiteral("P50"), QStringLiteral("P90"),
-                             QStringLiteral("no payback")},
+                             QStringLiteral("no payback"), QStringLiteral("NPV P10"),
+                             QStringLiteral("NPV P50"), QStringLiteral("NPV P90")},
                             monteCarlo);
     m_tblMonteCarlo->setToolTip(QStringLiteral(
         "Simple payback in years that 10 %, 50 % and 90 % of the draws do not exceed, all "
-        "inputs moving together; and the share of draws with no payback"));
+        "inputs moving together; the share of draws with no payback; and the same percentiles "
+        "of the net present value over the life-cycle inputs"));
     (new QVBoxLayout(monteCarlo))->addWidget(m_tblMonteCarlo);
     column->addWidget(monteCarlo);
     column->addStretch(1);
@@ -373,6 +375,10 @@ void SensitivityTab::showResults(std::uint64_t run,
             setCell(m_tblMonteCarlo, m, 1, paybackYearsText(p.p50));
             setCell(m_tblMonteCarlo, m, 2, paybackYearsText(p.p90));
             setCell(m_tblMonteCarlo, m, 3, FormatPattern(p.noPaybackShare * 100.0, "##0.0") + " %");
+            const NpvSpread& npv = mc.npv[static_cast<std::size_t>(m)];
+            setCell(m_tblMonteCarlo, m, 4, npvText(npv.p10));
+            setCell(m_tblMonteCarlo, m, 5, npvText(npv.p50));
+            setCell(m_tblMonteCarlo, m, 6, npvText(npv.p90));
         }
         m_histogram->showHistogram(mc.histogramMethod, mc.histogram, mc.draws);
     }

@@ -133,10 +133,10 @@ void paintTornadoChart(QPainter& painter, const QRectF& area, const TornadoChart
         const qreal rowTop = frame.top() + static_cast<qreal>(i) * rowHeight;
         const QString caption = fromStd(bar.caption);
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(frame.left() - line * 0.4 - labels.horizontalAdvance(caption),
-                                 rowTop + rowHeight / 2.0 + labels.ascent() / 2.0 -
-                                     labels.descent() / 2.0),
-                         caption);
+        painter.drawText(
+            QPointF(frame.left() - line * 0.4 - labels.horizontalAdvance(caption),
+                    rowTop + rowHeight / 2.0 + labels.ascent() / 2.0 - labels.descent() / 2.0),
+            caption);
         const qreal barHeight = rowHeight * 0.36;
         const struct {
             double years;

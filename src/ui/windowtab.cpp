@@ -15,6 +15,7 @@ const std::vector<WindowTab>& windowTabs() {
          helpcontext::UtilityRateData},
         {tab::MiscInputInformation, "tabMiscInputInformation", u"Misc. Input Information", 15000,
          10600, helpcontext::SiteInformation},
+        {tab::LifeCycle, "tabLifeCycle", u"Life Cycle", 15000, 10600, helpcontext::LifeCycle},
         {tab::Sensitivity, "tabSensitivity", u"Sensitivity", 19500, 11100,
          helpcontext::Sensitivity},
         {tab::EnergyPlots, "tabEnergyPlots", u"Energy Plots", 15000, 12200,

@@ -1,10 +1,13 @@
 #include "cli/cliapp.h"
 #include "project/projectfile.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <sys/stat.h>
@@ -25,6 +28,10 @@ struct CliRun {
 CliRun run(std::vector<std::string> args) {
     args.push_back("--climate");
     args.push_back(std::string(PLENARA_SHIPPED_DATA_DIR) + "/ClimateData.Dat");
+    if (std::find(args.begin(), args.end(), "--emission-data") == args.end()) {
+        args.push_back("--emission-data");
+        args.push_back(PLENARA_SHIPPED_DATA_DIR);
+    }
     std::ostringstream out;
     std::ostringstream err;
     CliRun r;
@@ -333,6 +340,141 @@ TEST(CliTest, WarningsAndStrict) {
     fs::remove_all(folder);
 }
 
+// The life-cycle inputs as options, typed as into the window's boxes; the [lifeCycle] panel;
+// the inputs saved on line 22.
+TEST(CliTest, LifeCycleOptionsPanelAndFile) {
+    const fs::path folder = fs::temp_directory_path() / "plenara-cli-lifecycle-test";
+    fs::create_directories(folder);
+    const std::string path = (folder / "LIFE.TAV").string();
+    const CliRun r = run({"--sample",
+                          "--panels",
+                          "--analysis-years",
+                          "15",
+                          "--discount-rate",
+                          "7.5",
+                          "--fuel-escalation",
+                          "-1",
+                          "--cost-adjustment",
+                          "-15",
+                          "--itc",
+                          "30",
+                          "--rebate-per-kw",
+                          "200",
+                          "--grant",
+                          "10000",
+                          "--grid-co2",
+                          "state",
+                          "--grid-loss",
+                          "5",
+                          "--save",
+                          path});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const std::vector<std::string> life = panel(r.out, "lifeCycle");
+    ASSERT_GT(life.size(), 30u);
+    EXPECT_EQ(life[0], "Analysis period 15 years; discount rate 7.5% per year.");
+    // Method 1: $227,003.66 x 0.85 = $192,953.11, less 30 % ($57,885.93), 132.258 kW x $200
+    // ($26,451.61) and $10,000: $98,615.57. Method 2: $203,717.70 x 0.85 x 0.70 = $121,212.03,
+    // less 110 kW x $200 and $10,000: $89,212.03.
+    EXPECT_NE(std::find(life.begin(), life.end(),
+                        "Net installed cost                          $98,616         $89,212"
+                        "         $64,513"),
+              life.end())
+        << r.out;
+    EXPECT_NE(r.out.find("711.4 lb CO2/MWh (Pennsylvania average, eGRID2022), grossed up for a\n"
+                         "grid loss of 5.0%."),
+              std::string::npos);
+    ProjectInputs saved;
+    ASSERT_TRUE(ReadProjectFile(path, saved).ok());
+    EXPECT_EQ(saved.AnalysisYears, "15");
+    EXPECT_EQ(saved.FuelEscalation, "-1.0");
+    EXPECT_EQ(saved.GridCO2, GridCO2Basis::StateAverage);
+    EXPECT_EQ(saved.Grant, "$10,000");
+
+    // A rate for --grid-co2 is the custom rate; anything else is a bad option.
+    const CliRun custom = run({path, "--json", "--grid-co2", "0"});
+    ASSERT_EQ(custom.status, 0) << custom.err;
+    const nlohmann::json doc = nlohmann::json::parse(custom.out);
+    EXPECT_GT(doc["method3"]["lifeCycle"]["co2ChpTonnes"].get<double>(), 0.0);
+    for (const char* bad : {"marginal", "-5", "", "1e3x"}) {
+        const CliRun refused = run({"--sample", "--grid-co2", bad});
+        EXPECT_EQ(refused.status, 2) << bad;
+    }
+    fs::remove_all(folder);
+}
+
+// Each method's "lifeCycle" object, null where there is none; and never NaN or Infinity,
+// whatever the inputs.
+TEST(CliTest, JsonLifeCycleOfEveryMethod) {
+    const nlohmann::json doc = nlohmann::json::parse(run({"--sample", "--json"}).out);
+    for (const char* method : {"method1", "method2", "method3"}) {
+        const nlohmann::json& life = doc[method]["lifeCycle"];
+        for (const char* field : {"netInstalledCost", "npv", "irr", "discountedPaybackYears", "sir",
+                                  "co2BaselineTonnes", "co2ChpTonnes", "co2ChangeTonnes"}) {
+            EXPECT_TRUE(life[field].is_number()) << method << " " << field;
+        }
+        ASSERT_EQ(life["cashFlows"].size(), 20u);
+        EXPECT_EQ(life["cashFlows"][19]["year"], 20);
+        EXPECT_NEAR(life["cashFlows"][19]["cumulativeDiscounted"].get<double>(),
+                    life["npv"].get<double>(), 1e-6);
+    }
+    // The first year of Method 1 saves the panel's $48,018.39, discounted by 1.06.
+    EXPECT_NEAR(doc["method1"]["lifeCycle"]["cashFlows"][0]["discountedSavings"].get<double>(),
+                48'018.39 / 1.06, 0.01);
+
+    // Incentives above the cost: no outlay, so no rate and no ratio; without emission data no
+    // CO2, said on the error stream, the rest as usual.
+    const CliRun free = run({"--sample", "--json", "--grant", "999999999", "--emission-data",
+                             "/nonexistent-plenara-data"});
+    ASSERT_EQ(free.status, 0);
+    EXPECT_EQ(free.err, "plenara-cli: warning: File \"GridCO2ByState.csv\" was not found in "
+                        "folder \"/nonexistent-plenara-data\". Without it the Life Cycle tab "
+                        "shows no CO2 figures.\n");
+    const nlohmann::json freeDoc = nlohmann::json::parse(free.out);
+    const nlohmann::json& life = freeDoc["method1"]["lifeCycle"];
+    EXPECT_EQ(life["netInstalledCost"], 0);
+    EXPECT_TRUE(life["irr"].is_null());
+    EXPECT_TRUE(life["sir"].is_null());
+    EXPECT_EQ(life["discountedPaybackYears"], 0);
+    EXPECT_TRUE(life["co2ChangeTonnes"].is_null());
+
+    // Extreme inputs: every number of the document is finite or null.
+    const fs::path folder = fs::temp_directory_path() / "plenara-cli-extreme-test";
+    fs::create_directories(folder);
+    ProjectInputs huge;
+    huge.MonthlyKWh.fill(std::string(300, '9'));
+    huge.MonthlyFuel1.fill(std::string(300, '9'));
+    huge.GasCost = std::string(300, '9');
+    const std::string path = (folder / "HUGE.TAV").string();
+    ASSERT_TRUE(WriteProjectFile(path, huge).ok());
+    const std::vector<std::vector<std::string>> cases = {
+        {path, "--json"},
+        {"--sample", "--json", "--discount-rate", "1e308", "--analysis-years", "0"},
+        {"--sample", "--json", "--electric-escalation", "-99", "--om-escalation", "99",
+         "--fuel-escalation", "abc", "--analysis-years", "40", "--discount-rate", "0"},
+        {"--sample", "--json", "--cost-adjustment", "-100", "--rebate-per-kw", "1e99"},
+        {"--sample", "--json", "--grid-co2", "99999", "--grid-loss", "100"},
+    };
+    for (const std::vector<std::string>& args : cases) {
+        const CliRun r = run(args);
+        ASSERT_EQ(r.status, 0) << args.back();
+        const std::function<void(const nlohmann::json&)> finite = [&](const nlohmann::json& j) {
+            if (j.is_number()) {
+                EXPECT_TRUE(std::isfinite(j.get<double>())) << args.back();
+            }
+            for (const nlohmann::json& child : j) {
+                if (j.is_structured()) {
+                    finite(child);
+                }
+            }
+        };
+        finite(nlohmann::json::parse(r.out));
+        EXPECT_EQ(r.out.find("NaN"), std::string::npos);
+        EXPECT_EQ(r.out.find("Infinity"), std::string::npos);
+    }
+    fs::remove_all(folder);
+}
+
 TEST(CliTest, FileProblemsNameTheFileAndPrintNoResults) {
     const fs::path folder = fs::temp_directory_path() / "plenara-cli-test";
     fs::create_directories(folder);
@@ -420,6 +562,18 @@ TEST(CliReportTest, ReportPagesAsTextWithFormFeeds) {
     EXPECT_EQ(r.out.find("Simple payback ranges"), std::string::npos);
 }
 
+// The sixth print option: the life-cycle page, with the lines left for its chart empty in text.
+TEST(CliReportTest, TheLifeCyclePage) {
+    const CliRun r = run({"--sample", "--report", "5"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = linesOf(r.out);
+    ASSERT_GT(lines.size(), 60u);
+    EXPECT_EQ(lines[4], "Life-Cycle Economics and Emissions of the Three Methods:");
+    EXPECT_NE(r.out.find("Internal rate of return                       22.6%"), std::string::npos);
+    EXPECT_TRUE(isFooter(lines.back(), 1, 1));
+    EXPECT_EQ(r.out.find('\f'), std::string::npos);
+}
+
 TEST(CliReportTest, RunIdAndReportOptionErrors) {
     const CliRun named = run({"--sample", "--report", "3", "--run-id", "Building 7 && more"});
     ASSERT_EQ(named.status, 0) << named.err;
@@ -433,16 +587,17 @@ TEST(CliReportTest, RunIdAndReportOptionErrors) {
     ASSERT_EQ(empty.status, 0);
     EXPECT_EQ(reportPages(empty.out)[0][1], "");
 
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--report", "5"},
-                                                {"--report", ""},
-                                                {"--report", "0,,1"},
-                                                {"--report", "0,"},
-                                                {"--report", "01"},
-                                                {"--report", "all"},
-                                                {"--report"},
-                                                {"--pdf", ""},
-                                                {"--json", "--report", "0"},
-                                                {"--json", "--pdf", "out.pdf"}}) {
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--sample", "--report", "6"},
+          {"--report", ""},
+          {"--report", "0,,1"},
+          {"--report", "0,"},
+          {"--report", "01"},
+          {"--report", "all"},
+          {"--report"},
+          {"--pdf", ""},
+          {"--json", "--report", "0"},
+          {"--json", "--pdf", "out.pdf"}}) {
         const CliRun r = run(bad);
         EXPECT_EQ(r.status, 2) << bad.back();
         EXPECT_TRUE(r.out.empty());

@@ -50,6 +50,8 @@ ProjectInputs editedProject() {
     p.WaterHeaterFuel = WaterHeaterFuel::Fuel1;
     p.CapacityIteration = "210";
     p.LaterSettings = {{"Future", "1"}};
+    p.DiscountRate = "8.0";
+    p.GridCO2 = GridCO2Basis::Custom;
     return p;
 }
 
@@ -81,6 +83,8 @@ TEST(ResetInputsTest, BlanksTheProjectAndKeepsTheSettings) {
     expected.Fuel2Type = "Fuel #2";
     expected.Fuel2Units = "gallons"; // over the list of steam units, which stays
     expected.LaterSettings.clear();  // a later version's settings belong to the old file
+    expected.DiscountRate = "6.0";   // a new project's economics start from the defaults
+    expected.GridCO2 = GridCO2Basis::StateNonBaseload;
     EXPECT_EQ(p, expected);
     EXPECT_EQ(currentFile, "");
     ASSERT_FALSE(p.CityList.empty());
@@ -125,7 +129,7 @@ TEST(SampleDataTest, LoadsTheExampleBuilding) {
     expected.Fuel1Units = "gallons";
     expected.Fuel1UnitList = {"gallons"};
     // Fuel 2's type and unit, the percentages, the A/C criteria, the heat allocation, the
-    // water-heater fuel and the capacity stay as they were.
+    // water-heater fuel, the capacity and the life-cycle inputs stay as they were.
     EXPECT_EQ(p, expected);
     EXPECT_EQ(p.CityList.at(4), "Philadelphia");
     EXPECT_EQ(currentFile, "") << "a plain Save must ask for a name";
@@ -133,6 +137,8 @@ TEST(SampleDataTest, LoadsTheExampleBuilding) {
     // The sample's low hot-water use is saved with it, on line 22.
     p.WaterHeaterFuel = WaterHeaterFuel::NaturalGas;
     p.LaterSettings.clear();
+    p.DiscountRate = ProjectInputs().DiscountRate;
+    p.GridCO2 = GridCO2Basis::StateNonBaseload;
     const std::string text = projectFileText(p);
     EXPECT_EQ(text.substr(text.size() - 21), "\r\nHotWaterUsage=Low\r\n");
 }

@@ -313,6 +313,48 @@ TEST_F(ProjectFileTest, TheSettingsLineRoundTrips) {
               std::string::npos);
 }
 
+// The life-cycle inputs on line 22: written only when their value differs from the default,
+// in the display pattern of their box, before the settings of later versions; a file without
+// them (every file of older versions) reads them as the defaults.
+TEST_F(ProjectFileTest, TheLifeCycleSettingsRoundTrip) {
+    ProjectInputs saved = knownRecord();
+    saved.AnalysisYears = "25";
+    saved.DiscountRate = "6"; // the default's value, typed without its decimal
+    saved.ElectricEscalation = "3.5";
+    saved.FuelEscalation = "-1.0";
+    saved.OMEscalation = "2.0";
+    saved.CostAdjustment = "-15.0";
+    saved.TaxCredit = "30.0";
+    saved.RebatePerKW = "$250";
+    saved.Grant = "$50,000";
+    saved.GridCO2 = GridCO2Basis::Custom;
+    saved.GridCO2Custom = "950.0";
+    saved.GridLoss = "5.0";
+    saved.LaterSettings = {{"Future", "1"}};
+    const std::string text = projectFileText(saved);
+    EXPECT_EQ(text, projectFileText(knownRecord()) +
+                        "AnalysisYears=25^ElectricEscalation=3.5^FuelEscalation=-1.0^"
+                        "CostAdjustment=-15.0^TaxCredit=30.0^RebatePerKW=$250^Grant=$50,000^"
+                        "GridCO2=Custom^GridCO2Custom=950.0^GridLoss=5.0^Future=1\r\n");
+    ProjectInputs expected = withStoredFields(otherRecord(), saved);
+    expected.DiscountRate = "6.0"; // not written: read as the default
+    EXPECT_EQ(read(write(text)), expected);
+
+    // A value out of range is kept as written; the recalculation shows and uses it clamped.
+    const ProjectInputs far = read(knownWithLine(22, "AnalysisYears=99^GridCO2=StateAverage"));
+    EXPECT_EQ(far.AnalysisYears, "99");
+    EXPECT_EQ(far.GridCO2, GridCO2Basis::StateAverage);
+
+    // The files of older versions, and a project that keeps the defaults, have no such keys.
+    ProjectInputs older = otherRecord();
+    older.DiscountRate = "9.0";
+    older.GridCO2 = GridCO2Basis::Custom;
+    ASSERT_TRUE(ReadProjectFile((kProjects / "older.TAV").string(), older).ok());
+    EXPECT_EQ(older.DiscountRate, "6.0");
+    EXPECT_EQ(older.GridCO2, GridCO2Basis::StateNonBaseload);
+    EXPECT_EQ(projectFileText(ProjectInputs()).find("AnalysisYears"), std::string::npos);
+}
+
 // The inputs of the "Sensitivity" tab: each written only when it differs from its default,
 // kept as typed.
 TEST_F(ProjectFileTest, TheSensitivityInputsRoundTripOnLine22) {
@@ -411,6 +453,13 @@ TEST_F(ProjectFileTest, AFileThatCannotBeReadChangesNothing) {
          "field 1, SensitivityMethod=4: the value is none of 1, 2 or 3."},
         {"values compare exactly", knownWithLine(22, "WaterHeaterFuel=fuel1"),
          "field 1, WaterHeaterFuel=fuel1: the value is none of NaturalGas or Fuel1."},
+        {"rate no number", knownWithLine(22, "AnalysisYears=25^DiscountRate=six"),
+         "line 22 (the further settings), field 2, DiscountRate=six: the value is no number."},
+        {"empty grant", knownWithLine(22, "Grant="), "field 1, Grant=: the value is no number."},
+        {"sign where none is taken", knownWithLine(22, "TaxCredit=-5.0"),
+         "field 1, TaxCredit=-5.0: the value is no number."},
+        {"unknown grid basis", knownWithLine(22, "GridCO2=Marginal"),
+         "field 1, GridCO2=Marginal: the value is none of NonBaseload, StateAverage or Custom."},
     };
     for (const Case& c : cases) {
         ProjectInputs p = otherRecord();

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -151,6 +152,7 @@ private slots:
     void dialogKeepsTheChoicesBetweenUses();
     void cancelPrintsNothing();
     void renderedPageHasInkWhereThePageLinesStand();
+    void theChartIsDrawnOverTheLinesLeftForIt();
     void pdfTextLiesWithinTheMargins();
     void previewShowsTheChosenPages();
     void exportPdfStartsInDocuments();
@@ -195,8 +197,9 @@ void ReportsTest::dialogCaptionsAndDefaults() {
         QStringLiteral("Side-By-Side Comparison of Results for all Three Methods ( 1 page)"),
         QStringLiteral("Method 1 Intermediate Results (1 page)"),
         QStringLiteral("Method 2 Intermediate Results (2 pages)"),
-        QStringLiteral("Method 3 Intermediate Results (2 pages)")};
-    for (int i = 0; i < 5; ++i) {
+        QStringLiteral("Method 3 Intermediate Results (2 pages)"),
+        QStringLiteral("Life-Cycle Economics and Emissions (1 page)")};
+    for (int i = 0; i < 6; ++i) {
         QCOMPARE(option(&dialog, i)->text(), captions[i]);
         QCOMPARE(option(&dialog, i)->isChecked(), i == 0);
     }
@@ -204,7 +207,7 @@ void ReportsTest::dialogCaptionsAndDefaults() {
     QCOMPARE(button(&dialog, 0)->text(), QStringLiteral("Print"));
     QCOMPARE(button(&dialog, 1)->text(), QStringLiteral("Cancel"));
     QCOMPARE(button(&dialog, 2)->text(), QStringLiteral("Save as PDF..."));
-    QVERIFY(dialog.chosenPages() == (ReportChoice{true, false, false, false, false}));
+    QVERIFY(dialog.chosenPages() == (ReportChoice{true, false, false, false, false, false}));
 }
 
 void ReportsTest::dialogKeepsTheChoicesBetweenUses() {
@@ -382,6 +385,61 @@ void ReportsTest::exportPdfStartsInDocuments() {
     QCOMPARE(m_dialogs->asked, QStringList{QStringLiteral("save:Plenara.pdf")});
     QCOMPARE(m_dialogs->folders, QStringList{documentsFolder()});
     QVERIFY(QFileInfo(pdf).size() > 0);
+}
+
+// A page's chart lies over the body lines the page leaves empty for it: ink there, in the
+// colours of its lines, and none of it above or below.
+void ReportsTest::theChartIsDrawnOverTheLinesLeftForIt() {
+    ReportPage page;
+    page.body.assign(40, "");
+    page.body[0] = "Above the chart";
+    ReportChart chart;
+    chart.firstLine = 10;
+    chart.lineCount = 20;
+    chart.data.title = "Cumulative discounted cash flow";
+    chart.data.xAxisTitle = "Year";
+    chart.data.yAxisTitle = "Dollars of year 0";
+    chart.data.series = {{"Method 1", {{0, -100}, {1, -40}, {2, 30}}, {0, 70, 200}},
+                         {"Method 2", {{0, -80}, {1, -50}, {2, -10}}, {200, 30, 30}}};
+    page.chart = chart;
+    const QImage image = renderReportPage(page, 100);
+    // The lines' spacing in twips, then in dots of 100 to the inch.
+    const double line = QFontMetricsF(reportFont(), &image).lineSpacing();
+    const auto dots = [](double twips) {
+        return static_cast<int>(twips * 100 / 1440);
+    };
+    // The body starts 480 twips below the top margin and its guard.
+    const double body = reportpage::kMarginTwips + reportpage::kGuardTwips + 480;
+    const int top = dots(body + 10 * line);
+    const int bottom = dots(body + 30 * line);
+    QVERIFY(darkPixels(image, top, bottom) > 0);
+    QCOMPARE(darkPixels(image, dots(body + 2 * line), top - 1), 0);
+    QCOMPARE(darkPixels(image, bottom + 1, dots(15000)), 0);
+    int blue = 0;
+    int red = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            blue += c.blue() > 150 && c.red() < 80 ? 1 : 0;
+            red += c.red() > 150 && c.blue() < 80 && c.green() < 80 ? 1 : 0;
+        }
+    }
+    QVERIFY(blue > 50);
+    QVERIFY(red > 50);
+
+    // The life-cycle page of the sample is drawn at the size of the other pages (which the
+    // width of the footer sets): its lines fit the height within the margins of letter and A4.
+    m_window->mnuFSampleData_Click();
+    ReportChoice choice{};
+    choice[1] = true;
+    choice[5] = true;
+    const std::vector<ReportPage> pages =
+        composeReport(m_window->session(), choice, "Run #1", "06/12/2026");
+    QCOMPARE(pages.size(), std::size_t(2));
+    QVERIFY(pages[1].chart.has_value());
+    for (const QSizeF paper : {QSizeF(12240, 15840), QSizeF(11906, 16838)}) {
+        QCOMPARE(reportTextScale(pages[1], paper), reportTextScale(pages[0], paper));
+    }
 }
 
 void ReportsTest::saveAsPdfWritesEveryChosenPage() {
