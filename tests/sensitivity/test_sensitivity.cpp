@@ -31,12 +31,16 @@ protected:
         return {r.method1.payback, r.method2.payback, r.method3.payback};
     }
 
-    std::array<double, 3> paybacksWith(std::string ProjectInputs::*field, const std::string& text) {
+    ProjectResults resultsWith(std::string ProjectInputs::*field, const std::string& text) {
         ProjectSession typed(m_session.climate());
         typed.loadSampleData();
         typed.inputs().*field = text;
         typed.recalculate();
-        const ProjectResults& r = typed.results();
+        return typed.results();
+    }
+
+    std::array<double, 3> paybacksWith(std::string ProjectInputs::*field, const std::string& text) {
+        const ProjectResults r = resultsWith(field, text);
         return {r.method1.payback, r.method2.payback, r.method3.payback};
     }
 
@@ -115,6 +119,18 @@ TEST_F(SensitivityTest, TornadoRowsAreWholeProjectRunsWithTheInputTypedByHand) {
             EXPECT_NEAR(row.highValue, c.high, 1e-9) << name;
             EXPECT_EQ(row.lowPaybackYears, low[m]) << name;
             EXPECT_EQ(row.highPaybackYears, high[m]) << name;
+        }
+    }
+
+    // The net present values of the gas-price bar, against the life-cycle results of the same
+    // two typed-by-hand runs.
+    for (const auto& [text, npvOf] : {std::pair{"1.0495", &TornadoRow::lowNpv},
+                                      std::pair{"1.5743", &TornadoRow::highNpv}}) {
+        const ProjectResults typed = resultsWith(&ProjectInputs::GasCost, text);
+        for (std::size_t m = 0; m < 3; ++m) {
+            EXPECT_NEAR(rowOf(r.tornado[m], UncertainInput::GasPrice).*npvOf,
+                        typed.lifeCycle.methods[m].flows.npv, 1e-6)
+                << text << ", Method " << m + 1;
         }
     }
 
@@ -246,6 +262,12 @@ TEST_F(SensitivityTest, MonteCarloWithoutSpreadIsTheBasePayback) {
         EXPECT_EQ(*s.p10, paybacks[m]) << "Method " << m + 1;
         EXPECT_EQ(*s.p90, paybacks[m]) << "Method " << m + 1;
         EXPECT_EQ(s.noPaybackShare, 0.0);
+        // The net present value comes from the life-cycle analysis of the project itself.
+        const double npv = base.lifeCycle.methods[m].flows.npv;
+        EXPECT_NEAR(r.base.npv[m], npv, 1e-6);
+        ASSERT_TRUE(r.monteCarlo->npv[m].p50);
+        EXPECT_NEAR(*r.monteCarlo->npv[m].p50, npv, 1e-6);
+        EXPECT_EQ(r.monteCarlo->npv[m].p10, r.monteCarlo->npv[m].p90);
     }
     EXPECT_EQ(r.monteCarlo->histogram.counts, std::vector<int>{100});
 }
