@@ -143,11 +143,11 @@ std::string cliUsage() {
            "                            (not with --panels, --capacity, --report or --pdf)\n"
            "  --save PATH               write the project file after the recalculation\n"
            "  --report LIST             print report pages as plain text: LIST names print\n"
-           "                            options 0 to 5 separated by commas, e.g. 0,1,4\n"
+           "                            options 0 to 6 separated by commas, e.g. 0,1,4\n"
            "                            (0 input data and summary, 1 comparison of methods,\n"
            "                            2 Method 1, 3 Method 2, 4 Method 3, 5 life-cycle\n"
-           "                            economics and emissions); a line holding a form feed\n"
-           "                            separates the pages\n"
+           "                            economics and emissions, 6 sensitivity); a line\n"
+           "                            holding a form feed separates the pages\n"
            "  --pdf OUT.pdf             write the report pages (default: --report 0) to one\n"
            "                            PDF file instead of printing them\n"
            "  --run-id TEXT             the data-set line of every page (default \"Run #1\")\n"
@@ -289,7 +289,7 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         o.report = parseReportList(report);
         if (!o.report) {
             parse.error =
-                "--report takes print options 0 to 5 separated by commas, not '" + report + "'";
+                "--report takes print options 0 to 6 separated by commas, not '" + report + "'";
             return parse;
         }
     }

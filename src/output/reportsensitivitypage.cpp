@@ -18,4 +18,18 @@ std::vector<std::string> PrintSensitivity(const SensitivityResults& results) {
     return body;
 }
 
+ReportBody PrintSensitivityPage(const ProjectSession& session) {
+    const SensitivityResults results =
+        computeSensitivity(session.inputs(), session.climate(), session.state(),
+                           sensitivityOptions(session.inputs().Sensitivity));
+    ReportBody page;
+    page.lines = PrintSensitivity(results);
+    ReportChart chart;
+    chart.firstLine = kSensitivityChartFirstLine;
+    chart.lineCount = kSensitivityChartLines;
+    chart.tornado = tornadoChartData(results);
+    page.chart = std::move(chart);
+    return page;
+}
+
 } // namespace plenara

@@ -272,6 +272,13 @@ TEST(CliTest, SensitivityJsonAndPanel) {
     EXPECT_EQ(again["method"], 1);
     EXPECT_EQ(again["monteCarlo"]["draws"], 200);
     EXPECT_FALSE(nlohmann::json::parse(run({"--sample", "--json"}).out).contains("sensitivity"));
+    // Print option 6: one page, its tornado chart over the lines the text leaves empty.
+    const CliRun report = run({"--sample", "--report", "6"});
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_NE(report.out.find("SENSITIVITY OF THE SIMPLE PAYBACK"), std::string::npos);
+    EXPECT_NE(report.out.find("1 of 1"), std::string::npos);
+    EXPECT_NE(report.out.find("Break-even prices (target payback 10.0 years)"), std::string::npos);
+
     const CliRun panelRun = run({"--sample", "--sensitivity", "--draws", "100"});
     ASSERT_EQ(panelRun.status, 0) << panelRun.err;
     const std::vector<std::string> lines = panel(panelRun.out, "sensitivity");
@@ -588,7 +595,7 @@ TEST(CliReportTest, RunIdAndReportOptionErrors) {
     EXPECT_EQ(reportPages(empty.out)[0][1], "");
 
     for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--sample", "--report", "6"},
+         {std::vector<std::string>{"--sample", "--report", "7"},
           {"--report", ""},
           {"--report", "0,,1"},
           {"--report", "0,"},

@@ -124,8 +124,8 @@ TEST_F(SensitivityTest, TornadoRowsAreWholeProjectRunsWithTheInputTypedByHand) {
 
     // The net present values of the gas-price bar, against the life-cycle results of the same
     // two typed-by-hand runs.
-    for (const auto& [text, npvOf] : {std::pair{"1.0495", &TornadoRow::lowNpv},
-                                      std::pair{"1.5743", &TornadoRow::highNpv}}) {
+    for (const auto& [text, npvOf] :
+         {std::pair{"1.0495", &TornadoRow::lowNpv}, std::pair{"1.5743", &TornadoRow::highNpv}}) {
         const ProjectResults typed = resultsWith(&ProjectInputs::GasCost, text);
         for (std::size_t m = 0; m < 3; ++m) {
             EXPECT_NEAR(rowOf(r.tornado[m], UncertainInput::GasPrice).*npvOf,
