@@ -95,6 +95,9 @@ void SensitivityTabTest::showsTheFiguresOfTheProject() {
         QCOMPARE(cell("tblBreakEven", 3, m), QStringLiteral("none in range"));
         QCOMPARE(cell("tblMonteCarlo", m, 1), QString::fromStdString(paybackYearsText(
                                                   r->monteCarlo->methods[std::size_t(m)].p50)));
+        // The net present value beside the payback, from the life-cycle analysis.
+        QCOMPARE(cell("tblMonteCarlo", m, 5),
+                 QString::fromStdString(npvText(r->monteCarlo->npv[std::size_t(m)].p50)));
     }
     // The grid's centre is today's Method 2 payback, 5.7 years.
     QCOMPARE(cell("tblPaybackGrid", 2, 2), QStringLiteral("5.7"));
