@@ -33,6 +33,12 @@ struct CliOptions {
     // lifeCycleBoxes()) and the text.
     std::vector<std::pair<std::string, std::string>> lifeCycleTexts;
     std::optional<std::string> gridCO2; // "state", "nonbaseload" or lb/MWh
+    // --sensitivity [X]: the [sensitivity] panel, or the `sensitivity` object of --json.
+    bool sensitivity = false;
+    std::optional<std::string> sensitivityPercent; // X as typed
+    std::optional<std::string> targetPayback;      // years as typed
+    std::optional<int> draws;                      // 100..10,000
+    std::optional<int> sensitivityMethod;          // 1..3
 };
 
 // Parses the arguments (without the program name). Returns the options, or an error message

@@ -12,7 +12,7 @@
 
 namespace plenara {
 
-namespace {
+namespace {} // namespace
 
 void formatMonths(MonthTexts& texts, const char* pattern) {
     for (std::string& text : texts) {
@@ -20,7 +20,25 @@ void formatMonths(MonthTexts& texts, const char* pattern) {
     }
 }
 
-} // namespace
+const char* gasCostPattern(GasCostUnit unit) {
+    return unit == GasCostUnit::Therms || unit == GasCostUnit::CCF ? "$#0.0000" : "$##0.00";
+}
+
+const char* gasCostCaption(GasCostUnit unit) {
+    switch (unit) {
+    case GasCostUnit::Therms:
+        return "/therm";
+    case GasCostUnit::Decatherms:
+        return "/decatherm";
+    case GasCostUnit::MMBtu:
+        return "/MMBtu";
+    case GasCostUnit::CCF:
+        return "/CCF";
+    case GasCostUnit::MCF:
+        return "/MCF";
+    }
+    return "";
+}
 
 void formatInputFields(ProjectInputs& in, std::string& label18) {
     formatLifeCycleInputs(in);
@@ -28,13 +46,13 @@ void formatInputFields(ProjectInputs& in, std::string& label18) {
     formatMonths(in.MonthlyFuel1, "###,###,##0");
     formatMonths(in.MonthlyFuel2, "###,###,##0");
     formatMonths(in.MonthlyKW, "###,##0");
-    formatMonths(in.MonthlyPowerBill, "$###,##0");
-    formatMonths(in.MonthlyFuel1Cost, "$###,##0");
-    formatMonths(in.MonthlyFuel2Cost, "$###,##0");
-    in.EnergyCharge = FormatPattern(Number(in.EnergyCharge), "$##0.0000");
-    in.FuelAdjCharge = FormatPattern(Number(in.FuelAdjCharge), "$##0.0000");
-    in.DemandCharge = FormatPattern(Number(in.DemandCharge), "$###0.00");
-    in.StandbyCharge = FormatPattern(Number(in.StandbyCharge), "$###0.00");
+    formatMonths(in.MonthlyPowerBill, kBillPattern);
+    formatMonths(in.MonthlyFuel1Cost, kBillPattern);
+    formatMonths(in.MonthlyFuel2Cost, kBillPattern);
+    in.EnergyCharge = FormatPattern(Number(in.EnergyCharge), kRatePattern);
+    in.FuelAdjCharge = FormatPattern(Number(in.FuelAdjCharge), kRatePattern);
+    in.DemandCharge = FormatPattern(Number(in.DemandCharge), kChargePattern);
+    in.StandbyCharge = FormatPattern(Number(in.StandbyCharge), kChargePattern);
     in.HeatedFloorSpace = FormatPattern(Number(in.HeatedFloorSpace), "###,###,##0");
     in.CooledFloorSpace = FormatPattern(Number(in.CooledFloorSpace), "###,###,##0");
     in.Occupants = FormatPattern(Number(in.Occupants), "###,##0");
@@ -42,27 +60,8 @@ void formatInputFields(ProjectInputs& in, std::string& label18) {
     if (!in.GasCostUnit) {
         return;
     }
-    const char* pattern = "$##0.00";
-    switch (*in.GasCostUnit) {
-    case GasCostUnit::Therms:
-        pattern = "$#0.0000";
-        label18 = "/therm";
-        break;
-    case GasCostUnit::Decatherms:
-        label18 = "/decatherm";
-        break;
-    case GasCostUnit::MMBtu:
-        label18 = "/MMBtu";
-        break;
-    case GasCostUnit::CCF:
-        pattern = "$#0.0000";
-        label18 = "/CCF";
-        break;
-    case GasCostUnit::MCF:
-        label18 = "/MCF";
-        break;
-    }
-    in.GasCost = FormatPattern(Number(in.GasCost), pattern);
+    label18 = gasCostCaption(*in.GasCostUnit);
+    in.GasCost = FormatPattern(Number(in.GasCost), gasCostPattern(*in.GasCostUnit));
 }
 
 RecalculationDriver::RecalculationDriver(ClimateTable climate, EmissionData emissions)
@@ -172,7 +171,7 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
 
     // 10. The show-details switches; "Print Forms" and "Screen Shot" never show.
     r.summaryFrameVisible = view.Check1[0];
-    r.tabVisible = {true, true, true, true, true, true};
+    r.tabVisible = {true, true, true, true, true, true, true};
     r.tabVisible[tab::Method1] = view.Check1[1];
     r.tabVisible[tab::Method2] = view.Check1[2];
     r.tabVisible[tab::Method3] = view.Check1[3];
