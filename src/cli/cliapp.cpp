@@ -1,6 +1,7 @@
 #include "cli/cliapp.h"
 
 #include "cli/clioutput.h"
+#include "cli/clisensitivity.h"
 #include "climate/climatedata.h"
 #include "engine/interpolation.h"
 #include "engine/textfields.h"
@@ -11,6 +12,8 @@
 #include "project/datapaths.h"
 #include "project/lifecycleinputs.h"
 #include "project/projectsession.h"
+#include "sensitivity/sensitivity.h"
+#include "sensitivity/sensitivitytext.h"
 
 #include <CLI/CLI.hpp>
 #include <array>
@@ -64,6 +67,23 @@ bool isGridCO2(const std::string& text) {
     return !text.empty() && result.ec == std::errc() && result.ptr == text.data() + text.size() &&
            std::isfinite(value) && value >= 0.0;
 }
+// A percentage or a number of years: a plain decimal number, not below zero.
+const CLI::Validator kDecimal(
+    [](const std::string& text) {
+        const std::optional<double> value = parseCapacity(text);
+        return value ? std::string() : "needs a number not below zero, not '" + text + "'";
+    },
+    "NUMBER");
+
+// X of --sensitivity: how far each input moves, 0 to 90 %.
+const CLI::Validator kPercent(
+    [](const std::string& text) {
+        const std::optional<double> value = parseCapacity(text);
+        return value && *value <= kMostSensitivityPercent
+                   ? std::string()
+                   : "needs a percentage from 0 to 90, not '" + text + "'";
+    },
+    "X");
 
 // A file name given on the command line: an empty one names no file at all.
 const CLI::Validator kPath(
@@ -126,14 +146,26 @@ std::string cliUsage() {
            "                            (not with --panels, --capacity, --report or --pdf)\n"
            "  --save PATH               write the project file after the recalculation\n"
            "  --report LIST             print report pages as plain text: LIST names print\n"
-           "                            options 0 to 5 separated by commas, e.g. 0,1,4\n"
+           "                            options 0 to 6 separated by commas, e.g. 0,1,4\n"
            "                            (0 input data and summary, 1 comparison of methods,\n"
            "                            2 Method 1, 3 Method 2, 4 Method 3, 5 life-cycle\n"
-           "                            economics and emissions); a line holding a form feed\n"
-           "                            separates the pages\n"
+           "                            economics and emissions, 6 sensitivity); a line\n"
+           "                            holding a form feed separates the pages\n"
            "  --pdf OUT.pdf             write the report pages (default: --report 0) to one\n"
            "                            PDF file instead of printing them\n"
            "  --run-id TEXT             the data-set line of every page (default \"Run #1\")\n"
+           "\n"
+           "Sensitivity (the \"Sensitivity\" tab; the settings are kept by --save):\n"
+           "  --sensitivity [X]         print the [sensitivity] panel (with --json: add the\n"
+           "                            \"sensitivity\" object): tornado rows with each input\n"
+           "                            alone at -X % and +X % (X from 0 to 90, default as the\n"
+           "                            project holds it, 20), break-even prices, spark spread,\n"
+           "                            the Method 2 payback grid and the Monte Carlo figures\n"
+           "  --target-payback Y        target payback of the break-even prices, years\n"
+           "                            (default 10)\n"
+           "  --draws N                 Monte Carlo draws, 100 to 10000 (default 1000)\n"
+           "  --sensitivity-method M    method of the tornado rows and the histogram, 1 to 3\n"
+           "                            (default 2)\n"
            "  --export-csv DIR          write the project as DIR/buildings.csv and\n"
            "                            DIR/bills.csv, the files that \"screen\" reads\n"
            "  -h, --help                show this help and exit\n"
@@ -192,6 +224,16 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
                                : "takes nonbaseload, state or a rate in lb/MWh, not '" + text + "'";
                 },
                 "RATE"));
+    std::string percent;
+    CLI::Option* sensitivity =
+        app.add_option("--sensitivity", percent)->expected(0, 1)->check(kPercent);
+    CLI::Option* target = app.add_option("--target-payback")->check(kDecimal);
+    int draws = 0;
+    CLI::Option* drawsOption =
+        app.add_option("--draws", draws)->check(CLI::Range(kFewestDraws, kMostDraws));
+    int method = 0;
+    CLI::Option* methodOption =
+        app.add_option("--sensitivity-method", method)->check(CLI::Range(1, 3));
     app.add_option("--export-csv", o.exportCsvDir)->check(kPath);
     CLI::App* screen = addScreenCommand(app, o.screenOptions, o.climateFile, o.emissionFolder);
     sample->excludes(project);
@@ -239,6 +281,21 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     if (stepOption->count() > 0) {
         o.firstStep = firstStep;
     }
+    if (sensitivity->count() > 0) {
+        o.sensitivity = true;
+        if (!percent.empty()) {
+            o.sensitivityPercent = percent;
+        }
+    }
+    if (target->count() > 0) {
+        o.targetPayback = target->as<std::string>();
+    }
+    if (drawsOption->count() > 0) {
+        o.draws = draws;
+    }
+    if (methodOption->count() > 0) {
+        o.sensitivityMethod = method;
+    }
     if (capacityOption->count() > 0) {
         o.capacity = parseCapacity(capacity);
         if (!o.capacity) {
@@ -250,7 +307,7 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         o.report = parseReportList(report);
         if (!o.report) {
             parse.error =
-                "--report takes print options 0 to 5 separated by commas, not '" + report + "'";
+                "--report takes print options 0 to 6 separated by commas, not '" + report + "'";
             return parse;
         }
     }
@@ -335,6 +392,19 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         inputs.GridCO2 = GridCO2Basis::Custom;
         inputs.GridCO2Custom = *o.gridCO2;
     }
+    SensitivityInputs& tab = inputs.Sensitivity;
+    if (o.sensitivityPercent) {
+        tab.Percent = *o.sensitivityPercent;
+    }
+    if (o.targetPayback) {
+        tab.TargetPayback = *o.targetPayback;
+    }
+    if (o.draws) {
+        tab.Draws = std::to_string(*o.draws);
+    }
+    if (o.sensitivityMethod) {
+        tab.Method = *o.sensitivityMethod;
+    }
     if (o.month) {
         session.view().scrlMonths = *o.month;
     }
@@ -361,6 +431,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
     }
 
+    std::optional<SensitivityResults> sensitivityResults;
+    if (o.sensitivity) {
+        sensitivityResults = computeSensitivity(inputs, session.climate(), session.state(),
+                                                sensitivityOptions(inputs.Sensitivity));
+    }
     if (!o.exportCsvDir.empty()) {
         PortfolioExport exporter;
         std::string problem = exporter.open(o.exportCsvDir);
@@ -375,7 +450,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
 
     if (o.json) {
-        writeResultsJson(out, inputs, results);
+        nlohmann::ordered_json doc = resultsJson(inputs, results);
+        if (sensitivityResults) {
+            doc["sensitivity"] = sensitivityJson(*sensitivityResults);
+        }
+        out << doc.dump(2) << '\n';
         return 0;
     }
     int status = 0;
@@ -416,6 +495,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (!o.panels && !o.capacity && !report && o.exportCsvDir.empty()) {
         writeSummary(out, results);
+    }
+    if (sensitivityResults) {
+        out << "[sensitivity]\n";
+        for (const std::string& line : sensitivityLines(*sensitivityResults)) {
+            out << line << '\n';
+        }
     }
     return status;
 }

@@ -34,8 +34,14 @@ struct CliOptions {
     // lifeCycleBoxes()) and the text.
     std::vector<std::pair<std::string, std::string>> lifeCycleTexts;
     std::optional<std::string> gridCO2; // "state", "nonbaseload" or lb/MWh
-    std::string exportCsvDir;           // --export-csv: the project as a CSV pair
-    bool screen = false;                // the subcommand "screen" was given
+    // --sensitivity [X]: the [sensitivity] panel, or the `sensitivity` object of --json.
+    bool sensitivity = false;
+    std::optional<std::string> sensitivityPercent; // X as typed
+    std::optional<std::string> targetPayback;      // years as typed
+    std::optional<int> draws;                      // 100..10,000
+    std::optional<int> sensitivityMethod;          // 1..3
+    std::string exportCsvDir;                      // --export-csv: the project as a CSV pair
+    bool screen = false;                           // the subcommand "screen" was given
     ScreenCliOptions screenOptions;
 };
 

@@ -5,6 +5,7 @@
 #include "portfolio/portfolioreader.h"
 #include "portfolio/portfolioscreen.h"
 #include "portfolio/resultwriter.h"
+#include "sensitivity/sensitivityoptions.h"
 
 #include <CLI/CLI.hpp>
 #include <chrono>
@@ -85,10 +86,12 @@ CLI::App* addScreenCommand(CLI::App& app, ScreenCliOptions& o, std::string& clim
     CLI::Option* xlsx = screen->add_option("--xlsx", o.xlsxPath)->check(kPath);
     CLI::Option* rank = screen->add_flag("--rank", o.rank);
     screen->add_option("-j", o.threads)->check(CLI::Range(1, 1024));
+    CLI::Option* draws =
+        screen->add_option("--draws", o.draws)->check(CLI::Range(kFewestDraws, kMostDraws));
     CLI::Option* exportCsv = screen->add_option("--export-csv", o.exportDir)->check(kPath);
     screen->add_option("--climate", climateFile)->check(kPath);
     screen->add_option("--emission-data", emissionFolder)->check(kPath);
-    exportCsv->excludes(csv)->excludes(jsonl)->excludes(xlsx)->excludes(rank);
+    exportCsv->excludes(csv)->excludes(jsonl)->excludes(xlsx)->excludes(rank)->excludes(draws);
     return screen;
 }
 
@@ -101,7 +104,7 @@ std::string screenOptionsProblem(const ScreenCliOptions& o) {
 
 std::string screenUsage() {
     return "Usage: plenara-cli screen INPUT... [-o results.csv] [--jsonl results.jsonl]\n"
-           "                          [--xlsx results.xlsx] [--rank] [-j N]\n"
+           "                          [--xlsx results.xlsx] [--rank] [-j N] [--draws N]\n"
            "       plenara-cli screen INPUT... --export-csv DIR\n"
            "\n"
            "Screens many buildings at once: the capacity, payback, installed cost, savings,\n"
@@ -120,6 +123,9 @@ std::string screenUsage() {
            "                      order of the inputs)\n"
            "  -j N                screen on N threads (default: one per core); the results\n"
            "                      are the same with any N\n"
+           "  --draws N           a Monte Carlo of N draws (100 to 10000) for each building:\n"
+           "                      the 10th and 90th percentiles of each payback (each draw is\n"
+           "                      a recalculation, so 1000 draws make it 1000 times slower)\n"
            "  --export-csv DIR    write the buildings as DIR/buildings.csv and DIR/bills.csv\n"
            "                      instead of screening them\n"
            "  --climate PATH      read this climate data file instead of the installed one\n"
@@ -185,6 +191,7 @@ int runScreen(const ScreenCliOptions& o, const ClimateTable& climate, const Emis
     };
     ScreenSettings settings;
     settings.threads = o.threads;
+    settings.draws = o.draws;
     const ScreenSummary summary =
         screenPortfolio(reader, climate, emissions, settings, emit, progress);
     if (bar) {

@@ -22,6 +22,7 @@ struct ScreenCliOptions {
     std::string xlsxPath;  // --xlsx
     bool rank = false;
     int threads = 0; // -j; 0: every core
+    int draws = 0;   // --draws: a Monte Carlo of each building; 0: none
     std::string exportDir;
 };
 

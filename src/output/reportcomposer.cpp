@@ -2,6 +2,7 @@
 
 #include "output/pageframe.h"
 #include "output/reportpages.h"
+#include "output/reportsensitivitypage.h"
 #include "project/projectsession.h"
 
 #include <functional>
@@ -84,7 +85,7 @@ private:
 } // namespace
 
 int reportPageTotal(const ReportChoice& chosen) {
-    constexpr std::array<int, kReportOptionCount> pagesPerPart = {1, 1, 1, 2, 2, 1};
+    constexpr std::array<int, kReportOptionCount> pagesPerPart = {1, 1, 1, 2, 2, 1, 1};
     int total = 0;
     for (std::size_t i = 0; i < kReportOptionCount; ++i) {
         total += chosen[i] ? pagesPerPart[i] : 0;
@@ -124,6 +125,9 @@ std::vector<ReportPage> composeReport(ProjectSession& session, const ReportChoic
     if (chosen[5]) {
         run.pageWithChart(
             [](const ProjectSession& s) { return PrintLifeCycle(s.inputs(), s.results()); });
+    }
+    if (chosen[6]) {
+        run.pageWithChart(PrintSensitivityPage);
     }
     return run.finish();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/linechart.h"
+#include "output/tornadochart.h"
 
 #include <array>
 #include <optional>
@@ -9,10 +10,10 @@
 
 namespace plenara {
 
-// The six parts of a report that the user can choose, in the order in which they print:
+// The seven parts of a report that the user can choose, in the order in which they print:
 // input data and summary, comparison of methods, Method 1, Method 2, Method 3, life-cycle
-// economics and emissions.
-inline constexpr std::size_t kReportOptionCount = 6;
+// economics and emissions, sensitivity.
+inline constexpr std::size_t kReportOptionCount = 7;
 using ReportChoice = std::array<bool, kReportOptionCount>;
 
 // A chart drawn on a report page over lines of its body that the text leaves empty, across
@@ -21,6 +22,8 @@ struct ReportChart {
     int firstLine = 0; // the body line (from 0) at whose top the chart begins
     int lineCount = 0; // how many body lines it covers
     LineChartData data;
+    // A tornado chart, drawn instead of the line chart where a page has one.
+    std::optional<TornadoChartData> tornado;
 
     friend bool operator==(const ReportChart&, const ReportChart&) = default;
 };
@@ -39,7 +42,7 @@ struct ReportPage {
 };
 
 // The number of pages that the chosen parts print: one each for the first three, two each for
-// the Method 2 and Method 3 reports, one for the life-cycle report.
+// the Method 2 and Method 3 reports, one each for the life-cycle and the sensitivity reports.
 int reportPageTotal(const ReportChoice& chosen);
 
 } // namespace plenara

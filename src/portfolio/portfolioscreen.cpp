@@ -64,7 +64,8 @@ ScreenSummary screenPortfolio(PortfolioReader& reader, const ClimateTable& clima
         return item;
     };
     const auto screen = [&](Item* item) {
-        screenBuilding(item->building, climate, emissions, scratch.local(), item->row);
+        screenBuilding(item->building, climate, emissions, scratch.local(), item->row,
+                       settings.draws);
         return item;
     };
     const auto handOn = [&](Item* item) {

@@ -18,6 +18,9 @@ struct ScreenSettings {
     // It bounds memory whatever the size of the portfolio.
     std::size_t window = 0;
     const std::atomic<bool>* cancel = nullptr; // set to stop after the buildings in flight
+    // Draws of a Monte Carlo of each building, for the spread of its paybacks; 0: none. A
+    // draw costs a recalculation: a thousand of them make the screening that much slower.
+    int draws = 0;
 };
 
 // Counts of a screening, so far or in the end.

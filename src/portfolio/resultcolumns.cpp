@@ -65,6 +65,14 @@ std::optional<double> co2Change(const ScreenRow& row, std::size_t m) {
     return lifeCycleFigure(row, row.methods[m].co2ChangeTonnes);
 }
 
+std::optional<double> paybackP10(const ScreenRow& row, std::size_t m) {
+    return lifeCycleFigure(row, row.methods[m].paybackP10);
+}
+
+std::optional<double> paybackP90(const ScreenRow& row, std::size_t m) {
+    return lifeCycleFigure(row, row.methods[m].paybackP90);
+}
+
 std::optional<double> bestMethod(const ScreenRow& row, std::size_t) {
     if (row.failed() || row.bestMethod == 0) {
         return std::nullopt;
@@ -126,6 +134,8 @@ const std::vector<ResultColumn>& resultColumns() {
             list.push_back({method + "Irr", ResultFormat::Fraction, irr, noText, m});
             list.push_back(
                 {method + "Co2ChangeTonnes", ResultFormat::Tonnes, co2Change, noText, m});
+            list.push_back({method + "PaybackP10", ResultFormat::Years, paybackP10, noText, m});
+            list.push_back({method + "PaybackP90", ResultFormat::Years, paybackP90, noText, m});
         }
         list.push_back({"bestMethod", ResultFormat::Method, bestMethod, noText});
         list.push_back({"bestPaybackYears", ResultFormat::Years, bestPayback, noText});

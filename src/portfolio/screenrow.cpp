@@ -2,6 +2,9 @@
 
 #include "portfolio/csvcells.h"
 #include "project/lifecycleinputs.h"
+#include "sensitivity/montecarlo.h"
+#include "sensitivity/projectvariations.h"
+#include "sensitivity/sensitivityoptions.h"
 
 #include <algorithm>
 
@@ -34,7 +37,8 @@ void chooseBestMethod(ScreenRow& row) {
 }
 
 void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
-                    const EmissionData& emissions, ProjectNumbers& scratch, ScreenRow& row) {
+                    const EmissionData& emissions, ProjectNumbers& scratch, ScreenRow& row,
+                    int draws) {
     const ProjectInputs& inputs = building.inputs;
     row = ScreenRow{};
     row.id = building.id;
@@ -57,11 +61,20 @@ void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
     const Method1Results& m1 = scratch.method1;
     const Method2Results& m2 = scratch.method2;
     const Method3Results& m3 = scratch.method3;
-    row.methods[0] = {m1.genCapacity, m1.payback, m1.installedCost, m1.savings, {}, {}, {}};
-    row.methods[1] = {
-        m2.capacityKW, m2.payback, m2.equipmentCost + m2.installationCost, m2.savings, {}, {}, {}};
-    row.methods[2] = {
-        m3.capacityKW, m3.payback, m3.equipmentCost + m3.installationCost, m3.savings, {}, {}, {}};
+    const auto figures = [](double capacityKW, double paybackYears, double installedCost,
+                            double annualSavings) {
+        MethodScreen method;
+        method.capacityKW = capacityKW;
+        method.paybackYears = paybackYears;
+        method.installedCost = installedCost;
+        method.annualSavings = annualSavings;
+        return method;
+    };
+    row.methods[0] = figures(m1.genCapacity, m1.payback, m1.installedCost, m1.savings);
+    row.methods[1] =
+        figures(m2.capacityKW, m2.payback, m2.equipmentCost + m2.installationCost, m2.savings);
+    row.methods[2] =
+        figures(m3.capacityKW, m3.payback, m3.equipmentCost + m3.installationCost, m3.savings);
     const LifeCycleResults lifeCycle = projectLifeCycle(inputs, scratch, emissions);
     for (std::size_t m = 0; m < row.methods.size(); ++m) {
         const MethodLifeCycle& life = lifeCycle.methods[m];
@@ -70,6 +83,19 @@ void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
             row.methods[m].irr = life.irr;
             if (life.co2.available) {
                 row.methods[m].co2ChangeTonnes = life.co2.changeTonnes;
+            }
+        }
+    }
+    if (draws > 0) {
+        // The draws run on the threads of the screening, nested in its work.
+        const ProjectVariations variations(inputs, climate, RecalculationState{});
+        SensitivityOptions options = sensitivityOptions(inputs.Sensitivity);
+        options.draws = draws;
+        options.threads = 0;
+        if (const std::optional<MonteCarloResults> spread = runMonteCarlo(variations, options)) {
+            for (std::size_t m = 0; m < row.methods.size(); ++m) {
+                row.methods[m].paybackP10 = spread->methods[m].p10;
+                row.methods[m].paybackP90 = spread->methods[m].p90;
             }
         }
     }

@@ -23,6 +23,10 @@ struct MethodScreen {
     std::optional<double> npv;             // dollars
     std::optional<double> irr;             // fraction: 0.226 is 22.6 % a year
     std::optional<double> co2ChangeTonnes; // metric tons a year; negative is a reduction
+    // The 10th and 90th percentiles of the payback over the draws of a Monte Carlo, when one
+    // was asked for; none where the draws give none.
+    std::optional<double> paybackP10;
+    std::optional<double> paybackP90;
 };
 
 // One row of the results of a screening.
@@ -40,11 +44,14 @@ struct ScreenRow {
 };
 
 // Screens one building: the numbers of the three methods and their life-cycle figures exactly
-// as a recalculation of its project in a freshly opened window gives them. A building that could
-// not be read, or whose city the climate data do not hold, fails with its message. `scratch` is the
-// room of the calculation, reused from one building to the next.
+// as a recalculation of its project in a freshly opened window gives them. A building that
+// could not be read, or whose city the climate data do not hold, fails with its message.
+// `scratch` is the room of the calculation, reused from one building to the next. With `draws`
+// above 0 a Monte Carlo of that many draws (with the spread of the building's own sensitivity
+// settings) gives the percentiles of each payback: that many recalculations more.
 void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
-                    const EmissionData& emissions, ProjectNumbers& scratch, ScreenRow& row);
+                    const EmissionData& emissions, ProjectNumbers& scratch, ScreenRow& row,
+                    int draws = 0);
 
 // The best method of a row: the one with the shortest payback above zero; of equal ones the
 // first.

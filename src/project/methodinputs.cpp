@@ -62,10 +62,10 @@ InputNumbers typedInputNumbers(const ProjectInputs& in) {
     n.fuel1Cost = rounded(in.MonthlyFuel1Cost, kBillPattern);
     n.fuel2 = rounded(in.MonthlyFuel2, kQuantityPattern);
     n.fuel2Cost = rounded(in.MonthlyFuel2Cost, kBillPattern);
-    n.energyCharge = patternValue(Number(in.EnergyCharge), kEnergyRatePattern);
-    n.fuelAdjCharge = patternValue(Number(in.FuelAdjCharge), kEnergyRatePattern);
-    n.demandCharge = patternValue(Number(in.DemandCharge), kDemandRatePattern);
-    n.standbyCharge = patternValue(Number(in.StandbyCharge), kDemandRatePattern);
+    n.energyCharge = patternValue(Number(in.EnergyCharge), kRatePattern);
+    n.fuelAdjCharge = patternValue(Number(in.FuelAdjCharge), kRatePattern);
+    n.demandCharge = patternValue(Number(in.DemandCharge), kChargePattern);
+    n.standbyCharge = patternValue(Number(in.StandbyCharge), kChargePattern);
     // With no unit set the price is not rewritten.
     n.gasCost = in.GasCostUnit ? patternValue(Number(in.GasCost), gasCostPattern(*in.GasCostUnit))
                                : Number(in.GasCost);

@@ -47,6 +47,7 @@ void ResetInputs(ProjectInputs& inputs, const ClimateTable& climate,
     currentProjectFile.clear();
     // The settings of a later version belong to the file that was open, not to a new project.
     inputs.LaterSettings.clear();
+    inputs.Sensitivity = SensitivityInputs{};
 
     for (std::size_t m = 0; m < 12; ++m) {
         inputs.MonthlyKWh[m] = "0";

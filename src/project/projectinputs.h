@@ -3,6 +3,7 @@
 #include "engine/monthlyloads.h"
 #include "engine/options.h"
 #include "lifecycle/lifecycleparameters.h"
+#include "project/sensitivityinputs.h"
 
 #include <array>
 #include <string>
@@ -74,6 +75,8 @@ struct ProjectInputs {
     GridCO2Basis GridCO2 = GridCO2Basis::StateNonBaseload;
     std::string GridCO2Custom = "0.0"; // lb/MWh, used with GridCO2Basis::Custom
     std::string GridLoss = "4.2";      // %, the U.S. grid gross loss of eGRID2023
+    // The inputs of the "Sensitivity" tab.
+    SensitivityInputs Sensitivity;
 
     // Settings of line 22 of a project file whose keys a later version of the program wrote:
     // kept as read, key and value, and written back unchanged; New and Clear Form drop them.

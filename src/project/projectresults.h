@@ -20,15 +20,16 @@ inline constexpr int MonthlyUtilityData = 0;
 inline constexpr int UtilityRateData = 1;
 inline constexpr int MiscInputInformation = 2;
 inline constexpr int LifeCycle = 3;
-inline constexpr int EnergyPlots = 4;
-inline constexpr int Results = 5;
-inline constexpr int Method1 = 6;
-inline constexpr int Method2 = 7;
-inline constexpr int Method3 = 8;
-inline constexpr int PrintForms = 9;
-inline constexpr int ComparisonOfMethods = 10;
-inline constexpr int ScreenShot = 11;
-inline constexpr int Count = 12;
+inline constexpr int Sensitivity = 4;
+inline constexpr int EnergyPlots = 5;
+inline constexpr int Results = 6;
+inline constexpr int Method1 = 7;
+inline constexpr int Method2 = 8;
+inline constexpr int Method3 = 9;
+inline constexpr int PrintForms = 10;
+inline constexpr int ComparisonOfMethods = 11;
+inline constexpr int ScreenShot = 12;
+inline constexpr int Count = 13;
 } // namespace tab
 
 // Everything one recalculation produces: the result records of the three methods and every
@@ -73,7 +74,7 @@ struct ProjectResults {
 
     // The show-details switches: the summary frame of the results tab and which tabs show.
     bool summaryFrameVisible = false;
-    std::array<bool, tab::Count> tabVisible{true, true, true, true, true, true};
+    std::array<bool, tab::Count> tabVisible{true, true, true, true, true, true, true};
 };
 
 } // namespace plenara

@@ -103,6 +103,22 @@ std::string readOption(std::string_view value, const OptionWords<E, N>& words,
     return {};
 }
 
+// A text box of the "Sensitivity" tab: kept as typed, like every text box of the project, and
+// read with Number by the calculation.
+template <std::string SensitivityInputs::*Field>
+ProjectSetting sensitivityText(std::string_view key, std::string_view caption) {
+    return {
+        key,
+        caption,
+        [](const ProjectInputs& p) { return p.Sensitivity.*Field; },
+        [](const ProjectInputs& p) { return p.Sensitivity.*Field == SensitivityInputs{}.*Field; },
+        [](ProjectInputs& p) { p.Sensitivity.*Field = SensitivityInputs{}.*Field; },
+        [](std::string_view value, ProjectInputs& p) {
+            p.Sensitivity.*Field = std::string(value);
+            return std::string();
+        }};
+}
+
 } // namespace
 
 const std::vector<ProjectSetting>& projectSettings() {
@@ -146,6 +162,20 @@ const std::vector<ProjectSetting>& projectSettings() {
          }},
         lifeCycleSetting<9>(),
         lifeCycleSetting<10>(),
+        sensitivityText<&SensitivityInputs::Percent>("SensitivityPercent", "Vary each input by"),
+        sensitivityText<&SensitivityInputs::TargetPayback>("TargetPayback", "Target payback"),
+        sensitivityText<&SensitivityInputs::Draws>("MonteCarloDraws", "Monte Carlo draws"),
+        {"SensitivityMethod", "Method of the tornado chart",
+         [](const ProjectInputs& p) { return std::to_string(p.Sensitivity.Method); },
+         [](const ProjectInputs& p) { return p.Sensitivity.Method == SensitivityInputs{}.Method; },
+         [](ProjectInputs& p) { p.Sensitivity.Method = SensitivityInputs{}.Method; },
+         [](std::string_view value, ProjectInputs& p) {
+             if (value != "1" && value != "2" && value != "3") {
+                 return std::string("the value is none of 1, 2 or 3.");
+             }
+             p.Sensitivity.Method = value[0] - '0';
+             return std::string();
+         }},
     };
     return settings;
 }

@@ -12,18 +12,30 @@
 
 namespace plenara {
 
-namespace {
-
 void formatMonths(MonthTexts& texts, const char* pattern) {
     for (std::string& text : texts) {
         text = FormatPattern(Number(text), pattern);
     }
 }
 
-} // namespace
-
 const char* gasCostPattern(GasCostUnit unit) {
     return unit == GasCostUnit::Therms || unit == GasCostUnit::CCF ? "$#0.0000" : "$##0.00";
+}
+
+const char* gasCostCaption(GasCostUnit unit) {
+    switch (unit) {
+    case GasCostUnit::Therms:
+        return "/therm";
+    case GasCostUnit::Decatherms:
+        return "/decatherm";
+    case GasCostUnit::MMBtu:
+        return "/MMBtu";
+    case GasCostUnit::CCF:
+        return "/CCF";
+    case GasCostUnit::MCF:
+        return "/MCF";
+    }
+    return "";
 }
 
 void formatInputFields(ProjectInputs& in, std::string& label18) {
@@ -35,10 +47,10 @@ void formatInputFields(ProjectInputs& in, std::string& label18) {
     formatMonths(in.MonthlyPowerBill, kBillPattern);
     formatMonths(in.MonthlyFuel1Cost, kBillPattern);
     formatMonths(in.MonthlyFuel2Cost, kBillPattern);
-    in.EnergyCharge = FormatPattern(Number(in.EnergyCharge), kEnergyRatePattern);
-    in.FuelAdjCharge = FormatPattern(Number(in.FuelAdjCharge), kEnergyRatePattern);
-    in.DemandCharge = FormatPattern(Number(in.DemandCharge), kDemandRatePattern);
-    in.StandbyCharge = FormatPattern(Number(in.StandbyCharge), kDemandRatePattern);
+    in.EnergyCharge = FormatPattern(Number(in.EnergyCharge), kRatePattern);
+    in.FuelAdjCharge = FormatPattern(Number(in.FuelAdjCharge), kRatePattern);
+    in.DemandCharge = FormatPattern(Number(in.DemandCharge), kChargePattern);
+    in.StandbyCharge = FormatPattern(Number(in.StandbyCharge), kChargePattern);
     in.HeatedFloorSpace = FormatPattern(Number(in.HeatedFloorSpace), kQuantityPattern);
     in.CooledFloorSpace = FormatPattern(Number(in.CooledFloorSpace), kQuantityPattern);
     in.Occupants = FormatPattern(Number(in.Occupants), kDemandPattern);
@@ -46,23 +58,7 @@ void formatInputFields(ProjectInputs& in, std::string& label18) {
     if (!in.GasCostUnit) {
         return;
     }
-    switch (*in.GasCostUnit) {
-    case GasCostUnit::Therms:
-        label18 = "/therm";
-        break;
-    case GasCostUnit::Decatherms:
-        label18 = "/decatherm";
-        break;
-    case GasCostUnit::MMBtu:
-        label18 = "/MMBtu";
-        break;
-    case GasCostUnit::CCF:
-        label18 = "/CCF";
-        break;
-    case GasCostUnit::MCF:
-        label18 = "/MCF";
-        break;
-    }
+    label18 = gasCostCaption(*in.GasCostUnit);
     in.GasCost = FormatPattern(Number(in.GasCost), gasCostPattern(*in.GasCostUnit));
 }
 
@@ -173,7 +169,7 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
 
     // 10. The show-details switches; "Print Forms" and "Screen Shot" never show.
     r.summaryFrameVisible = view.Check1[0];
-    r.tabVisible = {true, true, true, true, true, true};
+    r.tabVisible = {true, true, true, true, true, true, true};
     r.tabVisible[tab::Method1] = view.Check1[1];
     r.tabVisible[tab::Method2] = view.Check1[2];
     r.tabVisible[tab::Method3] = view.Check1[3];

@@ -68,14 +68,18 @@ private:
     RecalculationState m_state;
 };
 
-// The display patterns in which every recalculation rewrites the numeric inputs.
+// Display patterns of the numeric inputs that a recalculation rewrites.
 inline constexpr const char* kQuantityPattern = "###,###,##0"; // kWh, fuel, floor space
 inline constexpr const char* kDemandPattern = "###,##0";       // kW, occupants
-inline constexpr const char* kBillPattern = "$###,##0";        // monthly bills
-inline constexpr const char* kEnergyRatePattern = "$##0.0000"; // dollars per kWh
-inline constexpr const char* kDemandRatePattern = "$###0.00";  // dollars per kW and month
-// The gas price's pattern follows its unit: four decimals for the small units.
+inline constexpr const char* kRatePattern = "$##0.0000";       // energy and fuel adjustment charges
+inline constexpr const char* kChargePattern = "$###0.00";      // demand and standby charges
+inline constexpr const char* kBillPattern = "$###,##0";        // the monthly bills
+// The pattern of the gas price in `unit`, and the unit caption beside the box.
 const char* gasCostPattern(GasCostUnit unit);
+const char* gasCostCaption(GasCostUnit unit);
+
+// Rewrites every text of `texts` in `pattern`.
+void formatMonths(MonthTexts& texts, const char* pattern);
 
 // Rewrites every numeric input of `inputs` in its display pattern; the gas price follows its
 // unit, and `label18` becomes that unit's caption. With no unit set, both stay as they are.

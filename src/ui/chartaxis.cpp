@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QBarSet>
 #include <QValueAxis>
 
 namespace plenara {
@@ -17,6 +18,19 @@ void setNiceRange(QValueAxis& axis, double minimum, double maximum, int tickCoun
     const int decimals =
         interval > 0.0 ? std::clamp(-static_cast<int>(std::floor(std::log10(interval))), 0, 6) : 0;
     axis.setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
+}
+
+void replaceBarValues(QBarSet& set, const QList<qreal>& values) {
+    if (set.count() != values.size()) {
+        set.remove(0, set.count());
+        set.append(values);
+        return;
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (set.at(i) != values[i]) {
+            set.replace(i, values[i]);
+        }
+    }
 }
 
 } // namespace plenara

@@ -35,7 +35,8 @@ fmrPrintOptions::fmrPrintOptions(QWidget* parent)
         QStringLiteral("Method 1 Intermediate Results (1 page)"),
         QStringLiteral("Method 2 Intermediate Results (2 pages)"),
         QStringLiteral("Method 3 Intermediate Results (2 pages)"),
-        QStringLiteral("Life-Cycle Economics and Emissions (1 page)")};
+        QStringLiteral("Life-Cycle Economics and Emissions (1 page)"),
+        QStringLiteral("Sensitivity (1 page)")};
     for (std::size_t i = 0; i < kReportOptionCount; ++i) {
         auto* box = new QCheckBox(captions[i], this);
         box->setObjectName(QStringLiteral("chkPrintOptions(%1)").arg(i));

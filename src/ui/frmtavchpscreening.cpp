@@ -29,6 +29,7 @@
 #include "ui/reportprinting.h"
 #include "ui/resultstab.h"
 #include "ui/screenshots.h"
+#include "ui/sensitivitytab.h"
 #include "ui/tabnavigation.h"
 #include "ui/windowgeometry.h"
 #include "ui/windowtab.h"
@@ -145,6 +146,7 @@ void frmTAVCHPScreening::createTabs() {
     m_tabs[tab::UtilityRateData] = new RateDataTab(m_session, m_ssTabForm);
     m_tabs[tab::MiscInputInformation] = new MiscInputTab(m_session, m_ssTabForm);
     m_tabs[tab::LifeCycle] = new LifeCycleTab(m_session, m_ssTabForm);
+    m_tabs[tab::Sensitivity] = new SensitivityTab(m_session, m_ssTabForm);
     m_energyPlotsTab = new EnergyPlotsTab(m_session, m_ssTabForm);
     m_tabs[tab::EnergyPlots] = m_energyPlotsTab;
     m_tabs[tab::Results] = new ResultsTab(m_session, m_ssTabForm);

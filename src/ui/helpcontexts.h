@@ -25,6 +25,7 @@ inline constexpr int ComparisonOfMethods = 1900;
 inline constexpr int Printing = 2000;
 inline constexpr int MenusAndKeys = 2100;
 inline constexpr int LifeCycle = 2200;
+inline constexpr int Sensitivity = 2300;
 } // namespace helpcontext
 
 } // namespace plenara

@@ -38,7 +38,16 @@ struct Input {
     const char16_t* tip;
 };
 
-const std::array<Input, 31> kInputs = {{
+const std::array<Input, 35> kInputs = {{
+    {"txtSensitivityPercent", "",
+     u"How far each uncertain input moves down and up for the tornado chart and the Monte "
+     u"Carlo, in percent, 0 to 90.\nExample: 20"},
+    {"txtTargetPayback", "",
+     u"Simple payback that the break-even prices aim at, in years.\nExample: 10"},
+    {"txtMonteCarloDraws", "",
+     u"Number of Monte Carlo draws, 100 to 10,000; more draws take longer.\nExample: 1000"},
+    {"cmbSensitivityMethod", "",
+     u"Method whose payback the tornado chart and the histogram show.\nExample: Method 2"},
     {"txtEnergyCharge", "EnergyCharge",
      u"Energy charge of the electric rate, in dollars per kWh.\nExample: $0.0444"},
     {"txtFuelAdjCharge", "FuelAdjCharge",

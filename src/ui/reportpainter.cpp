@@ -2,6 +2,7 @@
 
 #include "engine/textfields.h"
 #include "ui/linechartpainter.h"
+#include "ui/tornadochartpainter.h"
 
 #include <algorithm>
 
@@ -116,7 +117,11 @@ void paintReportPage(QPainter& painter, const QRectF& paper, const ReportPage& p
         // Over the body lines that the page leaves empty for it, across the text area.
         const QRectF area(0, kTextTopTwips + page.chart->firstLine * metrics.lineSpacing(),
                           room.width(), page.chart->lineCount * metrics.lineSpacing());
-        paintLineChart(painter, area, page.chart->data);
+        if (page.chart->tornado) {
+            paintTornadoChart(painter, area, *page.chart->tornado);
+        } else {
+            paintLineChart(painter, area, page.chart->data);
+        }
     }
     painter.restore();
 }

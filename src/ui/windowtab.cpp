@@ -16,6 +16,8 @@ const std::vector<WindowTab>& windowTabs() {
         {tab::MiscInputInformation, "tabMiscInputInformation", u"Misc. Input Information", 15000,
          10600, helpcontext::SiteInformation},
         {tab::LifeCycle, "tabLifeCycle", u"Life Cycle", 15000, 10600, helpcontext::LifeCycle},
+        {tab::Sensitivity, "tabSensitivity", u"Sensitivity", 19500, 11100,
+         helpcontext::Sensitivity},
         {tab::EnergyPlots, "tabEnergyPlots", u"Energy Plots", 15000, 12200,
          helpcontext::EnergyPlots},
         {tab::Results, "tabResults", u"Results", 15000, 12600, helpcontext::ResultsTab},

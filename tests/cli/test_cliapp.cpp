@@ -93,7 +93,13 @@ TEST(CliTest, HelpAndUsageErrors) {
                                                 {""},
                                                 // Nothing to screen: no project, no sample.
                                                 {},
-                                                {"--hot-water", "low", "--json"}}) {
+                                                {"--hot-water", "low", "--json"},
+                                                {"--sample", "--sensitivity", "95"},
+                                                {"--sample", "--sensitivity", "-5"},
+                                                {"--sample", "--draws", "99"},
+                                                {"--sample", "--draws", "10001"},
+                                                {"--sample", "--sensitivity-method", "4"},
+                                                {"--sample", "--target-payback", "x"}}) {
         const CliRun r = run(bad);
         EXPECT_EQ(r.status, 2) << (bad.empty() ? "(nothing)" : bad.back());
         EXPECT_TRUE(r.out.empty());
@@ -214,6 +220,71 @@ TEST(CliTest, JsonHoldsTheNumbers) {
     EXPECT_NEAR(doc["method1"]["annualSavings"].get<double>(), 48'018.39, 0.005);
     EXPECT_NEAR(doc["method1"]["paybackYears"].get<double>(), 227'003.66 / 48'018.39, 1e-6);
     EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
+}
+
+// The sensitivity object: the tab's settings as given, every field the documentation names,
+// null where a figure is none, and the settings kept by --save.
+TEST(CliTest, SensitivityJsonAndPanel) {
+    const fs::path saved = fs::temp_directory_path() / "plenara-cli-sensitivity.tav";
+    const CliRun r = run({"--sample", "--json", "--sensitivity", "25", "--target-payback", "6",
+                          "--draws", "200", "--sensitivity-method", "1", "--save", saved.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find("NaN"), std::string::npos);
+    EXPECT_EQ(r.out.find("Infinity"), std::string::npos);
+    const nlohmann::json doc = nlohmann::json::parse(r.out);
+    const nlohmann::json& s = doc["sensitivity"];
+    EXPECT_EQ(s["percent"], 25);
+    EXPECT_EQ(s["targetPaybackYears"], 6);
+    EXPECT_EQ(s["method"], 1);
+    EXPECT_EQ(s["gasPriceUnit"], "$/CCF");
+    // Method 1's payback today, as the comparison table shows it: 4.7 years.
+    EXPECT_NEAR(s["basePaybackYears"].get<double>(), 4.7, 0.05);
+    // Gas price, energy charge, demand charge, installed cost, run-time fraction, boiler
+    // efficiency and fuel 1 (the sample has no fuel 2).
+    ASSERT_EQ(s["tornado"].size(), 7u);
+    for (const char* field :
+         {"input", "lowValue", "highValue", "lowPaybackYears", "highPaybackYears"}) {
+        EXPECT_TRUE(s["tornado"][0].contains(field)) << field;
+    }
+    for (const char* method : {"method1", "method2", "method3"}) {
+        for (const char* field : {"gasPriceForTarget", "gasPriceNoSavings", "energyChargeForTarget",
+                                  "energyChargeNoSavings"}) {
+            EXPECT_TRUE(s["breakEven"][method].contains(field)) << method << " " << field;
+        }
+        for (const char* field : {"p10", "p50", "p90", "noPaybackShare"}) {
+            EXPECT_TRUE(s["monteCarlo"][method].contains(field)) << method << " " << field;
+        }
+    }
+    // The fuel adjustment keeps the sample saving at an energy charge of 0.
+    EXPECT_TRUE(s["breakEven"]["method2"]["energyChargeNoSavings"].is_null());
+    EXPECT_EQ(s["monteCarlo"]["draws"], 200);
+    EXPECT_EQ(s["grid"]["method2PaybackYears"].size(), 5u);
+    EXPECT_TRUE(s["sparkSpreadPerMMBtu"].is_number());
+    EXPECT_TRUE(s["generationMarginPerMWh"].is_number());
+
+    // The saved project holds the tab's settings; without --sensitivity there is no object.
+    const CliRun reopened = run({saved.string(), "--json", "--sensitivity"});
+    fs::remove(saved);
+    ASSERT_EQ(reopened.status, 0) << reopened.err;
+    const nlohmann::json again = nlohmann::json::parse(reopened.out)["sensitivity"];
+    EXPECT_EQ(again["percent"], 25);
+    EXPECT_EQ(again["targetPaybackYears"], 6);
+    EXPECT_EQ(again["method"], 1);
+    EXPECT_EQ(again["monteCarlo"]["draws"], 200);
+    EXPECT_FALSE(nlohmann::json::parse(run({"--sample", "--json"}).out).contains("sensitivity"));
+    // Print option 6: one page, its tornado chart over the lines the text leaves empty.
+    const CliRun report = run({"--sample", "--report", "6"});
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_NE(report.out.find("SENSITIVITY OF THE SIMPLE PAYBACK"), std::string::npos);
+    EXPECT_NE(report.out.find("1 of 1"), std::string::npos);
+    EXPECT_NE(report.out.find("Break-even prices (target payback 10.0 years)"), std::string::npos);
+
+    const CliRun panelRun = run({"--sample", "--sensitivity", "--draws", "100"});
+    ASSERT_EQ(panelRun.status, 0) << panelRun.err;
+    const std::vector<std::string> lines = panel(panelRun.out, "sensitivity");
+    ASSERT_GT(lines.size(), 30u);
+    EXPECT_EQ(lines[0], "Method 2 simple payback with each input alone at -20 % and +20 % "
+                        "(today 5.7 years)");
 }
 
 // Texts of project and climate files are Windows-1252; the JSON is UTF-8 whatever the bytes.
@@ -524,7 +595,7 @@ TEST(CliReportTest, RunIdAndReportOptionErrors) {
     EXPECT_EQ(reportPages(empty.out)[0][1], "");
 
     for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--sample", "--report", "6"},
+         {std::vector<std::string>{"--sample", "--report", "7"},
           {"--report", ""},
           {"--report", "0,,1"},
           {"--report", "0,"},

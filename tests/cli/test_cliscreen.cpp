@@ -73,6 +73,8 @@ TEST(CliScreenTest, UsageErrors) {
           {"screen", kProjects, "--export-csv", "out", "-o", "r.csv"},
           {"screen", kProjects, "--export-csv", "out", "--rank"},
           {"screen", kProjects, "-j", "0"},
+          {"screen", kProjects, "--draws", "50"},
+          {"screen", kProjects, "--draws", "100", "--export-csv", "out"},
           {"screen", kProjects, "-o", ""},
           {"screen", kProjects, "--no-such-option"},
           {"--sample", "screen", kProjects}}) {
@@ -94,10 +96,12 @@ TEST(CliScreenTest, CsvOnStandardOutputAndASummary) {
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
               "id,state,city,method1CapacityKW,method1PaybackYears,method1InstalledCost,"
               "method1AnnualSavings,method1Npv,method1Irr,method1Co2ChangeTonnes,"
-              "method2CapacityKW,method2PaybackYears,method2InstalledCost,method2AnnualSavings,"
-              "method2Npv,method2Irr,method2Co2ChangeTonnes,method3CapacityKW,"
+              "method1PaybackP10,method1PaybackP90,method2CapacityKW,method2PaybackYears,"
+              "method2InstalledCost,method2AnnualSavings,method2Npv,method2Irr,"
+              "method2Co2ChangeTonnes,method2PaybackP10,method2PaybackP90,method3CapacityKW,"
               "method3PaybackYears,method3InstalledCost,method3AnnualSavings,method3Npv,"
-              "method3Irr,method3Co2ChangeTonnes,bestMethod,bestPaybackYears,error");
+              "method3Irr,method3Co2ChangeTonnes,method3PaybackP10,method3PaybackP90,bestMethod,"
+              "bestPaybackYears,error");
     EXPECT_EQ(idsOf(r.out), (std::vector<std::string>{"BackBayLofts", "BayouGardens", "DesertPalms",
                                                       "ElmStreetTowers", "LakeshoreApartments"}));
     EXPECT_TRUE(std::regex_match(r.err, std::regex("plenara-cli: screened 5 buildings, 0 failed, "
@@ -138,6 +142,45 @@ TEST_F(ScreenFolder, OutputFilesThreadsAndRanking) {
     EXPECT_EQ(idsOf(ranked.out),
               (std::vector<std::string>{"BackBayLofts", "ElmStreetTowers", "LakeshoreApartments",
                                         "DesertPalms", "BayouGardens", "ElmStreetTowers"}));
+}
+
+// --draws adds the spread of each payback; the other figures stay as they are.
+TEST(CliScreenTest, DrawsGiveTheSpreadOfThePaybacks) {
+    const std::string lakeshore = kProjects + "/LakeshoreApartments.TAV";
+    const CliRun plain = run({"screen", lakeshore});
+    const CliRun drawn = run({"screen", lakeshore, "--draws", "100", "-j", "2"});
+    ASSERT_EQ(drawn.status, 0) << drawn.err;
+    const auto cells = [](const std::string& line) {
+        std::vector<std::string> fields;
+        std::istringstream in(line);
+        for (std::string field; std::getline(in, field, ',');) {
+            fields.push_back(field);
+        }
+        return fields;
+    };
+    std::istringstream plainLines(plain.out);
+    std::istringstream drawnLines(drawn.out);
+    std::string header;
+    std::string plainRow;
+    std::string drawnRow;
+    std::getline(plainLines, header);
+    std::getline(plainLines, plainRow);
+    std::getline(drawnLines, drawnRow);
+    std::getline(drawnLines, drawnRow);
+    const std::vector<std::string> names = cells(header);
+    const std::vector<std::string> before = cells(plainRow + ",");
+    const std::vector<std::string> after = cells(drawnRow + ",");
+    ASSERT_EQ(before.size(), names.size());
+    ASSERT_EQ(after.size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const bool spread = names[i].ends_with("P10") || names[i].ends_with("P90");
+        if (spread) {
+            EXPECT_EQ(before[i], "") << names[i];
+            EXPECT_NE(after[i], "") << names[i];
+        } else {
+            EXPECT_EQ(after[i], before[i]) << names[i];
+        }
+    }
 }
 
 // A project, or a folder of them, exported as a CSV pair screens to the same results.

@@ -112,13 +112,14 @@ TEST_P(BadInputTest, FailsTheBuildingAndScreensTheOthers) {
     }
     PortfolioReader reader({folder.path().string()}, climate());
     std::vector<Outcome> outcomes;
-    screenPortfolio(
-        reader, climate(), emissions(), ScreenSettings{1, 2, nullptr}, [&](const ScreenRow& row) {
-            outcomes.push_back({row.id, row.error});
-            if (!row.failed()) {
-                EXPECT_NEAR(row.methods[0].paybackYears, c.method1Payback, 0.05) << row.id;
-            }
-        });
+    screenPortfolio(reader, climate(), emissions(), ScreenSettings{1, 2, nullptr, 0},
+                    [&](const ScreenRow& row) {
+                        outcomes.push_back({row.id, row.error});
+                        if (!row.failed()) {
+                            EXPECT_NEAR(row.methods[0].paybackYears, c.method1Payback, 0.05)
+                                << row.id;
+                        }
+                    });
     const std::string shown = shownPath(folder.path().string());
     std::vector<Outcome> expected;
     for (const Outcome& o : c.outcomes) {
@@ -353,11 +354,12 @@ TEST(PortfolioExportTest, TheSampleAsACsvPair) {
               "cooledFloorSpace,occupants,installationDifficulty,primeMover,heatAllocation,"
               "acCriteria,runTimeFraction,boilerEfficiency,hotWaterUsage,waterHeaterFuel,"
               "analysisYears,discountRate,electricEscalation,fuelEscalation,omEscalation,"
-              "costAdjustment,taxCredit,rebatePerKW,grant,gridCO2,gridCO2Custom,gridLoss\n"
+              "costAdjustment,taxCredit,rebatePerKW,grant,gridCO2,gridCO2Custom,gridLoss,"
+              "sensitivityPercent,targetPayback,monteCarloDraws,sensitivityMethod\n"
               "Elm St,#2 fuel oil,gallons,Fuel #2,therms,0.0444,0.0733,0,0,1.3119,CCF,"
               "Pennsylvania,Philadelphia,98000,98000,200,Typical,RecipEngine,HeatingOnly,"
               "Central AC,75%,75%,Low,NaturalGas,20,6.0,2.0,2.0,2.0,0.0,0.0,$0,$0,NonBaseload,0.0,"
-              "4.2\n");
+              "4.2,20,10,1000,2\n");
     const std::string billsText = fileText(folder.path() / "out" / "bills.csv");
     EXPECT_EQ(billsText.substr(0, billsText.find('\n', kBillsHeader.size()) + 1),
               kBillsHeader + "Elm St,1,68400,138,8058,27979,68548,0,0\n");

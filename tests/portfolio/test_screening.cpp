@@ -6,7 +6,11 @@
 #include "portfolio/resultwriter.h"
 #include "portfolio/screenrow.h"
 #include "portfoliotestsupport.h"
+#include "project/projectfile.h"
 #include "project/projectsession.h"
+#include "sensitivity/montecarlo.h"
+#include "sensitivity/projectvariations.h"
+#include "sensitivity/sensitivityoptions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -156,6 +160,40 @@ TEST(ScreeningTest, LifeCycleColumnsOfBuildingsCsv) {
     EXPECT_NEAR(*credited[3].methods[0].npv - *plain[3].methods[0].npv, 68'101, 1);
 }
 
+// With draws asked for, each payback gets its spread: the percentiles of the Monte Carlo of the
+// Sensitivity tab on the same building, whatever the number of threads; without, none.
+TEST(ScreeningTest, MonteCarloSpreadOnlyWhenAskedFor) {
+    const std::string lakeshore = (fs::path(kProjects) / "LakeshoreApartments.TAV").string();
+    const std::vector<ScreenRow> plain = screen({lakeshore});
+    ASSERT_EQ(plain.size(), 1u);
+    EXPECT_FALSE(plain[0].methods[1].paybackP10 || plain[0].methods[1].paybackP90);
+
+    const std::vector<ScreenRow> one = screen({lakeshore}, {1, 0, nullptr, 100});
+    const std::vector<ScreenRow> two = screen({lakeshore}, {2, 0, nullptr, 100});
+    EXPECT_EQ(csvOf(one), csvOf(two));
+
+    ProjectInputs inputs;
+    ASSERT_TRUE(ReadProjectFile(lakeshore, inputs).ok());
+    const ProjectVariations variations(inputs, climate(), RecalculationState{});
+    SensitivityOptions options = sensitivityOptions(inputs.Sensitivity);
+    options.draws = 100;
+    const std::optional<MonteCarloResults> spread = runMonteCarlo(variations, options);
+    ASSERT_TRUE(spread);
+    for (std::size_t m = 0; m < 3; ++m) {
+        const MethodScreen& method = one[0].methods[m];
+        EXPECT_EQ(method.paybackP10, spread->methods[m].p10) << m;
+        EXPECT_EQ(method.paybackP90, spread->methods[m].p90) << m;
+        // The other figures are those of the building as it stands.
+        EXPECT_EQ(method.paybackYears, plain[0].methods[m].paybackYears) << m;
+    }
+    // Lakeshore pays back by every method: the spread brackets each payback.
+    for (const MethodScreen& method : one[0].methods) {
+        ASSERT_TRUE(method.paybackP10 && method.paybackP90);
+        EXPECT_LE(*method.paybackP10, method.paybackYears);
+        EXPECT_GE(*method.paybackP90, method.paybackYears);
+    }
+}
+
 // Rows come in the order read, whatever the number of threads and the size of the window.
 TEST(ScreeningTest, AnyNumberOfThreadsGivesTheSameRows) {
     ScratchFolder folder;
@@ -175,21 +213,32 @@ TEST(ScreeningTest, AnyNumberOfThreadsGivesTheSameRows) {
         }
     }
     ASSERT_EQ(exporter.commit(), "");
-    const std::string one = csvOf(screen({folder.path().string()}, {1, 1, nullptr}));
+    const std::string one = csvOf(screen({folder.path().string()}, {1, 1, nullptr, 0}));
     EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), 200);
-    EXPECT_EQ(csvOf(screen({folder.path().string()}, {2, 3, nullptr})), one);
-    EXPECT_EQ(csvOf(screen({folder.path().string()}, {2, 0, nullptr})), one);
+    EXPECT_EQ(csvOf(screen({folder.path().string()}, {2, 3, nullptr, 0})), one);
+    EXPECT_EQ(csvOf(screen({folder.path().string()}, {2, 0, nullptr, 0})), one);
 }
 
 TEST(ScreeningTest, CancelStopsAfterTheBuildingsInFlight) {
     std::atomic<bool> cancel{false};
     PortfolioReader reader({kProjects, kPair}, climate());
     std::size_t rows = 0;
-    const ScreenSummary summary = screenPortfolio(reader, climate(), emissions(), {1, 1, &cancel},
-                                                  [&](const ScreenRow&) { cancel = ++rows == 2; });
+    const ScreenSummary summary =
+        screenPortfolio(reader, climate(), emissions(), {1, 1, &cancel, 0},
+                        [&](const ScreenRow&) { cancel = ++rows == 2; });
     EXPECT_TRUE(summary.cancelled);
     EXPECT_EQ(summary.screened, 2u);
     EXPECT_EQ(rows, 2u);
+}
+
+MethodScreen method(double capacityKW, double paybackYears, double installedCost,
+                    double annualSavings) {
+    MethodScreen m;
+    m.capacityKW = capacityKW;
+    m.paybackYears = paybackYears;
+    m.installedCost = installedCost;
+    m.annualSavings = annualSavings;
+    return m;
 }
 
 ScreenRow ranked(const char* id, double best, bool failed = false) {
@@ -222,14 +271,18 @@ TEST(ScreeningTest, CellsOfPaybacksNotFoundAndOfFailedRows) {
     ScreenRow row = ranked("B,1", 0);
     row.state = "Pennsylvania";
     row.city = "Philadelphia";
-    row.methods[0] = {80, -3.0, 150'000, -1'200.5, {}, {}, {}};
-    row.methods[1] = {110, 6.5, 200'000, 30'769.25, 123'456.5, 0.226, -12.5};
-    row.methods[2] = {52, 0.0, 140'000, 0, {}, {}, {}};
+    row.methods[0] = method(80, -3.0, 150'000, -1'200.5);
+    row.methods[1] = method(110, 6.5, 200'000, 30'769.25);
+    row.methods[1].npv = 123'456.5;
+    row.methods[1].irr = 0.226;
+    row.methods[1].co2ChangeTonnes = -12.5;
+    row.methods[2] = method(52, 0.0, 140'000, 0);
     chooseBestMethod(row);
     EXPECT_EQ(row.bestMethod, 2);
+    row.methods[1].paybackP10 = 5.25;
     EXPECT_EQ(resultsCsvLine(row),
-              "\"B,1\",Pennsylvania,Philadelphia,80,,150000,-1200.5,,,,110,6.5,"
-              "200000,30769.25,123456.5,0.226,-12.5,52,,140000,0,,,,2,6.5,\n");
+              "\"B,1\",Pennsylvania,Philadelphia,80,,150000,-1200.5,,,,,,110,6.5,"
+              "200000,30769.25,123456.5,0.226,-12.5,5.25,,52,,140000,0,,,,,,2,6.5,\n");
     const nlohmann::json json = nlohmann::json::parse(resultsJsonLine(row));
     EXPECT_EQ(json["method1PaybackYears"], nullptr);
     EXPECT_EQ(json["method2AnnualSavings"], 30769.25);
@@ -241,7 +294,7 @@ TEST(ScreeningTest, CellsOfPaybacksNotFoundAndOfFailedRows) {
     ScreenRow failed = ranked("Caf\xE9", 0, true);
     failed.error = "x.TAV, line 3: \"quoted\"";
     EXPECT_EQ(resultsCsvLine(failed),
-              "Caf\xC3\xA9" + std::string(26, ',') + "\"x.TAV, line 3: \"\"quoted\"\"\"\n");
+              "Caf\xC3\xA9" + std::string(32, ',') + "\"x.TAV, line 3: \"\"quoted\"\"\"\n");
     EXPECT_EQ(nlohmann::json::parse(resultsJsonLine(failed))["id"], "Caf\xC3\xA9");
 }
 
@@ -297,24 +350,24 @@ TEST(ScreeningTest, SpreadsheetReadsBackWithTheRightCells) {
     EXPECT_EQ(cellOf(sheet, "A1"), "id");
     EXPECT_EQ(cellOf(sheet, "E1"), "method1PaybackYears");
     EXPECT_EQ(cellOf(sheet, "H1"), "method1Npv");
-    EXPECT_EQ(cellOf(sheet, "AA1"), "error");
+    EXPECT_EQ(cellOf(sheet, "AG1"), "error");
     // Row 2 is BackBayLofts, row 3 BayouGardens, row 5 ElmStreetTowers (by name).
     EXPECT_EQ(cellOf(sheet, "A5"), "ElmStreetTowers");
     EXPECT_EQ(cellOf(sheet, "B5"), "Pennsylvania");
     EXPECT_NEAR(std::stod(cellOf(sheet, "D5")), rows[3].methods[0].capacityKW, 1e-9);
     EXPECT_NEAR(std::stod(cellOf(sheet, "E5")), 4.727, 0.001);
-    EXPECT_EQ(cellOf(sheet, "K5"), "110");
-    EXPECT_EQ(cellOf(sheet, "Y5"), "1");
+    EXPECT_EQ(cellOf(sheet, "M5"), "110");
+    EXPECT_EQ(cellOf(sheet, "AE5"), "1");
     // The sample's Method 1 over 20 years at 6 %: a net present value of $417,247.
     EXPECT_NEAR(std::stod(cellOf(sheet, "H5")), 417'247, 15);
     // BayouGardens: Method 2 found no payback, an empty cell.
     EXPECT_EQ(cellOf(sheet, "A3"), "BayouGardens");
-    EXPECT_EQ(cellOf(sheet, "L3"), "(none)");
+    EXPECT_EQ(cellOf(sheet, "N3"), "(none)");
     EXPECT_EQ(cellOf(sheet, "A7"), "broken");
     EXPECT_EQ(cellOf(sheet, "D7"), "(none)");
-    EXPECT_EQ(cellOf(sheet, "AA7"), "broken.TAV, line 2: bad &amp; &lt;worse&gt;");
+    EXPECT_EQ(cellOf(sheet, "AG7"), "broken.TAV, line 2: bad &amp; &lt;worse&gt;");
     EXPECT_NE(sheet.find("<pane xSplit=\"1\" ySplit=\"1\" topLeftCell=\"B2\""), std::string::npos);
-    EXPECT_NE(sheet.find("<autoFilter ref=\"A1:AA7\"/>"), std::string::npos);
+    EXPECT_NE(sheet.find("<autoFilter ref=\"A1:AG7\"/>"), std::string::npos);
     const std::string styles = unzipped(path, "xl/styles.xml");
     EXPECT_NE(styles.find("formatCode=\"0.0\""), std::string::npos);
     EXPECT_NE(styles.find("formatCode=\"#,##0\""), std::string::npos);

@@ -355,6 +355,37 @@ TEST_F(ProjectFileTest, TheLifeCycleSettingsRoundTrip) {
     EXPECT_EQ(projectFileText(ProjectInputs()).find("AnalysisYears"), std::string::npos);
 }
 
+// The inputs of the "Sensitivity" tab: each written only when it differs from its default,
+// kept as typed.
+TEST_F(ProjectFileTest, TheSensitivityInputsRoundTripOnLine22) {
+    struct Case {
+        SensitivityInputs tab;
+        const char* line22; // nullptr: the file has 21 lines
+    };
+    const Case cases[] = {
+        {{}, nullptr},
+        {{"35", "10", "1000", 2}, "SensitivityPercent=35"},
+        {{"20", "7.5", "1000", 2}, "TargetPayback=7.5"},
+        {{"20", "10", "2,500", 2}, "MonteCarloDraws=2,500"},
+        {{"20", "10", "1000", 3}, "SensitivityMethod=3"},
+        {{"12.5%", "8 yrs", "500", 1},
+         "SensitivityPercent=12.5%^TargetPayback=8 yrs^MonteCarloDraws=500^SensitivityMethod=1"},
+    };
+    for (const Case& c : cases) {
+        ProjectInputs saved = knownRecord();
+        saved.Sensitivity = c.tab;
+        const std::string text = projectFileText(saved);
+        const std::string known = projectFileText(knownRecord());
+        EXPECT_EQ(text, c.line22 ? known + c.line22 + "\r\n" : known);
+        EXPECT_EQ(read(write(text)).Sensitivity, c.tab) << (c.line22 ? c.line22 : "21 lines");
+    }
+    // A file without the keys gives the defaults, whatever the record held before.
+    ProjectInputs p = otherRecord();
+    p.Sensitivity = {"1", "2", "300", 1};
+    ASSERT_TRUE(ReadProjectFile(write(projectFileText(knownRecord())), p).ok());
+    EXPECT_EQ(p.Sensitivity, SensitivityInputs{});
+}
+
 TEST_F(ProjectFileTest, AByteOrderMarkIsSkipped) {
     const std::string text = projectFileText(knownRecord());
     EXPECT_EQ(read(write("\xEF\xBB\xBF" + text)), withStoredFields(otherRecord(), knownRecord()));
@@ -418,6 +449,8 @@ TEST_F(ProjectFileTest, AFileThatCannotBeReadChangesNothing) {
         {"unknown level", knownWithLine(22, "HotWaterUsage=Huge"),
          "line 22 (the further settings), field 1, HotWaterUsage=Huge: the value is none of "
          "Low, Medium or High."},
+        {"method of the tornado", knownWithLine(22, "SensitivityMethod=4"),
+         "field 1, SensitivityMethod=4: the value is none of 1, 2 or 3."},
         {"values compare exactly", knownWithLine(22, "WaterHeaterFuel=fuel1"),
          "field 1, WaterHeaterFuel=fuel1: the value is none of NaturalGas or Fuel1."},
         {"rate no number", knownWithLine(22, "AnalysisYears=25^DiscountRate=six"),

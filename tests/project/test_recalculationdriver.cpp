@@ -101,14 +101,14 @@ TEST(RecalculationTest, ShowDetailsSwitches) {
     ProjectSession session(shippedClimate());
     EXPECT_FALSE(session.results().summaryFrameVisible);
     EXPECT_EQ(session.results().tabVisible,
-              (std::array<bool, tab::Count>{true, true, true, true, true, true, false, false, false,
-                                            false, false, false}));
+              (std::array<bool, tab::Count>{true, true, true, true, true, true, true, false, false,
+                                            false, false, false, false}));
     session.view().Check1 = {true, false, true, false, true};
     session.recalculate();
     EXPECT_TRUE(session.results().summaryFrameVisible);
     EXPECT_EQ(session.results().tabVisible,
-              (std::array<bool, tab::Count>{true, true, true, true, true, true, false, true, false,
-                                            false, true, false}));
+              (std::array<bool, tab::Count>{true, true, true, true, true, true, true, false, true,
+                                            false, false, true, false}));
 }
 
 TEST(RecalculationTest, APercentageThatIsNoNumberKeepsTheLastGoodFraction) {

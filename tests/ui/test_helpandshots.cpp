@@ -153,7 +153,8 @@ void HelpAndShotsTest::helpCollectionHasATopicForEachContext_data() {
                 {helpcontext::ComparisonOfMethods, "comparison-of-methods.html"},
                 {helpcontext::Printing, "printing.html"},
                 {helpcontext::MenusAndKeys, "menus-and-keys.html"},
-                {helpcontext::LifeCycle, "life-cycle.html"}};
+                {helpcontext::LifeCycle, "life-cycle.html"},
+                {helpcontext::Sensitivity, "sensitivity.html"}};
     for (const auto& row : rows) {
         QTest::addRow("context %d", row.context) << row.context << QString::fromLatin1(row.page);
     }
@@ -232,6 +233,9 @@ void HelpAndShotsTest::f1ShowsThePageOfTheControlOrItsTab_data() {
                                  << QStringLiteral("equipment-assumptions.html");
     QTest::newRow("occupants") << QStringLiteral("txtNoOccupants") << int(tab::MiscInputInformation)
                                << QStringLiteral("site-information.html");
+    QTest::newRow("sensitivity draws")
+        << QStringLiteral("txtMonteCarloDraws") << int(tab::Sensitivity)
+        << QStringLiteral("sensitivity.html");
     QTest::newRow("show-details switch")
         << QStringLiteral("Check1(0)") << int(tab::Results) << QStringLiteral("results-tab.html");
     QTest::newRow("Done button") << QStringLiteral("cmdDone") << int(tab::EnergyPlots)
@@ -342,18 +346,18 @@ void HelpAndShotsTest::screenShotsCoverTheShownTabsInOrder() {
         captions,
         QStringList({QStringLiteral("Monthly Utility Data"), QStringLiteral("Utility Rate Data"),
                      QStringLiteral("Misc. Input Information"), QStringLiteral("Life Cycle"),
-                     QStringLiteral("Energy Plots"), QStringLiteral("Results"),
-                     QStringLiteral("Comparison of Methods")}));
-    QCOMPARE(indices, QList<int>({0, 1, 2, 3, 4, 5, 10}));
+                     QStringLiteral("Sensitivity"), QStringLiteral("Energy Plots"),
+                     QStringLiteral("Results"), QStringLiteral("Comparison of Methods")}));
+    QCOMPARE(indices, QList<int>({0, 1, 2, 3, 4, 5, 6, 11}));
     // Each picture is of the whole window as laid out for its tab.
     const QList<QSize> sizes = {twips(15000, 10600), twips(15000, 10600), twips(15000, 10600),
-                                twips(15000, 10600), twips(15000, 12200), twips(15000, 12600),
-                                twips(15000, 10600)};
+                                twips(15000, 10600), twips(19500, 11100), twips(15000, 12200),
+                                twips(15000, 12600), twips(15000, 10600)};
     for (int i = 0; i < shots.size(); ++i) {
         QCOMPARE(shots.at(i).picture.size() / shots.at(i).picture.devicePixelRatio(), sizes.at(i));
     }
     // The results were photographed with the summary lines shown.
-    QVERIFY(shots.at(5).picture != resultsWithoutSummary);
+    QVERIFY(shots.at(6).picture != resultsWithoutSummary);
 
     QCOMPARE(tabs->currentIndex(), int{tab::MiscInputInformation});
     QCOMPARE(shownTabs(*tabs), shownBefore);
@@ -377,7 +381,7 @@ void HelpAndShotsTest::screenShotsIncludeTickedDetailTabs() {
     for (const ScreenShots::TabPicture& shot : m_window->screenShots().captureShownTabs()) {
         indices << shot.tab;
     }
-    QCOMPARE(indices, QList<int>({0, 1, 2, 3, 4, 5, 6, 8, 10}));
+    QCOMPARE(indices, QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 9, 11}));
     QCOMPARE(tabs->currentIndex(), int{tab::Method3});
     QCOMPARE(shownTabs(*tabs), shownBefore);
     const std::array<bool, 5> ticked = {false, true, false, true, false};
@@ -405,10 +409,10 @@ void HelpAndShotsTest::screenShotCommandWritesOneDocument() {
     const QStringList entries = zipEntryNames(file.readAll());
     QVERIFY(entries.contains(QStringLiteral("mimetype")));
     QVERIFY(entries.contains(QStringLiteral("content.xml")));
-    QCOMPARE(entries.filter(QStringLiteral("Pictures/")).size(), 7);
+    QCOMPARE(entries.filter(QStringLiteral("Pictures/")).size(), 8);
 
-    // The window went through the seven tabs and came back to the first.
-    QVERIFY(tabChanges.count() >= 7);
+    // The window went through the eight tabs and came back to the first.
+    QVERIFY(tabChanges.count() >= 8);
     QCOMPARE(m_window->tabs()->currentIndex(), 0);
 }
 

@@ -60,11 +60,12 @@ void MainWindowTest::titleAndTabs() {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Plenara Version 2.1[*]"));
     QVERIFY(!m_window->isWindowModified());
     QTabWidget* tabs = m_window->tabs();
-    QCOMPARE(tabs->count(), 12);
+    QCOMPARE(tabs->count(), 13);
     const QStringList captions = {QStringLiteral("Monthly Utility Data"),
                                   QStringLiteral("Utility Rate Data"),
                                   QStringLiteral("Misc. Input Information"),
                                   QStringLiteral("Life Cycle"),
+                                  QStringLiteral("Sensitivity"),
                                   QStringLiteral("Energy Plots"),
                                   QStringLiteral("Results"),
                                   QStringLiteral("Method 1"),
@@ -75,7 +76,7 @@ void MainWindowTest::titleAndTabs() {
                                   QStringLiteral("Screen Shot")};
     for (int i = 0; i < tabs->count(); ++i) {
         QCOMPARE(tabs->tabText(i), captions.at(i));
-        QCOMPARE(tabs->isTabVisible(i), i < 6);
+        QCOMPARE(tabs->isTabVisible(i), i < 7);
     }
     QCOMPARE(tabs->currentIndex(), 0);
     // 15000 twips at 15 twips to the pixel.

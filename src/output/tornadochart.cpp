@@ -1,0 +1,77 @@
+#include "output/tornadochart.h"
+
+#include "sensitivity/sensitivitytext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace plenara {
+
+namespace {
+
+std::string percentText(double percent) {
+    std::string text = std::to_string(std::llround(percent * 100.0) / 100.0);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
+} // namespace
+
+TornadoChartData tornadoChartData(const SensitivityResults& r) {
+    const SensitivityOptions& o = r.options;
+    const auto m = static_cast<std::size_t>(o.method - 1);
+    const std::string x = percentText(o.percent);
+    TornadoChartData chart;
+    chart.title = "Method " + std::to_string(o.method) + " simple payback, each input alone at -" +
+                  x + " % and +" + x + " %";
+    chart.valueAxisTitle = "Simple payback (years); the axis line is today's";
+    chart.categoryAxisTitle = "Input (unit)";
+    chart.lowLegend = "input -" + x + " %";
+    chart.highLegend = "input +" + x + " %";
+    const double base = r.base.paybackYears[m];
+    chart.hasBase = hasPayback(base);
+    chart.baseYears = chart.hasBase ? base : 0.0;
+    chart.baseLabel = "today " + paybackYearsText(base);
+
+    double low = chart.baseYears;
+    double high = chart.baseYears;
+    bool anyLost = false;
+    for (const TornadoRow& row : r.tornado[m]) {
+        for (double years : {row.lowPaybackYears, row.highPaybackYears}) {
+            if (hasPayback(years)) {
+                low = std::min(low, years);
+                high = std::max(high, years);
+            } else {
+                anyLost = true;
+            }
+        }
+    }
+    // Some room beyond the longest bar for its label; a lost payback reaches past every
+    // payback that there is.
+    const double span = std::max(high - low, 1.0);
+    chart.axisMinimum = std::max(0.0, low - 0.4 * span);
+    chart.axisMaximum = high + (anyLost ? 0.6 : 0.4) * span;
+
+    for (const TornadoRow& row : r.tornado[m]) {
+        TornadoBar bar;
+        bar.caption = uncertainInputCaption(row.input, r.gasPriceUnit);
+        bar.valueRange = uncertainValueText(row.input, row.lowValue, r.gasPriceUnit) + " to " +
+                         uncertainValueText(row.input, row.highValue, r.gasPriceUnit);
+        const auto end = [&](double years) {
+            return hasPayback(years) ? years : chart.axisMaximum;
+        };
+        bar.lowYears = chart.hasBase ? end(row.lowPaybackYears) : chart.baseYears;
+        bar.highYears = chart.hasBase ? end(row.highPaybackYears) : chart.baseYears;
+        bar.lowLabel = paybackYearsText(row.lowPaybackYears) + " at " +
+                       uncertainValueText(row.input, row.lowValue, r.gasPriceUnit);
+        bar.highLabel = paybackYearsText(row.highPaybackYears) + " at " +
+                        uncertainValueText(row.input, row.highValue, r.gasPriceUnit);
+        chart.bars.push_back(bar);
+    }
+    return chart;
+}
+
+} // namespace plenara

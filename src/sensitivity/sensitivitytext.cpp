@@ -1,0 +1,226 @@
+#include "sensitivity/sensitivitytext.h"
+
+#include "engine/captiontext.h"
+#include "engine/formatpattern.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace plenara {
+
+namespace {
+
+bool gasInHundredths(const std::string& gasPriceUnit) {
+    return gasPriceUnit != "/therm" && gasPriceUnit != "/CCF";
+}
+
+std::string left(std::string text, std::size_t width) {
+    text.resize(std::max(text.size(), width), ' ');
+    return text;
+}
+
+std::string right(const std::string& text, std::size_t width) {
+    return rightAlign(text, width);
+}
+
+std::string moneyText(double value, const char* pattern) {
+    return FormatPattern(value, pattern);
+}
+
+// X as the user would type it: "20", "12.5".
+std::string percentText(double percent) {
+    std::string text = FormatPattern(percent, "#0.##");
+    if (!text.empty() && text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
+std::string signedPercent(double percent) {
+    const long long whole = std::llround(percent);
+    return (whole > 0 ? "+" : "") + std::to_string(whole) + " %";
+}
+
+} // namespace
+
+std::string uncertainInputCaption(UncertainInput input, const std::string& gasPriceUnit) {
+    std::string unit;
+    switch (input) {
+    case UncertainInput::GasPrice:
+        unit = "$" + gasPriceUnit;
+        break;
+    case UncertainInput::EnergyCharge:
+        unit = "$/kWh";
+        break;
+    case UncertainInput::DemandCharge:
+        unit = "$/kW-month";
+        break;
+    case UncertainInput::InstalledCost:
+        unit = "$";
+        break;
+    case UncertainInput::RunTimeFraction:
+    case UncertainInput::BoilerEfficiency:
+        unit = "%";
+        break;
+    case UncertainInput::Fuel1Cost:
+    case UncertainInput::Fuel2Cost:
+        unit = "$/yr";
+        break;
+    }
+    return std::string(uncertainInputName(input)) + " (" + unit + ")";
+}
+
+std::string uncertainValueText(UncertainInput input, double value,
+                               const std::string& gasPriceUnit) {
+    switch (input) {
+    case UncertainInput::GasPrice:
+        return FormatPattern(value, gasInHundredths(gasPriceUnit) ? "$##0.00" : "$#0.0000");
+    case UncertainInput::EnergyCharge:
+        return FormatPattern(value, "$##0.0000");
+    case UncertainInput::DemandCharge:
+        return FormatPattern(value, "$###0.00");
+    case UncertainInput::RunTimeFraction:
+    case UncertainInput::BoilerEfficiency:
+        return FormatPattern(value, "##0.0") + "%";
+    case UncertainInput::InstalledCost:
+    case UncertainInput::Fuel1Cost:
+    case UncertainInput::Fuel2Cost:
+        return moneyText(value, "$###,###,##0");
+    }
+    return {};
+}
+
+std::string npvText(double dollars) {
+    return std::isfinite(dollars) ? FormatPattern(dollars, "$#,###,##0") : "none";
+}
+
+std::string npvText(const std::optional<double>& dollars) {
+    return dollars ? npvText(*dollars) : "none";
+}
+
+std::string paybackYearsText(double years) {
+    return hasPayback(years) ? FormatPattern(years, "#,##0.0") : "none";
+}
+
+std::string paybackYearsText(const std::optional<double>& years) {
+    return years ? paybackYearsText(*years) : "none";
+}
+
+std::string breakEvenText(const std::optional<double>& price, BreakEvenPrice which,
+                          const std::string& gasPriceUnit) {
+    if (!price) {
+        return "none in range";
+    }
+    return which == BreakEvenPrice::GasPrice
+               ? uncertainValueText(UncertainInput::GasPrice, *price, gasPriceUnit)
+               : uncertainValueText(UncertainInput::EnergyCharge, *price, gasPriceUnit);
+}
+
+std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
+    std::vector<std::string> lines;
+    const SensitivityOptions& o = r.options;
+    const auto m = static_cast<std::size_t>(o.method - 1);
+    const std::string x = percentText(o.percent);
+    const std::string& unit = r.gasPriceUnit;
+
+    lines.push_back("Method " + std::to_string(o.method) +
+                    " simple payback with each input alone at -" + x + " % and +" + x +
+                    " % (today " + paybackYearsText(r.base.paybackYears[m]) + " years)");
+    lines.push_back("(net present value today " + npvText(r.base.npv[m]) +
+                    " over the life-cycle inputs of the project)");
+    lines.push_back(left("  input", 32) + right("low value", 14) + right("high value", 14) +
+                    right("payback low", 14) + right("payback high", 14));
+    for (const TornadoRow& row : r.tornado[m]) {
+        lines.push_back(left("  " + uncertainInputCaption(row.input, unit), 32) +
+                        right(uncertainValueText(row.input, row.lowValue, unit), 14) +
+                        right(uncertainValueText(row.input, row.highValue, unit), 14) +
+                        right(paybackYearsText(row.lowPaybackYears), 14) +
+                        right(paybackYearsText(row.highPaybackYears), 14));
+    }
+    lines.emplace_back();
+
+    lines.push_back("Break-even prices (target payback " +
+                    FormatPattern(o.targetPaybackYears, "#,##0.0#") + " years)");
+    lines.push_back(left("", 34) + right("Method 1", 18) + right("Method 2", 18) +
+                    right("Method 3", 18));
+    struct BreakEvenRow {
+        const char* caption;
+        BreakEvenPrice price;
+        std::optional<double> MethodBreakEven::*field;
+    };
+    const BreakEvenRow rows[] = {
+        {"  gas price for the target", BreakEvenPrice::GasPrice,
+         &MethodBreakEven::gasPriceForTarget},
+        {"  gas price, no savings", BreakEvenPrice::GasPrice, &MethodBreakEven::gasPriceNoSavings},
+        {"  energy charge for the target", BreakEvenPrice::EnergyCharge,
+         &MethodBreakEven::energyChargeForTarget},
+        {"  energy charge, no savings", BreakEvenPrice::EnergyCharge,
+         &MethodBreakEven::energyChargeNoSavings},
+    };
+    for (const BreakEvenRow& row : rows) {
+        std::string line = left(row.caption, 34);
+        for (const MethodBreakEven& method : r.breakEven) {
+            line += right(breakEvenText(method.*row.field, row.price, unit), 18);
+        }
+        lines.push_back(line);
+    }
+    lines.push_back("  (gas price in $" + unit +
+                    ", energy charge in $/kWh without the fuel adjustment)");
+    lines.emplace_back();
+
+    const SparkSpread& s = r.sparkSpread;
+    lines.push_back(
+        "Spark spread          " + right(FormatPattern(s.sparkSpreadPerMMBtu, "$#,##0.00"), 10) +
+        "/MMBtu  (power " + FormatPattern(s.averagePowerCostPerKWh, "$#0.0000") +
+        "/kWh x 293.07 - gas " + FormatPattern(s.gasPricePerMMBtu, "$#,##0.00") + "/MMBtu)");
+    lines.push_back("Generation margin     " +
+                    right(FormatPattern(s.generationMarginPerMWh, "$#,##0.00"), 10) +
+                    "/MWh    (Method 2 gen-set: " + FormatPattern(s.heatRateMMBtuPerMWh, "#0.00") +
+                    " MMBtu/MWh, O&M " + FormatPattern(s.omPerMWh, "$#,##0.00") + "/MWh)");
+    lines.emplace_back();
+
+    lines.push_back("Method 2 payback (years): gas price down, energy charge across");
+    std::string head = left("", 22);
+    for (std::size_t e = 0; e < kGridSize; ++e) {
+        head += right(
+            uncertainValueText(UncertainInput::EnergyCharge, r.grid.energyCharges[e], unit), 11);
+    }
+    lines.push_back(head);
+    for (std::size_t g = 0; g < kGridSize; ++g) {
+        std::string line =
+            left("  " + signedPercent(r.grid.percents[g]), 10) +
+            right(uncertainValueText(UncertainInput::GasPrice, r.grid.gasPrices[g], unit), 12);
+        for (std::size_t e = 0; e < kGridSize; ++e) {
+            line += right(paybackYearsText(r.grid.method2PaybackYears[g][e]), 11);
+        }
+        lines.push_back(line);
+    }
+    lines.emplace_back();
+
+    if (!r.monteCarlo) {
+        lines.push_back("Monte Carlo: not run");
+        return lines;
+    }
+    const MonteCarloResults& mc = *r.monteCarlo;
+    lines.push_back("Monte Carlo: " + FormatPattern(mc.draws, "#,##0") +
+                    " draws, every input on a triangular distribution of +/-" + x + " %");
+    lines.push_back(left("  simple payback (years)", 26) + right("P10", 10) + right("P50", 10) +
+                    right("P90", 10) + right("no payback", 14));
+    for (std::size_t i = 0; i < 3; ++i) {
+        const PaybackSpread& p = mc.methods[i];
+        lines.push_back(left("  Method " + std::to_string(i + 1), 26) +
+                        right(paybackYearsText(p.p10), 10) + right(paybackYearsText(p.p50), 10) +
+                        right(paybackYearsText(p.p90), 10) +
+                        right(FormatPattern(p.noPaybackShare * 100.0, "##0.0") + " %", 14));
+    }
+    lines.push_back(left("  net present value", 26) + right("P10", 14) + right("P50", 14) +
+                    right("P90", 14));
+    for (std::size_t i = 0; i < 3; ++i) {
+        const NpvSpread& n = mc.npv[i];
+        lines.push_back(left("  Method " + std::to_string(i + 1), 26) + right(npvText(n.p10), 14) +
+                        right(npvText(n.p50), 14) + right(npvText(n.p90), 14));
+    }
+    return lines;
+}
+
+} // namespace plenara

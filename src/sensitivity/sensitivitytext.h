@@ -1,0 +1,33 @@
+#pragma once
+
+#include "sensitivity/sensitivity.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plenara {
+
+// An uncertain input with its unit: "Gas price ($/therm)", "Run-time fraction (%)".
+std::string uncertainInputCaption(UncertainInput input, const std::string& gasPriceUnit);
+
+// A value of the input as its box shows it: "$0.6240", "$1,230,000", "60.0%".
+std::string uncertainValueText(UncertainInput input, double value, const std::string& gasPriceUnit);
+
+// A payback in years to one decimal, or "none" when there is none.
+std::string paybackYearsText(double years);
+std::string paybackYearsText(const std::optional<double>& years);
+
+// A net present value in whole dollars ("-$12,345"), or "none".
+std::string npvText(double dollars);
+std::string npvText(const std::optional<double>& dollars);
+
+// A price of the gas-price or energy-charge box as it shows it, or "none in range".
+std::string breakEvenText(const std::optional<double>& price, BreakEvenPrice which,
+                          const std::string& gasPriceUnit);
+
+// The figures as fixed-pitch lines of at most 90 characters: the command-line panel and the
+// report page.
+std::vector<std::string> sensitivityLines(const SensitivityResults& results);
+
+} // namespace plenara

@@ -1,0 +1,391 @@
+#include "ui/sensitivitytab.h"
+
+#include "engine/formatpattern.h"
+#include "output/tornadochart.h"
+#include "project/projectsession.h"
+#include "sensitivity/sensitivitytext.h"
+#include "ui/helpcontexts.h"
+#include "ui/inputbox.h"
+#include "ui/inputfields.h"
+#include "ui/paybackhistogramview.h"
+#include "ui/resultwidgets.h"
+#include "ui/tornadochartview.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMetaObject>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace plenara {
+
+namespace {
+
+// How long an edit waits for its figures before the window goes on without them; a change to
+// the tab, which shows figures that may be many edits old, waits longer.
+constexpr std::chrono::milliseconds kSameFrame{12};
+constexpr std::chrono::milliseconds kTabShown{250};
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QTableWidget* table(const char* name, const QStringList& rows, const QStringList& columns,
+                    QWidget* parent) {
+    auto* t =
+        new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(columns.size()), parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setVerticalHeaderLabels(rows);
+    t->setHorizontalHeaderLabels(columns);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    // Sized to the contents once per update (fitTable), not at each of its cells.
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    for (int r = 0; r < t->rowCount(); ++r) {
+        for (int c = 0; c < t->columnCount(); ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            t->setItem(r, c, item);
+        }
+    }
+    return t;
+}
+
+// Measuring every cell lays out all of its text: a table is fitted anew only when a text of
+// it changed its length (digits are all alike wide).
+constexpr const char* kNeedsFit = "needsFit";
+
+void changeText(QTableWidget* t, QTableWidgetItem* item, const QString& text) {
+    if (item->text() == text) {
+        return;
+    }
+    if (item->text().size() != text.size()) {
+        t->setProperty(kNeedsFit, true);
+    }
+    item->setText(text);
+}
+
+void fitTable(QTableWidget* t) {
+    if (t->property(kNeedsFit).toBool()) {
+        t->resizeColumnsToContents();
+        t->resizeRowsToContents();
+        t->setProperty(kNeedsFit, false);
+    }
+}
+
+void setHeaderLabels(QTableWidget* t, Qt::Orientation orientation, const QStringList& labels) {
+    for (int i = 0; i < labels.size(); ++i) {
+        QTableWidgetItem* item =
+            orientation == Qt::Horizontal ? t->horizontalHeaderItem(i) : t->verticalHeaderItem(i);
+        if (item) {
+            changeText(t, item, labels[i]);
+        }
+    }
+}
+
+void setBackground(QTableWidget* t, int row, int column, const QColor& colour) {
+    QTableWidgetItem* item = t->item(row, column);
+    if (item->background().color() != colour) {
+        item->setBackground(colour);
+    }
+}
+
+void setCell(QTableWidget* t, int row, int column, const std::string& text) {
+    changeText(t, t->item(row, column), fromStd(text));
+}
+
+// Green for a payback at or below the target, through yellow, to red at three times the target
+// and for no payback at all.
+QColor paybackColour(double years, double target) {
+    if (!hasPayback(years)) {
+        return QColor(230, 110, 100);
+    }
+    const double share = std::clamp((years - target / 2.0) / (2.5 * target), 0.0, 1.0);
+    const int hue = static_cast<int>(std::lround(120.0 * (1.0 - share)));
+    return QColor::fromHsv(hue, 110, 240);
+}
+
+} // namespace
+
+SensitivityTab::SensitivityTab(ProjectSession& session, QWidget* parent)
+    : ProjectTab(session, parent) {
+    setObjectName(QStringLiteral("tabSensitivity"));
+    setProperty("helpContext", helpcontext::Sensitivity);
+    QWidget* contents = scrolledContents(this);
+
+    m_tornado = new TornadoChartView(contents);
+    m_tornado->setToolTip(QStringLiteral(
+        "The simple payback with each input alone moved by -X % and +X %; the widest bar "
+        "matters most"));
+    m_histogram = new PaybackHistogramView(contents);
+    m_histogram->setToolTip(
+        QStringLiteral("How the paybacks of the Monte Carlo draws spread for the chosen method"));
+
+    auto* charts = new QVBoxLayout;
+    charts->addWidget(m_tornado, 3);
+    charts->addWidget(m_histogram, 2);
+    auto* body = new QHBoxLayout;
+    body->addLayout(charts, 1);
+    body->addWidget(createTablesFrame(), 0, Qt::AlignTop);
+    auto* page = new QVBoxLayout(contents);
+    page->addWidget(createInputsFrame());
+    page->addLayout(body, 1);
+
+    setTabChain({m_txtSensitivityPercent, m_txtTargetPayback, m_txtDraws, m_cmbSensitivityMethod});
+
+    // Results come on the worker's thread; they are shown on the window's.
+    m_worker = std::make_unique<SensitivityWorker>(
+        [this](std::uint64_t run, std::shared_ptr<const SensitivityResults> results) {
+            QMetaObject::invokeMethod(
+                this, [this, run, results] { showResults(run, results); }, Qt::QueuedConnection);
+        });
+    refresh();
+}
+
+SensitivityTab::~SensitivityTab() {
+    // Stop the worker before the widgets it reports to are gone.
+    m_worker.reset();
+}
+
+InputBox* SensitivityTab::tabBox(const char* name, std::string SensitivityInputs::*field,
+                                 int digits) {
+    // The window gives every input its tooltip (inputToolTip).
+    InputBox* box = numberBox(QString::fromLatin1(name), this);
+    setWidthInCharacters(box, digits);
+    connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+        m_session.inputs().Sensitivity.*field = text.toStdString();
+        emit inputEdited();
+    });
+    connect(box, &InputBox::left, this, &ProjectTab::recalculationRequested);
+    return box;
+}
+
+QWidget* SensitivityTab::createInputsFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("What-if settings"), this);
+    frame->setObjectName(QStringLiteral("fraSensitivitySettings"));
+    m_txtSensitivityPercent = tabBox("txtSensitivityPercent", &SensitivityInputs::Percent, 5);
+    m_txtTargetPayback = tabBox("txtTargetPayback", &SensitivityInputs::TargetPayback, 5);
+    m_txtDraws = tabBox("txtMonteCarloDraws", &SensitivityInputs::Draws, 6);
+    m_cmbSensitivityMethod = new QComboBox(frame);
+    m_cmbSensitivityMethod->setObjectName(QStringLiteral("cmbSensitivityMethod"));
+    m_cmbSensitivityMethod->addItems(
+        {QStringLiteral("Method 1"), QStringLiteral("Method 2"), QStringLiteral("Method 3")});
+    connect(m_cmbSensitivityMethod, &QComboBox::activated, this, [this](int index) {
+        m_session.inputs().Sensitivity.Method = index + 1;
+        emit recalculationRequested();
+    });
+    m_lblStatus = new QLabel(frame);
+    m_lblStatus->setObjectName(QStringLiteral("lblSensitivityStatus"));
+
+    auto* row = new QHBoxLayout(frame);
+    const auto add = [&](const char16_t* caption, QWidget* box, const char16_t* unit) {
+        row->addWidget(captionLabel(QString::fromUtf16(caption), frame));
+        row->addWidget(box);
+        if (unit) {
+            row->addWidget(captionLabel(QString::fromUtf16(unit), frame));
+        }
+        row->addSpacing(12);
+    };
+    add(u"Vary each input by \u00b1", m_txtSensitivityPercent, u"%");
+    add(u"Target payback", m_txtTargetPayback, u"years");
+    add(u"Monte Carlo draws", m_txtDraws, nullptr);
+    add(u"Tornado and histogram of", m_cmbSensitivityMethod, nullptr);
+    row->addWidget(m_lblStatus, 1);
+    return frame;
+}
+
+QWidget* SensitivityTab::createTablesFrame() {
+    auto* frame = new QWidget(this);
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(0, 0, 0, 0);
+    const QStringList methods = {QStringLiteral("Method 1"), QStringLiteral("Method 2"),
+                                 QStringLiteral("Method 3")};
+
+    auto* breakEven = new QGroupBox(QStringLiteral("Break-even prices"), frame);
+    m_tblBreakEven =
+        table("tblBreakEven",
+              {QStringLiteral("Gas price for the target"), QStringLiteral("Gas price, no savings"),
+               QStringLiteral("Energy charge for the target"),
+               QStringLiteral("Energy charge, no savings")},
+              methods, breakEven);
+    m_tblBreakEven->setToolTip(QStringLiteral(
+        "The price at which the payback equals the target, and at which the method stops "
+        "saving; \"none in range\" when no price from 0 to 10 times today's gives it"));
+    (new QVBoxLayout(breakEven))->addWidget(m_tblBreakEven);
+    column->addWidget(breakEven);
+
+    auto* spark = new QGroupBox(QStringLiteral("Spark spread"), frame);
+    m_lblSparkSpread = new QLabel(spark);
+    m_lblSparkSpread->setObjectName(QStringLiteral("lblSparkSpread"));
+    m_lblSparkSpread->setToolTip(QStringLiteral(
+        "Average cost of purchased power in $/MMBtu less the gas price: what a unit of gas is "
+        "worth more as bought power"));
+    m_lblGenerationMargin = new QLabel(spark);
+    m_lblGenerationMargin->setObjectName(QStringLiteral("lblGenerationMargin"));
+    m_lblGenerationMargin->setToolTip(QStringLiteral(
+        "Power cost per MWh less the gas and O&M of Method 2's gen-set per MWh: what a MWh made "
+        "on site saves before any recovered heat"));
+    auto* sparkRows = new QVBoxLayout(spark);
+    sparkRows->addWidget(m_lblSparkSpread);
+    sparkRows->addWidget(m_lblGenerationMargin);
+    column->addWidget(spark);
+
+    auto* grid =
+        new QGroupBox(QStringLiteral("Method 2 payback (years): gas price x energy charge"), frame);
+    QStringList steps;
+    for (int p = -40; p <= 40; p += 20) {
+        steps << QStringLiteral("%1%2 %").arg(p > 0 ? QStringLiteral("+") : QString()).arg(p);
+    }
+    m_tblGrid = table("tblPaybackGrid", steps, steps, grid);
+    m_tblGrid->setToolTip(QStringLiteral(
+        "Rows: gas price; columns: energy charge with the fuel adjustment; green is short, red "
+        "long or no payback"));
+    (new QVBoxLayout(grid))->addWidget(m_tblGrid);
+    column->addWidget(grid);
+
+    auto* monteCarlo = new QGroupBox(QStringLiteral("Monte Carlo"), frame);
+    m_tblMonteCarlo = table("tblMonteCarlo", methods,
+                            {QStringLiteral("P10"), QStringLiteral("P50"), QStringLiteral("P90"),
+                             QStringLiteral("no payback"), QStringLiteral("NPV P10"),
+                             QStringLiteral("NPV P50"), QStringLiteral("NPV P90")},
+                            monteCarlo);
+    m_tblMonteCarlo->setToolTip(QStringLiteral(
+        "Simple payback in years that 10 %, 50 % and 90 % of the draws do not exceed, all "
+        "inputs moving together; the share of draws with no payback; and the same percentiles "
+        "of the net present value over the life-cycle inputs"));
+    (new QVBoxLayout(monteCarlo))->addWidget(m_tblMonteCarlo);
+    column->addWidget(monteCarlo);
+    column->addStretch(1);
+    return frame;
+}
+
+void SensitivityTab::refresh() {
+    const SensitivityInputs& in = m_session.inputs().Sensitivity;
+    m_txtSensitivityPercent->showText(fromStd(in.Percent));
+    m_txtTargetPayback->showText(fromStd(in.TargetPayback));
+    m_txtDraws->showText(fromStd(in.Draws));
+    m_cmbSensitivityMethod->setCurrentIndex(std::clamp(in.Method, 1, 3) - 1);
+    // The figures follow every recalculation; while the tab is hidden they wait until it shows.
+    m_stale = true;
+    if (isVisible()) {
+        startRun(kSameFrame);
+    }
+}
+
+void SensitivityTab::showEvent(QShowEvent* event) {
+    ProjectTab::showEvent(event);
+    if (m_stale) {
+        startRun(kTabShown);
+    }
+}
+
+void SensitivityTab::startRun(std::chrono::milliseconds wait) {
+    m_stale = false;
+    m_startedRun = m_worker->start(m_session.inputs(), m_session.climate(), m_session.state(),
+                                   sensitivityOptions(m_session.inputs().Sensitivity));
+    // The default 1,000 draws take a few milliseconds on two cores: shown within the frame of
+    // the edit, the figures never flash their old values. A run of many draws shows later.
+    if (auto results = m_worker->waitFor(m_startedRun, wait)) {
+        showResults(m_startedRun, std::move(results));
+        return;
+    }
+    m_lblStatus->setText(QStringLiteral("Updating..."));
+}
+
+void SensitivityTab::showResults(std::uint64_t run,
+                                 std::shared_ptr<const SensitivityResults> results) {
+    // A run that a newer one has overtaken describes inputs that are gone; a run shown
+    // already is not shown twice.
+    if (run != m_startedRun || run == m_shownRun) {
+        return;
+    }
+    m_results = std::move(results);
+    m_shownRun = run;
+    const SensitivityResults& r = *m_results;
+    const std::string& unit = r.gasPriceUnit;
+    m_lblStatus->setText(QStringLiteral("%1 recalculations").arg(r.recalculations));
+
+    m_tornado->showData(tornadoChartData(r));
+
+    for (int m = 0; m < 3; ++m) {
+        const MethodBreakEven& b = r.breakEven[static_cast<std::size_t>(m)];
+        setCell(m_tblBreakEven, 0, m,
+                breakEvenText(b.gasPriceForTarget, BreakEvenPrice::GasPrice, unit));
+        setCell(m_tblBreakEven, 1, m,
+                breakEvenText(b.gasPriceNoSavings, BreakEvenPrice::GasPrice, unit));
+        setCell(m_tblBreakEven, 2, m,
+                breakEvenText(b.energyChargeForTarget, BreakEvenPrice::EnergyCharge, unit));
+        setCell(m_tblBreakEven, 3, m,
+                breakEvenText(b.energyChargeNoSavings, BreakEvenPrice::EnergyCharge, unit));
+    }
+    setHeaderLabels(m_tblBreakEven, Qt::Vertical,
+                    {QStringLiteral("Gas price for %1 years ($%2)")
+                         .arg(QString::number(r.options.targetPaybackYears, 'g', 4), fromStd(unit)),
+                     QStringLiteral("Gas price, no savings ($%1)").arg(fromStd(unit)),
+                     QStringLiteral("Energy charge for %1 years ($/kWh)")
+                         .arg(QString::number(r.options.targetPaybackYears, 'g', 4)),
+                     QStringLiteral("Energy charge, no savings ($/kWh)")});
+
+    const SparkSpread& s = r.sparkSpread;
+    m_lblSparkSpread->setText(
+        QStringLiteral("Spark spread: %1/MMBtu (power %2/kWh x 293.07 less gas %3/MMBtu)")
+            .arg(fromStd(FormatPattern(s.sparkSpreadPerMMBtu, "$#,##0.00")),
+                 fromStd(FormatPattern(s.averagePowerCostPerKWh, "$#0.0000")),
+                 fromStd(FormatPattern(s.gasPricePerMMBtu, "$#,##0.00"))));
+    m_lblGenerationMargin->setText(
+        QStringLiteral("Generation margin: %1/MWh (heat rate %2 MMBtu/MWh, O&M %3/MWh)")
+            .arg(fromStd(FormatPattern(s.generationMarginPerMWh, "$#,##0.00")),
+                 fromStd(FormatPattern(s.heatRateMMBtuPerMWh, "#0.00")),
+                 fromStd(FormatPattern(s.omPerMWh, "$#,##0.00"))));
+
+    QStringList gasHeads;
+    QStringList energyHeads;
+    for (std::size_t i = 0; i < kGridSize; ++i) {
+        gasHeads << fromStd(
+            uncertainValueText(UncertainInput::GasPrice, r.grid.gasPrices[i], unit));
+        energyHeads << fromStd(
+            uncertainValueText(UncertainInput::EnergyCharge, r.grid.energyCharges[i], unit));
+        for (std::size_t e = 0; e < kGridSize; ++e) {
+            const double years = r.grid.method2PaybackYears[i][e];
+            setCell(m_tblGrid, int(i), int(e), paybackYearsText(years));
+            setBackground(m_tblGrid, int(i), int(e),
+                          paybackColour(years, r.options.targetPaybackYears));
+        }
+    }
+    setHeaderLabels(m_tblGrid, Qt::Vertical, gasHeads);
+    setHeaderLabels(m_tblGrid, Qt::Horizontal, energyHeads);
+
+    if (r.monteCarlo) {
+        const MonteCarloResults& mc = *r.monteCarlo;
+        for (int m = 0; m < 3; ++m) {
+            const PaybackSpread& p = mc.methods[static_cast<std::size_t>(m)];
+            setCell(m_tblMonteCarlo, m, 0, paybackYearsText(p.p10));
+            setCell(m_tblMonteCarlo, m, 1, paybackYearsText(p.p50));
+            setCell(m_tblMonteCarlo, m, 2, paybackYearsText(p.p90));
+            setCell(m_tblMonteCarlo, m, 3, FormatPattern(p.noPaybackShare * 100.0, "##0.0") + " %");
+            const NpvSpread& npv = mc.npv[static_cast<std::size_t>(m)];
+            setCell(m_tblMonteCarlo, m, 4, npvText(npv.p10));
+            setCell(m_tblMonteCarlo, m, 5, npvText(npv.p50));
+            setCell(m_tblMonteCarlo, m, 6, npvText(npv.p90));
+        }
+        m_histogram->showHistogram(mc.histogramMethod, mc.histogram, mc.draws);
+    }
+    for (QTableWidget* t : {m_tblBreakEven, m_tblGrid, m_tblMonteCarlo}) {
+        fitTable(t);
+    }
+    emit resultsShown();
+}
+
+} // namespace plenara

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "sensitivity/sensitivityworker.h"
+#include "ui/projecttab.h"
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace plenara {
+
+class InputBox;
+class PaybackHistogramView;
+class TornadoChartView;
+struct SensitivityInputs;
+struct SensitivityResults;
+
+// The "Sensitivity" tab: how far the payback moves with the inputs nobody knows for sure. Its
+// four inputs belong to the project; its figures come from the sensitivity library, run on a
+// worker thread after every recalculation while the tab is shown (a newer recalculation stops
+// the older run), and are shown when they arrive. It computes nothing itself.
+class SensitivityTab : public ProjectTab {
+    Q_OBJECT
+
+public:
+    explicit SensitivityTab(ProjectSession& session, QWidget* parent = nullptr);
+    ~SensitivityTab() override;
+
+    void refresh() override;
+
+    // The results shown, or none before the first run has ended.
+    const SensitivityResults* results() const { return m_results.get(); }
+    // Whether the figures shown belong to the inputs as they stand.
+    bool upToDate() const { return !m_stale && m_shownRun == m_startedRun; }
+
+    TornadoChartView* tornado() const { return m_tornado; }
+    PaybackHistogramView* histogram() const { return m_histogram; }
+
+signals:
+    // New figures are shown.
+    void resultsShown();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* createInputsFrame();
+    QWidget* createTablesFrame();
+    InputBox* tabBox(const char* name, std::string SensitivityInputs::*field, int digits);
+    // Starts the figures of the inputs as they stand and shows them if they come within `wait`.
+    void startRun(std::chrono::milliseconds wait);
+    void showResults(std::uint64_t run, std::shared_ptr<const SensitivityResults> results);
+
+    InputBox* m_txtSensitivityPercent = nullptr;
+    InputBox* m_txtTargetPayback = nullptr;
+    InputBox* m_txtDraws = nullptr;
+    QComboBox* m_cmbSensitivityMethod = nullptr;
+    QLabel* m_lblStatus = nullptr;
+    TornadoChartView* m_tornado = nullptr;
+    QTableWidget* m_tblBreakEven = nullptr;
+    QLabel* m_lblSparkSpread = nullptr;
+    QLabel* m_lblGenerationMargin = nullptr;
+    QTableWidget* m_tblGrid = nullptr;
+    QTableWidget* m_tblMonteCarlo = nullptr;
+    PaybackHistogramView* m_histogram = nullptr;
+
+    std::shared_ptr<const SensitivityResults> m_results;
+    std::uint64_t m_startedRun = 0;
+    std::uint64_t m_shownRun = 0;
+    bool m_stale = true; // the inputs changed while the tab was hidden
+    std::unique_ptr<SensitivityWorker> m_worker;
+};
+
+} // namespace plenara

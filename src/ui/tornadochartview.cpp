@@ -1,0 +1,205 @@
+#include "ui/tornadochartview.h"
+
+#include "output/tornadochart.h"
+#include "ui/chartaxis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
+#include <QHorizontalBarSeries>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLocale>
+
+namespace plenara {
+
+namespace {
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString yearsText(double years) {
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(years, 'f', 1);
+}
+
+// Round ticks (1, 2 or 5 times a power of ten) over `low` to `high`, at most `most` of them.
+struct Ticks {
+    double minimum = 0.0;
+    double step = 1.0;
+    int count = 2;
+};
+
+Ticks roundTicks(double low, double high, int most) {
+    const double span = std::max(high - low, 1e-9);
+    const double raw = span / (most - 1);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = 10.0 * power;
+    for (double f : {1.0, 2.0, 5.0}) {
+        if (f * power >= raw) {
+            step = f * power;
+            break;
+        }
+    }
+    Ticks t;
+    t.minimum = std::floor(low / step) * step;
+    t.step = step;
+    t.count = static_cast<int>(std::ceil((high - t.minimum) / step - 1e-9)) + 1;
+    return t;
+}
+
+} // namespace
+
+TornadoChartView::TornadoChartView(QWidget* parent)
+    : QChartView(parent) {
+    setObjectName(QStringLiteral("chtTornado"));
+    setFrameShape(QFrame::NoFrame);
+    setMinimumSize(420, 280);
+    setRenderHint(QPainter::Antialiasing, false);
+
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundRoundness(0);
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    QFont title = font();
+    title.setBold(true);
+    chart->setTitleFont(title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+
+    m_series = new QHorizontalBarSeries;
+    m_series->setBarWidth(0.8);
+    m_low = new QBarSet(QString());
+    m_low->setColor(QColor(70, 130, 180));
+    m_high = new QBarSet(QString());
+    m_high->setColor(QColor(230, 150, 60));
+    m_series->append(m_low);
+    m_series->append(m_high);
+    chart->addSeries(m_series);
+
+    // Today's payback: the line the bars grow from.
+    m_baseLine = new QLineSeries;
+    m_baseLine->setPen(QPen(Qt::black, 2));
+    chart->addSeries(m_baseLine);
+
+    m_inputAxis = new QBarCategoryAxis;
+    m_inputAxis->setGridLineVisible(false);
+    m_valueAxis = new QCategoryAxis;
+    m_valueAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    chart->addAxis(m_inputAxis, Qt::AlignLeft);
+    chart->addAxis(m_valueAxis, Qt::AlignBottom);
+    m_series->attachAxis(m_inputAxis);
+    m_series->attachAxis(m_valueAxis);
+    m_baseLine->attachAxis(m_valueAxis);
+    m_baseLine->attachAxis(m_inputAxis);
+    // The base line has no entry in the legend: the axis title names it.
+    setChart(chart);
+    chart->legend()->markers(m_baseLine).constFirst()->setVisible(false);
+    connect(chart, &QChart::plotAreaChanged, this, [this] { placeLabels(); });
+}
+
+void TornadoChartView::showData(const TornadoChartData& data) {
+    QChart* c = chart();
+    c->setTitle(fromStd(data.title));
+    m_low->setLabel(fromStd(data.lowLegend));
+    m_high->setLabel(fromStd(data.highLegend));
+    m_valueAxis->setTitleText(fromStd(data.valueAxisTitle));
+    m_inputAxis->setTitleText(fromStd(data.categoryAxisTitle));
+    m_base = data.baseYears;
+
+    // Qt Charts draws the first category at the bottom: the widest bar goes last so that it
+    // shows on top.
+    QStringList categories;
+    QList<qreal> lows;
+    QList<qreal> highs;
+    m_labelPoints.clear();
+    QStringList labels;
+    const auto count = static_cast<qsizetype>(data.bars.size());
+    for (qsizetype i = count - 1; i >= 0; --i) {
+        const TornadoBar& bar = data.bars[static_cast<std::size_t>(i)];
+        categories << fromStd(bar.caption);
+        lows << bar.lowYears - m_base;
+        highs << bar.highYears - m_base;
+        const qreal row = static_cast<qreal>(count - 1 - i);
+        // The two bars of a row sit a quarter of a row below and above its centre.
+        m_labelPoints << QPointF(bar.lowYears - m_base, row - 0.2)
+                      << QPointF(bar.highYears - m_base, row + 0.2);
+        labels << fromStd(bar.lowLabel) << fromStd(bar.highLabel);
+    }
+    replaceBarValues(*m_low, lows);
+    replaceBarValues(*m_high, highs);
+    if (m_inputAxis->categories() != categories) {
+        m_inputAxis->setCategories(categories);
+    }
+
+    // The value axis counts years of payback: ticks at round paybacks, placed as offsets from
+    // today's, which is where the bars start.
+    const Ticks ticks = roundTicks(data.axisMinimum, data.axisMaximum, 7);
+    QStringList tickLabels;
+    for (int t = 0; t < ticks.count; ++t) {
+        tickLabels << yearsText(ticks.minimum + t * ticks.step);
+    }
+    const double first = ticks.minimum - m_base;
+    const double last = ticks.minimum + ticks.step * (ticks.count - 1) - m_base;
+    // Rebuilt only when the ticks move: each change of the axis lays the chart out anew.
+    if (m_valueAxis->categoriesLabels() != tickLabels || m_valueAxis->min() != first ||
+        m_valueAxis->max() != last) {
+        for (const QString& label : m_valueAxis->categoriesLabels()) {
+            m_valueAxis->remove(label);
+        }
+        m_valueAxis->setRange(first, last);
+        m_valueAxis->setStartValue(first);
+        for (int t = 0; t < ticks.count; ++t) {
+            m_valueAxis->append(tickLabels[t], ticks.minimum + t * ticks.step - m_base);
+        }
+    }
+    m_baseLine->replace(
+        QList<QPointF>{QPointF(0.0, -0.5), QPointF(0.0, std::max<qreal>(count, 1) - 0.5)});
+    m_baseLine->setName(fromStd(data.baseLabel));
+
+    while (m_labels.size() < labels.size()) {
+        auto* item = new QGraphicsSimpleTextItem(c);
+        item->setZValue(10);
+        m_labels << item;
+    }
+    for (qsizetype i = 0; i < m_labels.size(); ++i) {
+        m_labels[i]->setVisible(i < labels.size());
+        if (i < labels.size() && m_labels[i]->text() != labels[i]) {
+            m_labels[i]->setText(labels[i]);
+        }
+    }
+    placeLabels();
+}
+
+QStringList TornadoChartView::barLabels() const {
+    QStringList texts;
+    for (qsizetype i = 0; i < m_labelPoints.size(); ++i) {
+        texts << m_labels[i]->text();
+    }
+    return texts;
+}
+
+void TornadoChartView::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    placeLabels();
+}
+
+void TornadoChartView::placeLabels() {
+    QChart* c = chart();
+    for (qsizetype i = 0; i < m_labelPoints.size() && i < m_labels.size(); ++i) {
+        const QPointF end = c->mapToPosition(m_labelPoints[i], m_series);
+        QGraphicsSimpleTextItem* label = m_labels[i];
+        const QRectF box = label->boundingRect();
+        // Beyond the bar's end, on the side it grows to.
+        const bool left = m_labelPoints[i].x() < 0.0;
+        label->setPos(left ? end.x() - box.width() - 3 : end.x() + 3, end.y() - box.height() / 2);
+    }
+}
+
+} // namespace plenara

@@ -1,0 +1,124 @@
+#include "sensitivity/montecarlo.h"
+#include "sensitivity/sensitivityoptions.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+namespace plenara {
+namespace {
+
+// The tab's texts are read like every text box, with Number, and kept within their ranges.
+TEST(SensitivityOptions, TheTabsTextsAreKeptWithinRange) {
+    struct Case {
+        const char* name;
+        SensitivityInputs in;
+        double percent;
+        double target;
+        int draws;
+        int method;
+    };
+    const Case cases[] = {
+        {"defaults", {}, 20, 10, 1000, 2},
+        {"as typed", {"12.5%", "7.5 yrs", "2,500", 3}, 12.5, 7.5, 2500, 3},
+        {"X above 90 is 90", {"150", "10", "1000", 1}, 90, 10, 1000, 1},
+        {"X of 0 moves nothing", {"0", "10", "1000", 2}, 0, 10, 1000, 2},
+        {"a target of 0 is the default", {"20", "0", "1000", 2}, 20, 10, 1000, 2},
+        {"too few draws", {"20", "10", "5", 2}, 20, 10, 100, 2},
+        {"exponent", {"20", "10", "1e9", 2}, 20, 10, 100, 2},        // "1e9" reads as 19
+        {"draws rounded", {"20", "10", "150.5", 2}, 20, 10, 150, 2}, // halves to the even
+        {"method out of range", {"20", "10", "1000", 7}, 20, 10, 1000, 3},
+        {"words", {"abc", "", "x", 0}, 0, 10, 100, 1},
+    };
+    for (const Case& c : cases) {
+        const SensitivityOptions o = sensitivityOptions(c.in);
+        EXPECT_EQ(o.percent, c.percent) << c.name;
+        EXPECT_EQ(o.targetPaybackYears, c.target) << c.name;
+        EXPECT_EQ(o.draws, c.draws) << c.name;
+        EXPECT_EQ(o.method, c.method) << c.name;
+    }
+}
+
+// A draw's factors depend on the seed and the draw alone and stay on the triangle.
+TEST(MonteCarloDraws, FactorsStayOnTheirTriangleAndRepeat) {
+    double lowest = 2.0;
+    double highest = 0.0;
+    int belowOne = 0;
+    for (int d = 0; d < 2000; ++d) {
+        const InputFactors f = drawFactors(kMonteCarloSeed, d, 20.0);
+        EXPECT_EQ(f.factor, drawFactors(kMonteCarloSeed, d, 20.0).factor);
+        for (double x : f.factor) {
+            lowest = std::min(lowest, x);
+            highest = std::max(highest, x);
+            belowOne += x < 1.0;
+        }
+    }
+    EXPECT_GE(lowest, 0.8);
+    EXPECT_LE(highest, 1.2);
+    // 16,000 factors: a symmetric triangle puts about half below today's value, and its tails
+    // are thin (P(f < 0.82) = 0.5 x 0.1^2 = 0.005).
+    EXPECT_NEAR(belowOne / 16000.0, 0.5, 0.02);
+    EXPECT_LT(lowest, 0.82);
+    EXPECT_GT(highest, 1.18);
+    EXPECT_NE(drawFactors(kMonteCarloSeed, 0, 20.0).factor,
+              drawFactors(kMonteCarloSeed, 1, 20.0).factor);
+    EXPECT_NE(drawFactors(kMonteCarloSeed, 0, 20.0).factor, drawFactors(1, 0, 20.0).factor);
+    // Without spread every factor is exactly 1.
+    for (double x : drawFactors(kMonteCarloSeed, 5, 0.0).factor) {
+        EXPECT_EQ(x, 1.0);
+    }
+}
+
+// Percentiles are linear between neighbouring draws at (n - 1) x q; a draw without payback
+// (0 or less) counts as longer than any.
+TEST(MonteCarloFigures, PercentilesAndHistogramByHand) {
+    struct Case {
+        const char* name;
+        std::vector<double> paybacks;
+        std::optional<double> p10, p50, p90;
+        double noPaybackShare;
+    };
+    const Case cases[] = {
+        // 11 draws 1..11: positions 1, 5 and 9.
+        {"eleven", {11, 3, 2, 1, 4, 5, 6, 7, 8, 9, 10}, 2.0, 6.0, 10.0, 0.0},
+        // 6 draws: positions 0.5, 2.5 and 4.5 -> 1.5, 3.5, 5.5.
+        {"six", {6, 5, 4, 3, 2, 1}, 1.5, 3.5, 5.5, 0.0},
+        // 10 draws, 2 without payback (0 and -3): sorted 1..8, inf, inf; positions 0.9, 4.5,
+        // 8.1 -> 1.9, 5.5 and none (between 9th and 10th, both none).
+        {"some without", {1, 2, 3, 4, 5, 6, 7, 8, 0, -3}, 1.9, 5.5, std::nullopt, 0.2},
+        {"none at all", {0, 0, -1}, std::nullopt, std::nullopt, std::nullopt, 1.0},
+        {"one", {4.25}, 4.25, 4.25, 4.25, 0.0},
+    };
+    for (const Case& c : cases) {
+        const PaybackSpread s = paybackSpread(c.paybacks);
+        ASSERT_EQ(s.p10.has_value(), c.p10.has_value()) << c.name;
+        ASSERT_EQ(s.p50.has_value(), c.p50.has_value()) << c.name;
+        ASSERT_EQ(s.p90.has_value(), c.p90.has_value()) << c.name;
+        if (c.p10) {
+            EXPECT_NEAR(*s.p10, *c.p10, 1e-12) << c.name;
+        }
+        if (c.p50) {
+            EXPECT_NEAR(*s.p50, *c.p50, 1e-12) << c.name;
+        }
+        if (c.p90) {
+            EXPECT_NEAR(*s.p90, *c.p90, 1e-12) << c.name;
+        }
+        EXPECT_DOUBLE_EQ(s.noPaybackShare, c.noPaybackShare) << c.name;
+    }
+
+    // 2 to 10 in 4 bins of 2 years: [2,4) holds 2, 3; [4,6) 4, 5; [6,8) 7; [8,10] 9, 10.
+    const PaybackHistogram h = paybackHistogram({2, 3, 4, 5, 7, 9, 10, 0, -2}, 4);
+    EXPECT_EQ(h.lowYears, 2.0);
+    EXPECT_EQ(h.binYears, 2.0);
+    EXPECT_EQ(h.counts, (std::vector<int>{2, 2, 1, 2}));
+    EXPECT_EQ(h.noPayback, 2);
+    // Every draw alike: one bin.
+    const PaybackHistogram same = paybackHistogram({3.5, 3.5, 3.5}, 20);
+    EXPECT_EQ(same.binYears, 0.0);
+    EXPECT_EQ(same.counts, std::vector<int>{3});
+    EXPECT_TRUE(paybackHistogram({0, -1}, 20).counts.empty());
+}
+
+} // namespace
+} // namespace plenara

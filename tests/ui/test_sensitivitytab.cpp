@@ -1,0 +1,162 @@
+#include "sensitivity/sensitivitytext.h"
+#include "ui/frmtavchpscreening.h"
+#include "ui/helpcontexts.h"
+#include "ui/helptopics.h"
+#include "ui/inputbox.h"
+#include "ui/paybackhistogramview.h"
+#include "ui/sensitivitytab.h"
+#include "ui/tornadochartview.h"
+#include "ui/uitestsupport.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QComboBox>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+namespace plenara {
+
+// The "Sensitivity" tab: it shows the library's figures for the inputs as they stand, its
+// inputs are the project's, and it follows every recalculation.
+class SensitivityTabTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void showsTheFiguresOfTheProject();
+    void itsInputsRecalculateAndAreKeptInTheProject();
+    void everyInputHasATooltipAndTheHelpTopic();
+
+private:
+    SensitivityTab* tab() const { return m_window->findChild<SensitivityTab*>(); }
+    QString cell(const char* table, int row, int column) const {
+        return test::findNamed<QTableWidget>(*m_window, QString::fromLatin1(table))
+            ->item(row, column)
+            ->text();
+    }
+    // Types into a box of the tab and leaves it, as the user does.
+    void type(const char* box, const QString& text);
+
+    std::unique_ptr<frmTAVCHPScreening> m_window;
+    std::unique_ptr<test::ModalWatchdog> m_watchdog;
+};
+
+void SensitivityTabTest::init() {
+    m_window = std::make_unique<frmTAVCHPScreening>(test::shippedClimate(),
+                                                    std::make_unique<test::FakeFileDialogs>());
+    m_window->show();
+    m_watchdog = std::make_unique<test::ModalWatchdog>();
+    m_window->mnuFSampleData_Click();
+    m_window->tabs()->setCurrentIndex(tab::Sensitivity);
+    QTRY_VERIFY_WITH_TIMEOUT(tab()->upToDate(), 20000);
+}
+
+void SensitivityTabTest::cleanup() {
+    QVERIFY2(m_watchdog->seen().isEmpty(),
+             qPrintable(m_watchdog->seen().join(QStringLiteral("; "))));
+    m_window.reset();
+}
+
+void SensitivityTabTest::type(const char* box, const QString& text) {
+    auto* input = test::findNamed<InputBox>(*m_window, QString::fromLatin1(box));
+    input->setText(text);
+    emit input->textEdited(text);
+    emit input->left();
+    QTRY_VERIFY_WITH_TIMEOUT(tab()->upToDate(), 20000);
+}
+
+void SensitivityTabTest::showsTheFiguresOfTheProject() {
+    const SensitivityResults* r = tab()->results();
+    QVERIFY(r);
+    // Method 2 by default: the sample's seven inputs (no fuel 2), the widest swing (the
+    // energy charge: 10.8 down to 3.8 years) on top, which Qt Charts draws as the last
+    // category.
+    QBarCategoryAxis* inputs = tab()->tornado()->inputAxis();
+    QCOMPARE(inputs->count(), 7);
+    QCOMPARE(inputs->categories().constLast(), QStringLiteral("Energy charge ($/kWh)"));
+    QCOMPARE(tab()->tornado()->series()->barSets().size(), 2);
+    const QStringList labels = tab()->tornado()->barLabels();
+    QVERIFY(labels.contains(QStringLiteral("10.8 at $0.0942")));
+    QVERIFY(labels.contains(QStringLiteral("3.8 at $0.1412")));
+    QVERIFY(!tab()->tornado()->valueAxis()->titleText().isEmpty());
+
+    // The tables show the library's figures in the boxes' patterns.
+    for (int m = 0; m < 3; ++m) {
+        const MethodBreakEven& b = r->breakEven[std::size_t(m)];
+        QCOMPARE(cell("tblBreakEven", 0, m),
+                 QString::fromStdString(
+                     breakEvenText(b.gasPriceForTarget, BreakEvenPrice::GasPrice, "/CCF")));
+        QCOMPARE(cell("tblBreakEven", 3, m), QStringLiteral("none in range"));
+        QCOMPARE(cell("tblMonteCarlo", m, 1), QString::fromStdString(paybackYearsText(
+                                                  r->monteCarlo->methods[std::size_t(m)].p50)));
+        // The net present value beside the payback, from the life-cycle analysis.
+        QCOMPARE(cell("tblMonteCarlo", m, 5),
+                 QString::fromStdString(npvText(r->monteCarlo->npv[std::size_t(m)].p50)));
+    }
+    // The grid's centre is today's Method 2 payback, 5.7 years.
+    QCOMPARE(cell("tblPaybackGrid", 2, 2), QStringLiteral("5.7"));
+    QVERIFY(test::findNamed<QLabel>(*m_window, QStringLiteral("lblSparkSpread"))
+                ->text()
+                .startsWith(QStringLiteral("Spark spread: $21.67/MMBtu")));
+    // 1,000 draws in the histogram, none without payback.
+    int drawn = 0;
+    for (int i = 0; i < tab()->histogram()->bins()->count(); ++i) {
+        drawn += int(tab()->histogram()->bins()->at(i));
+    }
+    QCOMPARE(drawn, 1000);
+}
+
+void SensitivityTabTest::itsInputsRecalculateAndAreKeptInTheProject() {
+    // With X = 0 nothing moves: every draw and every bar end is today's payback.
+    type("txtSensitivityPercent", QStringLiteral("0"));
+    QCOMPARE(m_window->session().inputs().Sensitivity.Percent, std::string("0"));
+    for (int m = 0; m < 3; ++m) {
+        QCOMPARE(cell("tblMonteCarlo", m, 0), cell("tblMonteCarlo", m, 2));
+    }
+    QCOMPARE(cell("tblMonteCarlo", 1, 1), QStringLiteral("5.7"));
+    for (const QString& label : tab()->tornado()->barLabels()) {
+        QVERIFY2(label.startsWith(QStringLiteral("5.7 at")), qPrintable(label));
+    }
+    QVERIFY(m_window->isWindowModified());
+
+    type("txtTargetPayback", QStringLiteral("7"));
+    QVERIFY(test::findNamed<QTableWidget>(*m_window, QStringLiteral("tblBreakEven"))
+                ->verticalHeaderItem(0)
+                ->text()
+                .startsWith(QStringLiteral("Gas price for 7 years")));
+    type("txtMonteCarloDraws", QStringLiteral("250"));
+    QCOMPARE(tab()->results()->monteCarlo->draws, 250);
+
+    // Choosing Method 3 turns the chart and the histogram to it.
+    auto* method = test::findNamed<QComboBox>(*m_window, QStringLiteral("cmbSensitivityMethod"));
+    method->setCurrentIndex(2);
+    emit method->activated(2);
+    QTRY_VERIFY_WITH_TIMEOUT(tab()->upToDate(), 20000);
+    QCOMPARE(m_window->session().inputs().Sensitivity.Method, 3);
+    QCOMPARE(tab()->results()->monteCarlo->histogramMethod, 3);
+
+    // New resets the tab's inputs with the project's.
+    m_window->session().resetInputs();
+    QCOMPARE(m_window->session().inputs().Sensitivity, SensitivityInputs{});
+}
+
+void SensitivityTabTest::everyInputHasATooltipAndTheHelpTopic() {
+    for (const char* name : {"txtSensitivityPercent", "txtTargetPayback", "txtMonteCarloDraws",
+                             "cmbSensitivityMethod"}) {
+        QWidget* input = test::findNamed(*m_window, QString::fromLatin1(name));
+        QVERIFY2(!input->toolTip().isEmpty(), name);
+        // F1 on the tab's controls opens the tab's help page.
+        QCOMPARE(helpContextOf(input), helpcontext::Sensitivity);
+    }
+}
+
+} // namespace plenara
+
+QTEST_MAIN(plenara::SensitivityTabTest)
+#include "test_sensitivitytab.moc"
