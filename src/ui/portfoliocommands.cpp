@@ -46,10 +46,6 @@ PortfolioCommands::PortfolioCommands(ProjectSession& session, FileDialogs& dialo
     });
 }
 
-PortfolioCommands::~PortfolioCommands() {
-    delete m_portfolioWindow;
-}
-
 void PortfolioCommands::importBillsWithDialog() {
     const QString path = m_dialogs.openFileName(m_window.widget, {}, {}, kBillsFilters);
     if (!path.isEmpty()) {
@@ -86,11 +82,11 @@ bool PortfolioCommands::importBills(const QString& path) {
 
 PortfolioWindow& PortfolioCommands::portfolioWindow() {
     if (!m_portfolioWindow) {
-        // A window of its own, not a child of the main window, so that it can stay beside
-        // it; it is deleted with these commands.
-        m_portfolioWindow =
-            new PortfolioWindow(m_session.climate(), m_session.emissions(), m_dialogs,
-                                [this](const BuildingOrigin& origin) { openBuilding(origin); });
+        // A window of its own beside the main window, which owns it: it closes with the
+        // program, and the program ends when the main window closes.
+        m_portfolioWindow = new PortfolioWindow(
+            m_session.climate(), m_session.emissions(), m_dialogs,
+            [this](const BuildingOrigin& origin) { openBuilding(origin); }, m_window.widget);
     }
     return *m_portfolioWindow;
 }

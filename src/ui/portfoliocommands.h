@@ -5,6 +5,7 @@
 #include <functional>
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 class QAction;
@@ -38,7 +39,6 @@ public:
 
     PortfolioCommands(ProjectSession& session, FileDialogs& dialogs, Window window,
                       QObject* parent = nullptr);
-    ~PortfolioCommands() override;
 
     QAction* importBillsAction() const { return m_importBills; }
     QAction* screenAction() const { return m_screen; }
@@ -62,7 +62,7 @@ private:
     ChooseBuilding m_chooseBuilding;
     QAction* m_importBills;
     QAction* m_screen;
-    PortfolioWindow* m_portfolioWindow = nullptr;
+    QPointer<PortfolioWindow> m_portfolioWindow;
 };
 
 } // namespace plenara
