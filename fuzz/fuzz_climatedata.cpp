@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const plenara::ClimateRecord& row : result.table.rows) {
         static_cast<void>(plenara::citiesOfState(result.table, row.State));
-        if (plenara::findCity(result.table, row.City) == nullptr) {
+        if (plenara::findCity(result.table, row.State, row.City) == nullptr) {
             __builtin_trap();
         }
         const double hdd = plenara::Number(row.HDD);

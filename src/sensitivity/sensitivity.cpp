@@ -65,13 +65,19 @@ SensitivityResults computeSensitivityFigures(const ProjectInputs& inputs,
     return r;
 }
 
-SensitivityResults computeSensitivity(const ProjectInputs& inputs, const ClimateTable& climate,
-                                      const RecalculationState& kept,
-                                      const SensitivityOptions& options, std::stop_token stop) {
+SensitivityResults
+computeSensitivity(const ProjectInputs& inputs, const ClimateTable& climate,
+                   const RecalculationState& kept, const SensitivityOptions& options,
+                   std::stop_token stop,
+                   const std::function<void(const SensitivityResults&)>& figuresReady) {
     const ProjectVariations project(inputs, climate, kept);
     SensitivityResults r;
     inArena(options.threads, [&] {
         r = figures(project, inputs, kept, options);
+        if (figuresReady && !stop.stop_requested()) {
+            r.recalculations = project.recalculations();
+            figuresReady(r);
+        }
         r.monteCarlo = runMonteCarlo(project, options, stop);
     });
     r.recalculations = project.recalculations();

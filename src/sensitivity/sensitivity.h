@@ -11,6 +11,7 @@
 #include "sensitivity/tornado.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <stop_token>
 #include <string>
@@ -50,9 +51,13 @@ SensitivityResults computeSensitivityFigures(const ProjectInputs& inputs,
                                              const SensitivityOptions& options);
 
 // The whole analysis, the Monte Carlo included; its figures are missing when `stop` is
-// requested before it ends.
-SensitivityResults computeSensitivity(const ProjectInputs& inputs, const ClimateTable& climate,
-                                      const RecalculationState& kept,
-                                      const SensitivityOptions& options, std::stop_token stop = {});
+// requested before it ends. `figuresReady`, when given, receives everything but the Monte
+// Carlo as soon as it is known, a few runs into the analysis, so that a window can show it
+// while the draws are made.
+SensitivityResults
+computeSensitivity(const ProjectInputs& inputs, const ClimateTable& climate,
+                   const RecalculationState& kept, const SensitivityOptions& options,
+                   std::stop_token stop = {},
+                   const std::function<void(const SensitivityResults&)>& figuresReady = {});
 
 } // namespace plenara

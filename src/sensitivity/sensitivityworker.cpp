@@ -45,18 +45,24 @@ void SensitivityWorker::work(std::stop_token ending) {
             m_current = std::stop_source();
             stop = m_current.get_token();
         }
+        const auto deliver = [&](std::shared_ptr<const SensitivityResults> results) {
+            {
+                const std::lock_guard lock(m_mutex);
+                m_finishedRun = job.run;
+                m_finishedResults = results;
+            }
+            m_changed.notify_all();
+            m_done(job.run, std::move(results));
+        };
         auto results = std::make_shared<const SensitivityResults>(
-            computeSensitivity(job.inputs, *job.climate, job.kept, job.options, stop));
+            computeSensitivity(job.inputs, *job.climate, job.kept, job.options, stop,
+                               [&](const SensitivityResults& figures) {
+                                   deliver(std::make_shared<const SensitivityResults>(figures));
+                               }));
         if (stop.stop_requested() || !results->monteCarlo) {
             continue;
         }
-        {
-            const std::lock_guard lock(m_mutex);
-            m_finishedRun = job.run;
-            m_finishedResults = results;
-        }
-        m_changed.notify_all();
-        m_done(job.run, std::move(results));
+        deliver(std::move(results));
     }
 }
 

@@ -20,8 +20,10 @@ namespace plenara {
 // Runs the sensitivity of a project on a thread of its own (and oneTBB's workers), so that the
 // window stays responsive while the draws are made. A newer start stops the run before it: its
 // figures would describe inputs that are gone. The results go to `done` on the worker thread,
-// with the number of the start they belong to; a stopped run delivers nothing. The thread lives
-// as long as the worker: a thread started per run would set up oneTBB's state for it anew.
+// with the number of the start they belong to, twice: first everything but the Monte Carlo, a
+// millisecond or so after the start, then the whole with the Monte Carlo; a stopped run
+// delivers no more. The thread lives as long as the worker: a thread started per run would set
+// up oneTBB's state for it anew.
 class SensitivityWorker {
 public:
     using Done = std::function<void(std::uint64_t run, std::shared_ptr<const SensitivityResults>)>;
@@ -37,8 +39,9 @@ public:
     std::uint64_t start(const ProjectInputs& inputs, const ClimateTable& climate,
                         const RecalculationState& kept, const SensitivityOptions& options);
 
-    // Waits at most `timeout` for the results of run `run`: a window that can show them
-    // within the same frame need not show the old ones first. None when they are not ready.
+    // Waits at most `timeout` for the results of run `run`, at least its figures without the
+    // Monte Carlo: a window that can show them within the same frame need not show the old
+    // ones first. The latest results of the run, or none when none are ready.
     std::shared_ptr<const SensitivityResults> waitFor(std::uint64_t run,
                                                       std::chrono::milliseconds timeout);
 

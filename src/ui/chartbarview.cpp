@@ -129,6 +129,27 @@ void ChartBarView::build(const ChartData& data) {
 }
 
 void ChartBarView::showData(const ChartData& data) {
+    m_pending = std::make_unique<ChartData>(data);
+    // A chart on a tab that is not shown waits; one that would show were its window shown
+    // (a window not yet on the screen) does not.
+    if (isVisibleTo(window())) {
+        applyPending();
+    }
+}
+
+void ChartBarView::showEvent(QShowEvent* event) {
+    applyPending();
+    QChartView::showEvent(event);
+}
+
+void ChartBarView::applyPending() {
+    if (m_pending) {
+        const std::unique_ptr<ChartData> data = std::move(m_pending);
+        apply(*data);
+    }
+}
+
+void ChartBarView::apply(const ChartData& data) {
     if (!m_series || m_stacked != data.stacked || m_sets.size() != data.series.size()) {
         build(data);
     }
@@ -177,7 +198,8 @@ void ChartBarView::showData(const ChartData& data) {
     }
 }
 
-QString ChartBarView::barText(int series, int month) const {
+QString ChartBarView::barText(int series, int month) {
+    applyPending();
     if (series < 0 || series >= static_cast<int>(m_sets.size()) || month < 0 ||
         month >= m_months.size()) {
         return {};
@@ -205,6 +227,7 @@ void ChartBarView::barHovered(bool status, int index, QBarSet* set) {
 }
 
 QImage ChartBarView::picture() {
+    applyPending();
     return grab().toImage();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "output/chartseries.h"
+
+#include <memory>
 #include <vector>
 
 #include <QChartView>
@@ -13,11 +16,11 @@ class QValueAxis;
 
 namespace plenara {
 
-struct ChartData;
-
 // One monthly bar chart of the "Energy Plots" tab. The first data it is shown build its
 // series; later data replace the values of the same bar sets and rescale the value axis, so
-// that a recalculation costs no rebuilt chart. Hovering a bar tells its month's value with
+// that a recalculation costs no rebuilt chart. While its tab is not the one shown, new data
+// wait until it is (or until someone reads the chart): laying out a chart's axes is the
+// dearest part of a recalculation on screen. Hovering a bar tells its month's value with
 // its unit; the context menu copies the chart or asks to save it as a picture.
 class ChartBarView : public QChartView {
     Q_OBJECT
@@ -28,15 +31,24 @@ public:
     void showData(const ChartData& data);
 
     // What hovering the bar of a series and month shows: "July, Utility Power: 138,000 kWh".
-    QString barText(int series, int month) const;
+    QString barText(int series, int month);
     // The chart as a picture, as it is shown.
     QImage picture();
     // Puts the picture on the clipboard ("Copy chart").
     void copyToClipboard();
 
-    QAbstractBarSeries* series() const { return m_series; }
-    QValueAxis* valueAxis() const { return m_valueAxis; }
-    QBarCategoryAxis* categoryAxis() const { return m_categoryAxis; }
+    QAbstractBarSeries* series() {
+        applyPending();
+        return m_series;
+    }
+    QValueAxis* valueAxis() {
+        applyPending();
+        return m_valueAxis;
+    }
+    QBarCategoryAxis* categoryAxis() {
+        applyPending();
+        return m_categoryAxis;
+    }
 
 signals:
     // "Save chart as PNG/SVG..." was chosen.
@@ -44,8 +56,11 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void applyPending();
+    void apply(const ChartData& data);
     void build(const ChartData& data);
     void barHovered(bool status, int index, QBarSet* set);
 
@@ -58,6 +73,7 @@ private:
     QStringList m_months;
     double m_requestedMinimum = 0.0; // the range last asked of the axis, before nice numbers
     double m_requestedMaximum = 0.0;
+    std::unique_ptr<ChartData> m_pending; // data not yet shown, while the chart is hidden
 };
 
 } // namespace plenara

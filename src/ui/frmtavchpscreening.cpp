@@ -146,7 +146,8 @@ void frmTAVCHPScreening::createTabs() {
     m_tabs[tab::UtilityRateData] = new RateDataTab(m_session, m_ssTabForm);
     m_tabs[tab::MiscInputInformation] = new MiscInputTab(m_session, m_ssTabForm);
     m_tabs[tab::LifeCycle] = new LifeCycleTab(m_session, m_ssTabForm);
-    m_tabs[tab::Sensitivity] = new SensitivityTab(m_session, m_ssTabForm);
+    m_sensitivityTab = new SensitivityTab(m_session, m_ssTabForm);
+    m_tabs[tab::Sensitivity] = m_sensitivityTab;
     m_energyPlotsTab = new EnergyPlotsTab(m_session, m_ssTabForm);
     m_tabs[tab::EnergyPlots] = m_energyPlotsTab;
     m_tabs[tab::Results] = new ResultsTab(m_session, m_ssTabForm);
@@ -205,8 +206,11 @@ void frmTAVCHPScreening::applyInputs(const ProjectInputs& inputs) {
 }
 
 void frmTAVCHPScreening::refreshAll() {
+    // The sensitivity figures are made on other threads: started first, they are made while
+    // the other tabs refresh, and shown last.
+    m_sensitivityTab->refresh();
     for (ProjectTab* t : m_tabs) {
-        if (t) {
+        if (t && t != m_sensitivityTab) {
             t->refresh();
         }
     }
@@ -225,6 +229,7 @@ void frmTAVCHPScreening::refreshAll() {
         m_frmSpecifyCapacity->setSpecifiedCapacity(
             QString::fromStdString(windows1252ToUtf8(m_session.inputs().CapacityIteration)));
     }
+    m_sensitivityTab->showStartedRun();
     updateTitle();
 }
 

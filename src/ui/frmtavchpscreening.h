@@ -16,6 +16,7 @@ namespace plenara {
 
 class EditMenu;
 class EnergyPlotsTab;
+class SensitivityTab;
 class HelpController;
 class InputMarks;
 class Method2Tab;
@@ -120,6 +121,7 @@ private:
     std::array<ProjectTab*, tab::Count> m_tabs{};
     MonthlyDataTab* m_monthlyDataTab = nullptr;
     EnergyPlotsTab* m_energyPlotsTab = nullptr;
+    SensitivityTab* m_sensitivityTab = nullptr;
     Method2Tab* m_method2Tab = nullptr;
     frmSpecifyCapacity* m_frmSpecifyCapacity = nullptr; // created on first use, then kept
     fmrPrintOptions* m_fmrPrintOptions = nullptr;       // created on first use, then kept

@@ -1,99 +1,155 @@
 #include "ui/paybackhistogramview.h"
 
-#include "sensitivity/montecarlo.h"
 #include "ui/chartaxis.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QChart>
-#include <QGraphicsLayout>
-#include <QLegend>
+#include <QFontMetrics>
 #include <QLocale>
-#include <QStackedBarSeries>
-#include <QValueAxis>
+#include <QPainter>
 
 namespace plenara {
 
+namespace {
+
+const QColor kBinColour(70, 130, 180);
+const QColor kNoneColour(160, 160, 160);
+
+// A step of 1, 2 or 5 times a power of ten that gives about `ticks` steps up to `most`.
+double niceStep(double most, int ticks) {
+    const double raw = std::max(most, 1.0) / ticks;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (raw <= factor * power) {
+            return std::max(1.0, factor * power);
+        }
+    }
+    return std::max(1.0, 10.0 * power);
+}
+
+} // namespace
+
 PaybackHistogramView::PaybackHistogramView(QWidget* parent)
-    : QChartView(parent) {
+    : QWidget(parent) {
     setObjectName(QStringLiteral("chtPaybackHistogram"));
-    setFrameShape(QFrame::NoFrame);
     setMinimumSize(360, 220);
-    setRenderHint(QPainter::Antialiasing, false);
-
-    auto* chart = new QChart;
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setBackgroundRoundness(0);
-    chart->layout()->setContentsMargins(0, 0, 0, 0);
-    QFont title = font();
-    title.setBold(true);
-    chart->setTitleFont(title);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-
-    // Stacked, so that the "none" set, empty in every bin but its own, takes no room beside
-    // the bins.
-    m_series = new QStackedBarSeries;
-    m_series->setBarWidth(0.95);
-    m_bins = new QBarSet(QStringLiteral("draws with a payback"));
-    m_bins->setColor(QColor(70, 130, 180));
-    m_none = new QBarSet(QStringLiteral("draws without payback"));
-    m_none->setColor(QColor(160, 160, 160));
-    m_series->append(m_bins);
-    m_series->append(m_none);
-    chart->addSeries(m_series);
-
-    m_binAxis = new QBarCategoryAxis;
-    m_binAxis->setTitleText(QStringLiteral("Simple payback (years, middle of each bin)"));
-    m_binAxis->setGridLineVisible(false);
-    QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    m_binAxis->setLabelsFont(small);
-    m_countAxis = new QValueAxis;
-    m_countAxis->setTitleText(QStringLiteral("Draws"));
-    m_countAxis->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(m_binAxis, Qt::AlignBottom);
-    chart->addAxis(m_countAxis, Qt::AlignLeft);
-    m_series->attachAxis(m_binAxis);
-    m_series->attachAxis(m_countAxis);
-    setChart(chart);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PaybackHistogramView::showHistogram(int method, const PaybackHistogram& h, int draws) {
-    chart()->setTitle(QStringLiteral("Method %1 simple payback over %2 draws")
-                          .arg(method)
-                          .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(draws)));
-    QStringList categories;
-    QList<qreal> counts;
-    QList<qreal> none;
-    int most = h.noPayback;
-    for (std::size_t b = 0; b < h.counts.size(); ++b) {
-        const double middle = h.lowYears + (double(b) + 0.5) * h.binYears;
-        // Whole years where the bins are a year wide or more: short labels are not cut.
-        categories << QString::number(middle, 'f', h.binYears >= 0.95 ? 0 : 1);
-        counts << h.counts[b];
-        none << 0.0;
-        most = std::max(most, h.counts[b]);
+    m_histogram = h;
+    m_title = QStringLiteral("Method %1 simple payback over %2 draws")
+                  .arg(method)
+                  .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(draws));
+    update();
+}
+
+std::size_t PaybackHistogramView::barCount() const {
+    return m_histogram.counts.size() + (m_histogram.noPayback > 0 ? 1 : 0);
+}
+
+QString PaybackHistogramView::binLabel(std::size_t bin) const {
+    const PaybackHistogram& h = m_histogram;
+    if (bin >= h.counts.size()) {
+        return QStringLiteral("none");
     }
-    if (h.noPayback > 0) {
-        categories << QStringLiteral("none");
-        counts << 0.0;
-        none << h.noPayback;
+    const double middle = h.lowYears + (static_cast<double>(bin) + 0.5) * h.binYears;
+    // Whole years where the bins are a year wide or more.
+    return QString::number(middle, 'f', h.binYears >= 0.95 ? 0 : 1);
+}
+
+void PaybackHistogramView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Text));
+
+    QFont bold = font();
+    bold.setBold(true);
+    QFont small = font();
+    small.setPointSizeF(font().pointSizeF() * 0.85);
+    const QFontMetrics metrics(font());
+    const QFontMetrics smallMetrics(small);
+    const int line = metrics.height();
+
+    painter.setFont(bold);
+    painter.drawText(QRect(0, 2, width(), line), Qt::AlignHCenter, m_title);
+
+    const std::size_t bars = barCount();
+    int most = m_histogram.noPayback;
+    for (const int count : m_histogram.counts) {
+        most = std::max(most, count);
     }
-    // Bin centres can repeat at one decimal when the bins are narrow; a category axis needs
-    // each label once.
-    for (qsizetype i = 1; i < categories.size(); ++i) {
-        while (categories.mid(0, i).contains(categories[i])) {
-            categories[i] += QLatin1Char(' ');
+    const double step = niceStep(most, 5);
+    const double top = std::max(step, std::ceil(most / step) * step);
+
+    // The plot area: room for the count labels and title on the left, the bin labels and the
+    // axis title below, the chart title and legend above.
+    const int countWidth = smallMetrics.horizontalAdvance(QString::number(top, 'f', 0));
+    const QRect plot(line + countWidth + 12, 2 * line + 8, 0, 0);
+    const int right = width() - 10;
+    const int bottom = height() - 2 * line - 8;
+    const QRect area(plot.left(), plot.top(), std::max(10, right - plot.left()),
+                     std::max(10, bottom - plot.top()));
+
+    // Legend under the title.
+    painter.setFont(small);
+    const QString withText = QStringLiteral("draws with a payback");
+    const QString noneText = QStringLiteral("draws without payback");
+    int x = area.left();
+    for (const auto& [colour, text] :
+         {std::pair{kBinColour, withText}, std::pair{kNoneColour, noneText}}) {
+        painter.fillRect(QRect(x, line + 6, 10, 10), colour);
+        painter.drawText(QPoint(x + 14, line + 6 + smallMetrics.ascent() - 1), text);
+        x += 30 + smallMetrics.horizontalAdvance(text);
+    }
+
+    // Value axis with grid lines.
+    for (double v = 0.0; v <= top + step / 2; v += step) {
+        const int y = area.bottom() - static_cast<int>(std::lround(v / top * area.height()));
+        painter.setPen(QColor(225, 225, 225));
+        painter.drawLine(area.left(), y, area.right(), y);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRect(line + 4, y - line / 2, countWidth + 4, line),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'f', 0));
+    }
+    painter.drawLine(area.bottomLeft(), area.topLeft());
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+
+    // The bars, labelled below; labels that would crowd their neighbours are skipped.
+    if (bars > 0) {
+        const double width = static_cast<double>(area.width()) / static_cast<double>(bars);
+        int lastLabelRight = -1000;
+        for (std::size_t b = 0; b < bars; ++b) {
+            const bool none = b >= m_histogram.counts.size();
+            const int count = none ? m_histogram.noPayback : m_histogram.counts[b];
+            const int h = static_cast<int>(std::lround(count / top * area.height()));
+            const int left = area.left() + static_cast<int>(std::lround(b * width + width * 0.05));
+            const int barWidth = std::max(1, static_cast<int>(std::lround(width * 0.9)));
+            painter.fillRect(QRect(left, area.bottom() - h, barWidth, h),
+                             none ? kNoneColour : kBinColour);
+            const QString label = binLabel(b);
+            const int labelWidth = smallMetrics.horizontalAdvance(label);
+            const int centre = left + barWidth / 2;
+            if (centre - labelWidth / 2 > lastLabelRight + 4) {
+                painter.drawText(
+                    QPoint(centre - labelWidth / 2, area.bottom() + 3 + smallMetrics.ascent()),
+                    label);
+                lastLabelRight = centre + labelWidth / 2;
+            }
         }
     }
-    replaceBarValues(*m_bins, counts);
-    replaceBarValues(*m_none, none);
-    if (m_binAxis->categories() != categories) {
-        m_binAxis->setCategories(categories);
-    }
-    setNiceRange(*m_countAxis, 0.0, std::max(most, 1), 5);
+
+    // Axis titles.
+    painter.setFont(font());
+    painter.drawText(QRect(area.left(), height() - line - 2, area.width(), line), Qt::AlignHCenter,
+                     QStringLiteral("Simple payback (years, middle of each bin)"));
+    painter.save();
+    painter.translate(2, area.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRect(-area.height() / 2, 0, area.height(), line), Qt::AlignHCenter,
+                     QStringLiteral("Draws"));
+    painter.restore();
 }
 
 } // namespace plenara

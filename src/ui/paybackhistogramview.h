@@ -1,19 +1,17 @@
 #pragma once
 
-#include <QChartView>
+#include "sensitivity/montecarlo.h"
 
-class QBarCategoryAxis;
-class QBarSet;
-class QStackedBarSeries;
-class QValueAxis;
+#include <QString>
+#include <QWidget>
 
 namespace plenara {
 
-struct PaybackHistogram;
-
 // The histogram of the Monte Carlo paybacks of one method: a bar per bin of years, and a grey
-// bar "none" for the draws without payback.
-class PaybackHistogramView : public QChartView {
+// bar "none" for the draws without payback, with titled axes. It is painted directly rather
+// than through a chart scene: it changes with every keystroke that moves a price, and a chart
+// lays out the text of every axis label anew each time, which costs more than the draws.
+class PaybackHistogramView : public QWidget {
     Q_OBJECT
 
 public:
@@ -21,15 +19,21 @@ public:
 
     void showHistogram(int method, const PaybackHistogram& histogram, int draws);
 
-    QBarSet* bins() const { return m_bins; }
-    QBarCategoryAxis* binAxis() const { return m_binAxis; }
+    const PaybackHistogram& histogram() const { return m_histogram; }
+    const QString& title() const { return m_title; }
+    // The label under bin `bin` (the middle of its years), or "none" for the last bar when
+    // some draws found no payback.
+    QString binLabel(std::size_t bin) const;
+    std::size_t barCount() const;
+
+    QSize sizeHint() const override { return {480, 260}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    QStackedBarSeries* m_series = nullptr;
-    QBarSet* m_bins = nullptr;
-    QBarSet* m_none = nullptr;
-    QBarCategoryAxis* m_binAxis = nullptr;
-    QValueAxis* m_countAxis = nullptr;
+    PaybackHistogram m_histogram;
+    QString m_title;
 };
 
 } // namespace plenara

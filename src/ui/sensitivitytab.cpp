@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -30,7 +31,7 @@ namespace {
 
 // How long an edit waits for its figures before the window goes on without them; a change to
 // the tab, which shows figures that may be many edits old, waits longer.
-constexpr std::chrono::milliseconds kSameFrame{12};
+constexpr std::chrono::milliseconds kSameFrame{10};
 constexpr std::chrono::milliseconds kTabShown{250};
 
 QString fromStd(const std::string& text) {
@@ -280,23 +281,38 @@ void SensitivityTab::refresh() {
     // The figures follow every recalculation; while the tab is hidden they wait until it shows.
     m_stale = true;
     if (isVisible()) {
-        startRun(kSameFrame);
+        startRun();
+        m_awaiting = true;
+    }
+}
+
+void SensitivityTab::showStartedRun() {
+    if (m_awaiting) {
+        m_awaiting = false;
+        awaitRun(kSameFrame);
     }
 }
 
 void SensitivityTab::showEvent(QShowEvent* event) {
     ProjectTab::showEvent(event);
     if (m_stale) {
-        startRun(kTabShown);
+        startRun();
+        awaitRun(kTabShown);
     }
 }
 
-void SensitivityTab::startRun(std::chrono::milliseconds wait) {
+void SensitivityTab::startRun() {
     m_stale = false;
-    m_startedRun = m_worker->start(m_session.inputs(), m_session.climate(), m_session.state(),
-                                   sensitivityOptions(m_session.inputs().Sensitivity));
-    // The default 1,000 draws take a few milliseconds on two cores: shown within the frame of
-    // the edit, the figures never flash their old values. A run of many draws shows later.
+    SensitivityOptions options = sensitivityOptions(m_session.inputs().Sensitivity);
+    // One core is left to the window, which paints while the figures and draws are made.
+    options.threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1);
+    m_startedRun =
+        m_worker->start(m_session.inputs(), m_session.climate(), m_session.state(), options);
+}
+
+void SensitivityTab::awaitRun(std::chrono::milliseconds wait) {
+    // All but the draws takes a millisecond or two: shown within the frame of the edit, the
+    // figures never flash their old values. The Monte Carlo follows when its draws are made.
     if (auto results = m_worker->waitFor(m_startedRun, wait)) {
         showResults(m_startedRun, std::move(results));
         return;
@@ -308,14 +324,22 @@ void SensitivityTab::showResults(std::uint64_t run,
                                  std::shared_ptr<const SensitivityResults> results) {
     // A run that a newer one has overtaken describes inputs that are gone; a run shown
     // already is not shown twice.
-    if (run != m_startedRun || run == m_shownRun) {
+    const bool complete = results->monteCarlo.has_value();
+    if (run != m_startedRun || run == m_shownRun || (!complete && run == m_shownFiguresRun)) {
         return;
     }
     m_results = std::move(results);
-    m_shownRun = run;
+    if (complete) {
+        m_shownRun = run;
+        if (run == m_shownFiguresRun) {
+            // The other figures of this run are on the screen already.
+            showMonteCarlo(*m_results);
+            return;
+        }
+    }
+    m_shownFiguresRun = run;
     const SensitivityResults& r = *m_results;
     const std::string& unit = r.gasPriceUnit;
-    m_lblStatus->setText(QStringLiteral("%1 recalculations").arg(r.recalculations));
 
     m_tornado->showData(tornadoChartData(r));
 
@@ -367,6 +391,19 @@ void SensitivityTab::showResults(std::uint64_t run,
     setHeaderLabels(m_tblGrid, Qt::Vertical, gasHeads);
     setHeaderLabels(m_tblGrid, Qt::Horizontal, energyHeads);
 
+    for (QTableWidget* t : {m_tblBreakEven, m_tblGrid}) {
+        fitTable(t);
+    }
+    if (complete) {
+        showMonteCarlo(r);
+    } else {
+        m_lblStatus->setText(QStringLiteral("Monte Carlo: making the draws..."));
+        emit resultsShown();
+    }
+}
+
+void SensitivityTab::showMonteCarlo(const SensitivityResults& r) {
+    m_lblStatus->setText(QStringLiteral("%1 recalculations").arg(r.recalculations));
     if (r.monteCarlo) {
         const MonteCarloResults& mc = *r.monteCarlo;
         for (int m = 0; m < 3; ++m) {
@@ -382,9 +419,7 @@ void SensitivityTab::showResults(std::uint64_t run,
         }
         m_histogram->showHistogram(mc.histogramMethod, mc.histogram, mc.draws);
     }
-    for (QTableWidget* t : {m_tblBreakEven, m_tblGrid, m_tblMonteCarlo}) {
-        fitTable(t);
-    }
+    fitTable(m_tblMonteCarlo);
     emit resultsShown();
 }
 

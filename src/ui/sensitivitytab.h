@@ -31,12 +31,17 @@ public:
     explicit SensitivityTab(ProjectSession& session, QWidget* parent = nullptr);
     ~SensitivityTab() override;
 
+    // Starts the figures of the inputs as they stand when the tab is shown; showStartedRun
+    // shows them if they come within the frame, else they show when they come.
     void refresh() override;
+    void showStartedRun();
 
     // The results shown, or none before the first run has ended.
     const SensitivityResults* results() const { return m_results.get(); }
-    // Whether the figures shown belong to the inputs as they stand.
+    // Whether the figures shown, the Monte Carlo's included, belong to the inputs as they stand.
     bool upToDate() const { return !m_stale && m_shownRun == m_startedRun; }
+    // Whether all but the Monte Carlo belong to them (the draws follow a few milliseconds later).
+    bool figuresUpToDate() const { return !m_stale && m_shownFiguresRun == m_startedRun; }
 
     TornadoChartView* tornado() const { return m_tornado; }
     PaybackHistogramView* histogram() const { return m_histogram; }
@@ -52,9 +57,12 @@ private:
     QWidget* createInputsFrame();
     QWidget* createTablesFrame();
     InputBox* tabBox(const char* name, std::string SensitivityInputs::*field, int digits);
-    // Starts the figures of the inputs as they stand and shows them if they come within `wait`.
-    void startRun(std::chrono::milliseconds wait);
+    // Starts the figures of the inputs as they stand.
+    void startRun();
+    // Shows the started run's figures if they come within `wait`.
+    void awaitRun(std::chrono::milliseconds wait);
     void showResults(std::uint64_t run, std::shared_ptr<const SensitivityResults> results);
+    void showMonteCarlo(const SensitivityResults& results);
 
     InputBox* m_txtSensitivityPercent = nullptr;
     InputBox* m_txtTargetPayback = nullptr;
@@ -71,8 +79,10 @@ private:
 
     std::shared_ptr<const SensitivityResults> m_results;
     std::uint64_t m_startedRun = 0;
-    std::uint64_t m_shownRun = 0;
-    bool m_stale = true; // the inputs changed while the tab was hidden
+    std::uint64_t m_shownRun = 0;        // the Monte Carlo shown is of this run
+    std::uint64_t m_shownFiguresRun = 0; // the other figures shown are of this run
+    bool m_stale = true;                 // the inputs changed while the tab was hidden
+    bool m_awaiting = false;             // a run started by refresh waits for showStartedRun
     std::unique_ptr<SensitivityWorker> m_worker;
 };
 

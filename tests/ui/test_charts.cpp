@@ -82,7 +82,7 @@ QList<qreal> values(const ChartSeries& series) {
 }
 
 // The chart shows the series of `data`, value for value, on an axis that holds every bar.
-void compareChart(const ChartBarView* view, const ChartData& data) {
+void compareChart(ChartBarView* view, const ChartData& data) {
     const QList<QBarSet*> sets = view->series()->barSets();
     QCOMPARE(sets.size(), static_cast<qsizetype>(data.series.size()));
     for (qsizetype i = 0; i < sets.size(); ++i) {
