@@ -19,7 +19,8 @@ std::string noText(const ScreenRow&) {
     return {};
 }
 
-std::optional<double> methodFigure(const ScreenRow& row, double value) {
+// A figure of a method, none for a building that failed.
+std::optional<double> methodFigure(const ScreenRow& row, const std::optional<double>& value) {
     if (row.failed()) {
         return std::nullopt;
     }
@@ -46,31 +47,24 @@ std::optional<double> annualSavings(const ScreenRow& row, std::size_t m) {
     return methodFigure(row, row.methods[m].annualSavings);
 }
 
-std::optional<double> lifeCycleFigure(const ScreenRow& row, const std::optional<double>& value) {
-    if (row.failed()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::optional<double> npv(const ScreenRow& row, std::size_t m) {
-    return lifeCycleFigure(row, row.methods[m].npv);
+    return methodFigure(row, row.methods[m].npv);
 }
 
 std::optional<double> irr(const ScreenRow& row, std::size_t m) {
-    return lifeCycleFigure(row, row.methods[m].irr);
+    return methodFigure(row, row.methods[m].irr);
 }
 
 std::optional<double> co2Change(const ScreenRow& row, std::size_t m) {
-    return lifeCycleFigure(row, row.methods[m].co2ChangeTonnes);
+    return methodFigure(row, row.methods[m].co2ChangeTonnes);
 }
 
 std::optional<double> paybackP10(const ScreenRow& row, std::size_t m) {
-    return lifeCycleFigure(row, row.methods[m].paybackP10);
+    return methodFigure(row, row.methods[m].paybackP10);
 }
 
 std::optional<double> paybackP90(const ScreenRow& row, std::size_t m) {
-    return lifeCycleFigure(row, row.methods[m].paybackP90);
+    return methodFigure(row, row.methods[m].paybackP90);
 }
 
 std::optional<double> bestMethod(const ScreenRow& row, std::size_t) {

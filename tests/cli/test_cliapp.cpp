@@ -1,4 +1,5 @@
 #include "cli/cliapp.h"
+#include "clirun.h"
 #include "project/projectfile.h"
 
 #include <algorithm>
@@ -18,28 +19,6 @@ namespace plenara {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args) {
-    args.push_back("--climate");
-    args.push_back(std::string(PLENARA_SHIPPED_DATA_DIR) + "/ClimateData.Dat");
-    if (std::find(args.begin(), args.end(), "--emission-data") == args.end()) {
-        args.push_back("--emission-data");
-        args.push_back(PLENARA_SHIPPED_DATA_DIR);
-    }
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun r;
-    r.status = runCli(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;

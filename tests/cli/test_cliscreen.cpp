@@ -1,5 +1,6 @@
 #include "cli/cliapp.h"
 #include "cli/progressbar.h"
+#include "clirun.h"
 
 #include <filesystem>
 #include <fstream>
@@ -16,24 +17,6 @@ namespace fs = std::filesystem;
 
 const std::string kProjects = std::string(PLENARA_SHIPPED_DATA_DIR) + "/examples/projects";
 const std::string kPair = std::string(PLENARA_SHIPPED_DATA_DIR) + "/examples/csv";
-
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args) {
-    args.push_back("--climate");
-    args.push_back(std::string(PLENARA_SHIPPED_DATA_DIR) + "/ClimateData.Dat");
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun r;
-    r.status = runCli(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
 
 std::string fileText(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
