@@ -20,6 +20,9 @@ public:
     // Shows the inputs and the results of the session as they stand now: after a
     // recalculation, a file read, New, Clear Form or Sample Data.
     virtual void refresh() = 0;
+    // Whether what the tab shows is complete; a tab whose figures come from other threads
+    // says no until they are in, and a picture of it waits.
+    virtual bool settled() const { return true; }
 
 signals:
     // An input changed whose event recalculates the whole analysis.

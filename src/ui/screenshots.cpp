@@ -2,9 +2,11 @@
 
 #include "project/projectresults.h"
 #include "project/viewsettings.h"
+#include "ui/projecttab.h"
 #include "ui/screenshotdocument.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -99,6 +101,17 @@ QList<ScreenShots::TabPicture> ScreenShots::captureShownTabs() {
         // must be done before the window is copied. A click meanwhile waits until the end.
         m_tabs.setCurrentIndex(i);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Figures made on other threads (the Monte Carlo) are waited for, a few seconds at most.
+        QWidget* shown = m_tabs.widget(i);
+        const ProjectTab* page = qobject_cast<ProjectTab*>(shown);
+        if (!page) {
+            page = shown->findChild<ProjectTab*>(); // a tab that scrolls
+        }
+        const QDeadlineTimer deadline(5000);
+        while (page && !page->settled() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(
+                QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 50);
+        }
         shots.append({i, m_tabs.tabText(i), m_window.grab().toImage()});
     }
 

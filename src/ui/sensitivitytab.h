@@ -42,6 +42,7 @@ public:
     bool upToDate() const { return !m_stale && m_shownRun == m_startedRun; }
     // Whether all but the Monte Carlo belong to them (the draws follow a few milliseconds later).
     bool figuresUpToDate() const { return !m_stale && m_shownFiguresRun == m_startedRun; }
+    bool settled() const override { return upToDate(); }
 
     TornadoChartView* tornado() const { return m_tornado; }
     PaybackHistogramView* histogram() const { return m_histogram; }

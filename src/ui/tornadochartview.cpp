@@ -138,27 +138,9 @@ void TornadoChartView::showData(const TornadoChartData& data) {
         m_inputAxis->setCategories(categories);
     }
 
-    // The value axis counts years of payback: ticks at round paybacks, placed as offsets from
-    // today's, which is where the bars start.
-    const Ticks ticks = roundTicks(data.axisMinimum, data.axisMaximum, 7);
-    QStringList tickLabels;
-    for (int t = 0; t < ticks.count; ++t) {
-        tickLabels << yearsText(ticks.minimum + t * ticks.step);
-    }
-    const double first = ticks.minimum - m_base;
-    const double last = ticks.minimum + ticks.step * (ticks.count - 1) - m_base;
-    // Rebuilt only when the ticks move: each change of the axis lays the chart out anew.
-    if (m_valueAxis->categoriesLabels() != tickLabels || m_valueAxis->min() != first ||
-        m_valueAxis->max() != last) {
-        for (const QString& label : m_valueAxis->categoriesLabels()) {
-            m_valueAxis->remove(label);
-        }
-        m_valueAxis->setRange(first, last);
-        m_valueAxis->setStartValue(first);
-        for (int t = 0; t < ticks.count; ++t) {
-            m_valueAxis->append(tickLabels[t], ticks.minimum + t * ticks.step - m_base);
-        }
-    }
+    // The axis is set with the texts at the bar ends, which may need it to reach further.
+    m_dataMinimum = data.axisMinimum;
+    m_dataMaximum = data.axisMaximum;
     m_baseLine->replace(
         QList<QPointF>{QPointF(0.0, -0.5), QPointF(0.0, std::max<qreal>(count, 1) - 0.5)});
     m_baseLine->setName(fromStd(data.baseLabel));
@@ -190,15 +172,71 @@ void TornadoChartView::resizeEvent(QResizeEvent* event) {
     placeLabels();
 }
 
+void TornadoChartView::setYearRange(double low, double high) {
+    // The value axis counts years of payback: ticks at round paybacks, placed as offsets from
+    // today's, which is where the bars start.
+    const Ticks ticks = roundTicks(low, high, 7);
+    QStringList tickLabels;
+    for (int t = 0; t < ticks.count; ++t) {
+        tickLabels << yearsText(ticks.minimum + t * ticks.step);
+    }
+    const double first = ticks.minimum - m_base;
+    const double last = ticks.minimum + ticks.step * (ticks.count - 1) - m_base;
+    // Rebuilt only when the ticks move: each change of the axis lays the chart out anew.
+    if (m_valueAxis->categoriesLabels() != tickLabels || m_valueAxis->min() != first ||
+        m_valueAxis->max() != last) {
+        for (const QString& label : m_valueAxis->categoriesLabels()) {
+            m_valueAxis->remove(label);
+        }
+        m_valueAxis->setRange(first, last);
+        m_valueAxis->setStartValue(first);
+        for (int t = 0; t < ticks.count; ++t) {
+            m_valueAxis->append(tickLabels[t], ticks.minimum + t * ticks.step - m_base);
+        }
+    }
+}
+
+void TornadoChartView::fitRangeToLabels() {
+    // A narrow chart has too few pixels per year for the texts at the bar ends: the axis then
+    // reaches further, until each text fits between its bar and the edge of the plot. Each
+    // pass widens the range, which shrinks the years per pixel; a few passes settle it.
+    const double width = chart()->plotArea().width();
+    double low = m_dataMinimum;
+    double high = m_dataMaximum;
+    if (width > 40.0) {
+        for (int pass = 0; pass < 4; ++pass) {
+            const double yearsPerPixel = (high - low) / width;
+            for (qsizetype i = 0; i < m_labelPoints.size() && i < m_labels.size(); ++i) {
+                const double end = m_labelPoints[i].x() + m_base;
+                const double room = (m_labels[i]->boundingRect().width() + 6.0) * yearsPerPixel;
+                if (m_labelPoints[i].x() < 0.0) {
+                    low = std::min(low, end - room);
+                } else {
+                    high = std::max(high, end + room);
+                }
+            }
+            low = std::max(low, 0.0); // no payback is shorter than none
+        }
+    }
+    setYearRange(low, high);
+}
+
 void TornadoChartView::placeLabels() {
+    if (!m_fitting) {
+        m_fitting = true;
+        fitRangeToLabels();
+        m_fitting = false;
+    }
     QChart* c = chart();
+    const QRectF plot = c->plotArea();
     for (qsizetype i = 0; i < m_labelPoints.size() && i < m_labels.size(); ++i) {
         const QPointF end = c->mapToPosition(m_labelPoints[i], m_series);
         QGraphicsSimpleTextItem* label = m_labels[i];
         const QRectF box = label->boundingRect();
-        // Beyond the bar's end, on the side it grows to.
+        // Beyond the bar's end, on the side it grows to, and never over the input names.
         const bool left = m_labelPoints[i].x() < 0.0;
-        label->setPos(left ? end.x() - box.width() - 3 : end.x() + 3, end.y() - box.height() / 2);
+        const double x = left ? std::max(end.x() - box.width() - 3, plot.left() + 2) : end.x() + 3;
+        label->setPos(x, end.y() - box.height() / 2);
     }
 }
 

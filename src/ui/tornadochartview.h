@@ -35,6 +35,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Sets the value axis to round ticks over `low` to `high` years of payback.
+    void setYearRange(double low, double high);
+    void fitRangeToLabels();
     void placeLabels();
 
     QHorizontalBarSeries* m_series = nullptr;
@@ -44,6 +47,10 @@ private:
     QCategoryAxis* m_valueAxis = nullptr;
     QLineSeries* m_baseLine = nullptr;
     double m_base = 0.0;
+    // The range of years the data asks for; the axis reaches further when texts need room.
+    double m_dataMinimum = 0.0;
+    double m_dataMaximum = 1.0;
+    bool m_fitting = false;
     // Bar ends in axis units (offsets from today's payback) and their labels.
     QList<QPointF> m_labelPoints;
     QList<QGraphicsSimpleTextItem*> m_labels;

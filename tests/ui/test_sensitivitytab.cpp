@@ -12,6 +12,8 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QComboBox>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QTabWidget>
@@ -85,6 +87,24 @@ void SensitivityTabTest::showsTheFiguresOfTheProject() {
     QVERIFY(labels.contains(QStringLiteral("10.8 at $0.0942")));
     QVERIFY(labels.contains(QStringLiteral("3.8 at $0.1412")));
     QVERIFY(!tab()->tornado()->valueAxis()->titleText().isEmpty());
+    // However narrow the chart, the texts at the bar ends stay within the plot: the axis
+    // reaches further instead of a text running over the input names or out of the chart.
+    for (const QSize size : {QSize(420, 280), QSize(900, 400)}) {
+        tab()->tornado()->resize(size);
+        QCoreApplication::processEvents();
+        const QRectF plot = tab()->tornado()->chart()->plotArea();
+        int checked = 0;
+        for (QGraphicsItem* item : tab()->tornado()->scene()->items()) {
+            auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+            if (text && text->isVisible() && labels.contains(text->text())) {
+                const QRectF box = text->sceneBoundingRect();
+                QVERIFY2(box.left() >= plot.left() && box.right() <= plot.right() + 1.0,
+                         qPrintable(text->text()));
+                ++checked;
+            }
+        }
+        QCOMPARE(checked, labels.size());
+    }
 
     // The tables show the library's figures in the boxes' patterns.
     for (int m = 0; m < 3; ++m) {
