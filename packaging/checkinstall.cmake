@@ -22,6 +22,7 @@ set(expected
     "bin/plenara"
     "bin/plenara-cli"
     "lib/plenara/plenara-pdf.so"
+    "lib/plenara/plenara-xlsx.so"
     "share/plenara/ClimateData.Dat"
     "share/plenara/GridCO2ByState.csv"
     "share/plenara/FuelCO2Factors.csv"
@@ -81,19 +82,21 @@ execute_process(
 if(NOT result EQUAL 0 OR NOT EXISTS "${PREFIX}/check.pdf")
     message(FATAL_ERROR "The installed plenara-cli --pdf failed (${result}):\n${output}${errors}")
 endif()
-# The installed examples screen alike as project files and as a CSV pair.
+# The installed examples screen alike as project files and as a CSV pair; the spreadsheet is
+# written by the XLSX module beside the bin folder.
 foreach(input projects csv)
     execute_process(
         COMMAND "${PREFIX}/bin/plenara-cli" screen "${PREFIX}/share/plenara/examples/${input}"
+                --xlsx "${PREFIX}/check-${input}.xlsx"
         WORKING_DIRECTORY "${PREFIX}"
         RESULT_VARIABLE result
         OUTPUT_VARIABLE screened_${input}
         ERROR_VARIABLE errors)
-    if(NOT result EQUAL 0)
+    if(NOT result EQUAL 0 OR NOT EXISTS "${PREFIX}/check-${input}.xlsx")
         message(FATAL_ERROR "The installed plenara-cli screen ${input} failed (${result}):\n${errors}")
     endif()
 endforeach()
 if(NOT screened_projects STREQUAL screened_csv)
     message(FATAL_ERROR "The installed examples screen differently as project files and as CSV")
 endif()
-message(STATUS "Installation in ${PREFIX} is complete; plenara-cli finds its data and PDF module.")
+message(STATUS "Installation in ${PREFIX} is complete; plenara-cli finds its data, PDF and XLSX modules.")

@@ -3,7 +3,7 @@
 #include "fileio/regularfile.h"
 #include "fileio/safefilewriter.h"
 #include "portfolio/resultcolumns.h"
-#include "portfolio/xlsxresultwriter.h"
+#include "portfolio/xlsxmodule.h"
 
 #include <ostream>
 
@@ -72,9 +72,7 @@ std::unique_ptr<ResultWriter> streamResultWriter(std::ostream& out, ResultFileFo
 std::unique_ptr<ResultWriter> fileResultWriter(const std::string& path, ResultFileFormat format,
                                                std::string& error) {
     if (format == ResultFileFormat::Xlsx) {
-        auto writer = std::make_unique<XlsxResultWriter>(path);
-        error = writer->open();
-        return error.empty() ? std::move(writer) : nullptr;
+        return xlsxModuleWriter(path, error);
     }
     auto writer = std::make_unique<TextResultWriter>(format, nullptr, path);
     if (std::string problem = writer->open(); !problem.empty()) {
