@@ -20,6 +20,23 @@ std::string percentText(double percent) {
 
 } // namespace
 
+TornadoTicks tornadoTicks(double low, double high, int most) {
+    const double raw = std::max(high - low, 1e-9) / (most - 1);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = 10.0 * power;
+    for (double f : {1.0, 2.0, 5.0}) {
+        if (f * power >= raw) {
+            step = f * power;
+            break;
+        }
+    }
+    TornadoTicks t;
+    t.minimum = std::floor(low / step) * step;
+    t.step = step;
+    t.count = static_cast<int>(std::ceil((high - t.minimum) / step - 1e-9)) + 1;
+    return t;
+}
+
 TornadoChartData tornadoChartData(const SensitivityResults& r) {
     const SensitivityOptions& o = r.options;
     const auto m = static_cast<std::size_t>(o.method - 1);

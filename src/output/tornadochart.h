@@ -39,6 +39,17 @@ struct TornadoChartData {
     friend bool operator==(const TornadoChartData&, const TornadoChartData&) = default;
 };
 
+// The years along a tornado chart: ticks at round paybacks (1, 2 or 5 times a power of ten)
+// from `low` to `high`; `count` ticks from `minimum` in steps of `step`.
+struct TornadoTicks {
+    double minimum = 0.0;
+    double step = 1.0;
+    int count = 2;
+
+    double last() const { return minimum + step * (count - 1); }
+};
+TornadoTicks tornadoTicks(double low, double high, int most);
+
 // The tornado chart of the method chosen in `results`.
 TornadoChartData tornadoChartData(const SensitivityResults& results);
 

@@ -27,8 +27,10 @@ std::optional<double> methodFigure(const ScreenRow& row, const std::optional<dou
     return value;
 }
 
-std::optional<double> capacity(const ScreenRow& row, std::size_t m) {
-    return methodFigure(row, row.methods[m].capacityKW);
+// The column of one field of a method's figures.
+template <auto Field>
+std::optional<double> figure(const ScreenRow& row, std::size_t m) {
+    return methodFigure(row, row.methods[m].*Field);
 }
 
 std::optional<double> payback(const ScreenRow& row, std::size_t m) {
@@ -37,34 +39,6 @@ std::optional<double> payback(const ScreenRow& row, std::size_t m) {
         return std::nullopt;
     }
     return years;
-}
-
-std::optional<double> installedCost(const ScreenRow& row, std::size_t m) {
-    return methodFigure(row, row.methods[m].installedCost);
-}
-
-std::optional<double> annualSavings(const ScreenRow& row, std::size_t m) {
-    return methodFigure(row, row.methods[m].annualSavings);
-}
-
-std::optional<double> npv(const ScreenRow& row, std::size_t m) {
-    return methodFigure(row, row.methods[m].npv);
-}
-
-std::optional<double> irr(const ScreenRow& row, std::size_t m) {
-    return methodFigure(row, row.methods[m].irr);
-}
-
-std::optional<double> co2Change(const ScreenRow& row, std::size_t m) {
-    return methodFigure(row, row.methods[m].co2ChangeTonnes);
-}
-
-std::optional<double> paybackP10(const ScreenRow& row, std::size_t m) {
-    return methodFigure(row, row.methods[m].paybackP10);
-}
-
-std::optional<double> paybackP90(const ScreenRow& row, std::size_t m) {
-    return methodFigure(row, row.methods[m].paybackP90);
 }
 
 std::optional<double> bestMethod(const ScreenRow& row, std::size_t) {
@@ -118,18 +92,23 @@ const std::vector<ResultColumn>& resultColumns() {
         };
         for (std::size_t m = 0; m < 3; ++m) {
             const std::string method = "method" + std::to_string(m + 1);
-            list.push_back({method + "CapacityKW", ResultFormat::KW, capacity, noText, m});
+            list.push_back({method + "CapacityKW", ResultFormat::KW,
+                            figure<&MethodScreen::capacityKW>, noText, m});
             list.push_back({method + "PaybackYears", ResultFormat::Years, payback, noText, m});
+            list.push_back({method + "InstalledCost", ResultFormat::Dollars,
+                            figure<&MethodScreen::installedCost>, noText, m});
+            list.push_back({method + "AnnualSavings", ResultFormat::Dollars,
+                            figure<&MethodScreen::annualSavings>, noText, m});
             list.push_back(
-                {method + "InstalledCost", ResultFormat::Dollars, installedCost, noText, m});
+                {method + "Npv", ResultFormat::Dollars, figure<&MethodScreen::npv>, noText, m});
             list.push_back(
-                {method + "AnnualSavings", ResultFormat::Dollars, annualSavings, noText, m});
-            list.push_back({method + "Npv", ResultFormat::Dollars, npv, noText, m});
-            list.push_back({method + "Irr", ResultFormat::Fraction, irr, noText, m});
-            list.push_back(
-                {method + "Co2ChangeTonnes", ResultFormat::Tonnes, co2Change, noText, m});
-            list.push_back({method + "PaybackP10", ResultFormat::Years, paybackP10, noText, m});
-            list.push_back({method + "PaybackP90", ResultFormat::Years, paybackP90, noText, m});
+                {method + "Irr", ResultFormat::Fraction, figure<&MethodScreen::irr>, noText, m});
+            list.push_back({method + "Co2ChangeTonnes", ResultFormat::Tonnes,
+                            figure<&MethodScreen::co2ChangeTonnes>, noText, m});
+            list.push_back({method + "PaybackP10", ResultFormat::Years,
+                            figure<&MethodScreen::paybackP10>, noText, m});
+            list.push_back({method + "PaybackP90", ResultFormat::Years,
+                            figure<&MethodScreen::paybackP90>, noText, m});
         }
         list.push_back({"bestMethod", ResultFormat::Method, bestMethod, noText});
         list.push_back({"bestPaybackYears", ResultFormat::Years, bestPayback, noText});

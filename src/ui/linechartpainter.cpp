@@ -25,12 +25,6 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QFont chartFont(qreal pixelSize, bool bold = false) {
-    QFont font = reportFont(bold);
-    font.setPixelSize(std::max(1, qRound(pixelSize)));
-    return font;
-}
-
 QString valueLabel(double value, double step) {
     // Whole dollars, or thousands once the steps are round thousands.
     if (value == 0.0) {

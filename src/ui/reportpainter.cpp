@@ -63,6 +63,12 @@ QFont reportFont(bool bold) {
     return font;
 }
 
+QFont chartFont(qreal pixelSize, bool bold) {
+    QFont font = reportFont(bold);
+    font.setPixelSize(std::max(1, qRound(pixelSize)));
+    return font;
+}
+
 double reportTextScale(const ReportPage& page, const QSizeF& paperTwips) {
     const QSizeF room(paperTwips.width() - 2 * (kMarginTwips + kGuardTwips),
                       paperTwips.height() - 2 * (kMarginTwips + kGuardTwips));

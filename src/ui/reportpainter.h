@@ -33,6 +33,8 @@ inline constexpr int kFontTwips = 195;
 // units are twips. Where "Courier New" is not installed a metric-compatible monospace takes
 // its place, so that columns counted in characters still line up.
 QFont reportFont(bool bold = false);
+// The report's font at `pixelSize` in the painter's units, for the charts drawn on a page.
+QFont chartFont(qreal pixelSize, bool bold = false);
 
 // The factor by which a page's text is made smaller so that its widest line and all its lines
 // fit within the margins of a page of `paperTwips`; 1 when it fits at full size.

@@ -21,36 +21,6 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QFont chartFont(qreal pixelSize, bool bold = false) {
-    QFont font = reportFont(bold);
-    font.setPixelSize(std::max(1, qRound(pixelSize)));
-    return font;
-}
-
-// Round ticks (1, 2 or 5 times a power of ten) over `low` to `high`.
-struct Ticks {
-    double minimum = 0.0;
-    double step = 1.0;
-    int count = 2;
-};
-
-Ticks roundTicks(double low, double high, int most) {
-    const double raw = std::max(high - low, 1e-9) / (most - 1);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = 10.0 * power;
-    for (double f : {1.0, 2.0, 5.0}) {
-        if (f * power >= raw) {
-            step = f * power;
-            break;
-        }
-    }
-    Ticks t;
-    t.minimum = std::floor(low / step) * step;
-    t.step = step;
-    t.count = static_cast<int>(std::ceil((high - t.minimum) / step - 1e-9)) + 1;
-    return t;
-}
-
 const QColor kLowColour(70, 130, 180);
 const QColor kHighColour(230, 150, 60);
 
@@ -105,8 +75,8 @@ void paintTornadoChart(QPainter& painter, const QRectF& area, const TornadoChart
     }
     const QRectF frame(QPointF(area.left() + line * 1.6 + widestInput + line * 0.4, top),
                        QPointF(area.right() - line, area.bottom() - line * 2.4));
-    const Ticks ticks = roundTicks(chart.axisMinimum, chart.axisMaximum, kMostTicks);
-    const double last = ticks.minimum + ticks.step * (ticks.count - 1);
+    const TornadoTicks ticks = tornadoTicks(chart.axisMinimum, chart.axisMaximum, kMostTicks);
+    const double last = ticks.last();
     const auto px = [&](double years) {
         return frame.left() + (years - ticks.minimum) / (last - ticks.minimum) * frame.width();
     };

@@ -30,31 +30,6 @@ QString yearsText(double years) {
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(years, 'f', 1);
 }
 
-// Round ticks (1, 2 or 5 times a power of ten) over `low` to `high`, at most `most` of them.
-struct Ticks {
-    double minimum = 0.0;
-    double step = 1.0;
-    int count = 2;
-};
-
-Ticks roundTicks(double low, double high, int most) {
-    const double span = std::max(high - low, 1e-9);
-    const double raw = span / (most - 1);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = 10.0 * power;
-    for (double f : {1.0, 2.0, 5.0}) {
-        if (f * power >= raw) {
-            step = f * power;
-            break;
-        }
-    }
-    Ticks t;
-    t.minimum = std::floor(low / step) * step;
-    t.step = step;
-    t.count = static_cast<int>(std::ceil((high - t.minimum) / step - 1e-9)) + 1;
-    return t;
-}
-
 } // namespace
 
 TornadoChartView::TornadoChartView(QWidget* parent)
@@ -175,13 +150,13 @@ void TornadoChartView::resizeEvent(QResizeEvent* event) {
 void TornadoChartView::setYearRange(double low, double high) {
     // The value axis counts years of payback: ticks at round paybacks, placed as offsets from
     // today's, which is where the bars start.
-    const Ticks ticks = roundTicks(low, high, 7);
+    const TornadoTicks ticks = tornadoTicks(low, high, 7);
     QStringList tickLabels;
     for (int t = 0; t < ticks.count; ++t) {
         tickLabels << yearsText(ticks.minimum + t * ticks.step);
     }
     const double first = ticks.minimum - m_base;
-    const double last = ticks.minimum + ticks.step * (ticks.count - 1) - m_base;
+    const double last = ticks.last() - m_base;
     // Rebuilt only when the ticks move: each change of the axis lays the chart out anew.
     if (m_valueAxis->categoriesLabels() != tickLabels || m_valueAxis->min() != first ||
         m_valueAxis->max() != last) {
