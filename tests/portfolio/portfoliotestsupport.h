@@ -1,5 +1,8 @@
 #pragma once
 
+#include "climate/climatedata.h"
+#include "lifecycle/emissiondata.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -7,6 +10,17 @@
 #include <unistd.h>
 
 namespace plenara {
+
+// The climate and emission data that ship with the program, read once.
+inline const ClimateTable& climate() {
+    static const ClimateTable table = readClimateData(PLENARA_SHIPPED_DATA_DIR).table;
+    return table;
+}
+
+inline const EmissionData& emissions() {
+    static const EmissionData data = readEmissionData(PLENARA_SHIPPED_DATA_DIR);
+    return data;
+}
 
 // A folder of its own for one test, removed at the end.
 class ScratchFolder {

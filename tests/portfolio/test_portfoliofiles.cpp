@@ -17,16 +17,6 @@
 namespace plenara {
 namespace {
 
-const ClimateTable& climate() {
-    static const ClimateTable table = readClimateData(PLENARA_SHIPPED_DATA_DIR).table;
-    return table;
-}
-
-const EmissionData& emissions() {
-    static const EmissionData data = readEmissionData(PLENARA_SHIPPED_DATA_DIR);
-    return data;
-}
-
 // The sample building's bills, January to December: kWh, kW, electric bill, gallons of #2 oil
 // and their cost.
 const char* const kSampleMonths[12] = {

@@ -26,16 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const ClimateTable& climate() {
-    static const ClimateTable table = readClimateData(PLENARA_SHIPPED_DATA_DIR).table;
-    return table;
-}
-
-const EmissionData& emissions() {
-    static const EmissionData data = readEmissionData(PLENARA_SHIPPED_DATA_DIR);
-    return data;
-}
-
 std::vector<ScreenRow> screen(const std::vector<std::string>& inputs,
                               ScreenSettings settings = {}) {
     PortfolioReader reader(inputs, climate());
