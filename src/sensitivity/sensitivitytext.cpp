@@ -98,6 +98,19 @@ std::string npvText(const std::optional<double>& dollars) {
     return dollars ? npvText(*dollars) : "none";
 }
 
+std::string shareText(double share) {
+    return FormatPattern(share * 100.0, "##0.0") + " %";
+}
+
+SparkSpreadTexts sparkSpreadTexts(const SparkSpread& s) {
+    return {FormatPattern(s.sparkSpreadPerMMBtu, "$#,##0.00"),
+            FormatPattern(s.averagePowerCostPerKWh, "$#0.0000"),
+            FormatPattern(s.gasPricePerMMBtu, "$#,##0.00"),
+            FormatPattern(s.generationMarginPerMWh, "$#,##0.00"),
+            FormatPattern(s.heatRateMMBtuPerMWh, "#0.00"),
+            FormatPattern(s.omPerMWh, "$#,##0.00")};
+}
+
 std::string paybackYearsText(double years) {
     return hasPayback(years) ? FormatPattern(years, "#,##0.0") : "none";
 }
@@ -168,15 +181,12 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
                     ", energy charge in $/kWh without the fuel adjustment)");
     lines.emplace_back();
 
-    const SparkSpread& s = r.sparkSpread;
-    lines.push_back(
-        "Spark spread          " + right(FormatPattern(s.sparkSpreadPerMMBtu, "$#,##0.00"), 10) +
-        "/MMBtu  (power " + FormatPattern(s.averagePowerCostPerKWh, "$#0.0000") +
-        "/kWh x 293.07 - gas " + FormatPattern(s.gasPricePerMMBtu, "$#,##0.00") + "/MMBtu)");
-    lines.push_back("Generation margin     " +
-                    right(FormatPattern(s.generationMarginPerMWh, "$#,##0.00"), 10) +
-                    "/MWh    (Method 2 gen-set: " + FormatPattern(s.heatRateMMBtuPerMWh, "#0.00") +
-                    " MMBtu/MWh, O&M " + FormatPattern(s.omPerMWh, "$#,##0.00") + "/MWh)");
+    const SparkSpreadTexts s = sparkSpreadTexts(r.sparkSpread);
+    lines.push_back("Spark spread          " + right(s.sparkSpread, 10) + "/MMBtu  (power " +
+                    s.powerCost + "/kWh x 293.07 - gas " + s.gasPrice + "/MMBtu)");
+    lines.push_back("Generation margin     " + right(s.generationMargin, 10) +
+                    "/MWh    (Method 2 gen-set: " + s.heatRate + " MMBtu/MWh, O&M " + s.om +
+                    "/MWh)");
     lines.emplace_back();
 
     lines.push_back("Method 2 payback (years): gas price down, energy charge across");
@@ -211,7 +221,7 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
         lines.push_back(left("  Method " + std::to_string(i + 1), 26) +
                         right(paybackYearsText(p.p10), 10) + right(paybackYearsText(p.p50), 10) +
                         right(paybackYearsText(p.p90), 10) +
-                        right(FormatPattern(p.noPaybackShare * 100.0, "##0.0") + " %", 14));
+                        right(shareText(p.noPaybackShare), 14));
     }
     lines.push_back(left("  net present value", 26) + right("P10", 14) + right("P50", 14) +
                     right("P90", 14));

@@ -26,6 +26,20 @@ std::string npvText(const std::optional<double>& dollars);
 std::string breakEvenText(const std::optional<double>& price, BreakEvenPrice which,
                           const std::string& gasPriceUnit);
 
+// The share of the draws with no payback: "12.3 %".
+std::string shareText(double share);
+
+// The figures of the spark spread as the tab and the report show them.
+struct SparkSpreadTexts {
+    std::string sparkSpread;      // "$21.67", per MMBtu
+    std::string powerCost;        // "$0.1176", per kWh
+    std::string gasPrice;         // "$12.80", per MMBtu
+    std::string generationMargin; // "-$45.41", per MWh
+    std::string heatRate;         // "11.46", MMBtu per MWh
+    std::string om;               // "$16.33", per MWh
+};
+SparkSpreadTexts sparkSpreadTexts(const SparkSpread& spread);
+
 // The figures as fixed-pitch lines of at most 90 characters: the command-line panel and the
 // report page.
 std::vector<std::string> sensitivityLines(const SensitivityResults& results);

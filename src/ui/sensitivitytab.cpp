@@ -1,6 +1,5 @@
 #include "ui/sensitivitytab.h"
 
-#include "engine/formatpattern.h"
 #include "output/tornadochart.h"
 #include "project/projectsession.h"
 #include "sensitivity/sensitivitytext.h"
@@ -362,17 +361,13 @@ void SensitivityTab::showResults(std::uint64_t run,
                          .arg(QString::number(r.options.targetPaybackYears, 'g', 4)),
                      QStringLiteral("Energy charge, no savings ($/kWh)")});
 
-    const SparkSpread& s = r.sparkSpread;
+    const SparkSpreadTexts s = sparkSpreadTexts(r.sparkSpread);
     m_lblSparkSpread->setText(
         QStringLiteral("Spark spread: %1/MMBtu (power %2/kWh x 293.07 less gas %3/MMBtu)")
-            .arg(fromStd(FormatPattern(s.sparkSpreadPerMMBtu, "$#,##0.00")),
-                 fromStd(FormatPattern(s.averagePowerCostPerKWh, "$#0.0000")),
-                 fromStd(FormatPattern(s.gasPricePerMMBtu, "$#,##0.00"))));
+            .arg(fromStd(s.sparkSpread), fromStd(s.powerCost), fromStd(s.gasPrice)));
     m_lblGenerationMargin->setText(
         QStringLiteral("Generation margin: %1/MWh (heat rate %2 MMBtu/MWh, O&M %3/MWh)")
-            .arg(fromStd(FormatPattern(s.generationMarginPerMWh, "$#,##0.00")),
-                 fromStd(FormatPattern(s.heatRateMMBtuPerMWh, "#0.00")),
-                 fromStd(FormatPattern(s.omPerMWh, "$#,##0.00"))));
+            .arg(fromStd(s.generationMargin), fromStd(s.heatRate), fromStd(s.om)));
 
     QStringList gasHeads;
     QStringList energyHeads;
@@ -411,7 +406,7 @@ void SensitivityTab::showMonteCarlo(const SensitivityResults& r) {
             setCell(m_tblMonteCarlo, m, 0, paybackYearsText(p.p10));
             setCell(m_tblMonteCarlo, m, 1, paybackYearsText(p.p50));
             setCell(m_tblMonteCarlo, m, 2, paybackYearsText(p.p90));
-            setCell(m_tblMonteCarlo, m, 3, FormatPattern(p.noPaybackShare * 100.0, "##0.0") + " %");
+            setCell(m_tblMonteCarlo, m, 3, shareText(p.noPaybackShare));
             const NpvSpread& npv = mc.npv[static_cast<std::size_t>(m)];
             setCell(m_tblMonteCarlo, m, 4, npvText(npv.p10));
             setCell(m_tblMonteCarlo, m, 5, npvText(npv.p50));
