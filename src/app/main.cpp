@@ -5,6 +5,7 @@
 #include "ui/tabsnapshots.h"
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include <QApplication>
@@ -13,9 +14,41 @@
 #include <QStringList>
 #include <QTimer>
 
+namespace {
+
+// Answered before any window system is touched, so that they work over ssh and in scripts.
+bool answerWithoutWindow(int argc, char* argv[]) {
+    if (argc != 2) {
+        return false;
+    }
+    const char* option = argv[1];
+    if (std::strcmp(option, "--version") == 0 || std::strcmp(option, "-v") == 0) {
+        std::printf("plenara %s\n", PLENARA_VERSION);
+        return true;
+    }
+    if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
+        std::printf("Usage: plenara [PROJECT.TAV]\n"
+                    "       plenara --snapshots FOLDER\n"
+                    "\n"
+                    "Opens the CHP screening window, with PROJECT.TAV loaded when it is named.\n"
+                    "--snapshots FOLDER  saves a picture of every tab of the sample building and "
+                    "quits.\n"
+                    "--help, --version   print this text or the version and quit.\n"
+                    "\n"
+                    "plenara-cli gives the same results without a window (plenara-cli --help).\n");
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 // plenara [PROJECT.TAV]: the window, with a project file opened when one is named.
 // plenara --snapshots FOLDER: pictures of every tab of the sample building, then quit.
 int main(int argc, char* argv[]) {
+    if (answerWithoutWindow(argc, argv)) {
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenara"));
     QApplication::setOrganizationName(QStringLiteral("Plenara"));
