@@ -7,6 +7,7 @@
 #include "engine/number.h"
 #include "engine/textfields.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <string_view>
@@ -45,6 +46,9 @@ struct SweepContext {
     double boilerFuelPrice = 0.0; // $/MMBtu
     double generationHours = 0.0; // hours a month the gen-set runs at full output
     bool heatingOnly = false;
+    // The loads of each month, the same at every step.
+    std::array<double, 12> coolingLoadMMBtu{};
+    std::array<double, 12> thermalLoadMMBtu{};
 };
 
 Method2Step sizeStep(double capacityKW, const Method2Inputs& in) {
@@ -64,17 +68,16 @@ Method2Step sizeStep(double capacityKW, const Method2Inputs& in) {
     return step;
 }
 
-// The parts of a month that both runs compute alike: loads and the recovered heat.
-Method2Month startMonth(const SweepContext& ctx, const Method2Step& step, const MonthlyBill& bill,
-                        double genSetKWh) {
-    Method2Month month;
-    month.MonthKWh = bill.KWh;
+// The parts of a month that both runs compute alike: loads and the recovered heat. The record
+// is filled where it lies: the sweep writes 252 of them a recalculation.
+void startMonth(const SweepContext& ctx, const Method2Step& step, std::size_t m, double genSetKWh,
+                Method2Month& month) {
+    month = Method2Month{};
+    month.MonthKWh = ctx.in.bills[m].KWh;
     month.GenSetKWh = genSetKWh;
     month.RecoveredHeatMMBtu = step.RecoveredHeatRate * genSetKWh / kBtuPerMMBtu;
-    month.CoolingLoadMMBtu = monthlyCoolingLoadMMBtu(bill, ctx.baselineKWh);
-    month.ThermalLoadMMBtu = monthlyThermalLoadMMBtu(
-        bill, ctx.in.fuel1UnitFactor, ctx.in.fuel2UnitFactor, ctx.in.boilerEfficiency);
-    return month;
+    month.CoolingLoadMMBtu = ctx.coolingLoadMMBtu[m];
+    month.ThermalLoadMMBtu = ctx.thermalLoadMMBtu[m];
 }
 
 // Cooling and fuel figures that follow once the recovered heat has been shared out.
@@ -96,9 +99,10 @@ void finishCosts(const Method2Step& step, Method2Month& month) {
 
 // Recovered heat drives the absorption chiller first; what is left serves heating and hot
 // water. The gen-set runs at the same output every month and no standby charge is billed.
-Method2Month coolingPriorityMonth(const SweepContext& ctx, const Method2Step& step,
-                                  const MonthlyBill& bill, double stepKWh) {
-    Method2Month month = startMonth(ctx, step, bill, stepKWh);
+void coolingPriorityMonth(const SweepContext& ctx, const Method2Step& step, std::size_t m,
+                          double stepKWh, Method2Month& month) {
+    const MonthlyBill& bill = ctx.in.bills[m];
+    startMonth(ctx, step, m, stepKWh, month);
     month.GenSetKW = month.GenSetKWh / ctx.generationHours;
     month.AvoidedACKW = month.CoolingLoadMMBtu > 0.0 ? step.AvoidedACKW : 0.0;
     month.UtilityKW = Max(bill.KW - month.GenSetKW - month.AvoidedACKW, 0.0);
@@ -114,15 +118,15 @@ Method2Month coolingPriorityMonth(const SweepContext& ctx, const Method2Step& st
     month.DemandChargeCost = ctx.in.demandCharge * month.UtilityKW;
     month.ElectricCost = month.EnergyChargeCost + month.DemandChargeCost;
     finishCosts(step, month);
-    return month;
 }
 
 // Recovered heat serves heating and hot water first; the chiller gets the rest unless the
 // allocation is heating only. The gen-set never generates more than the month uses, yet its
 // full capacity stays on the bill as standby and as reduced demand.
-Method2Month heatingPriorityMonth(const SweepContext& ctx, const Method2Step& step,
-                                  const MonthlyBill& bill, double stepKWh) {
-    Method2Month month = startMonth(ctx, step, bill, Min(stepKWh, bill.KWh));
+void heatingPriorityMonth(const SweepContext& ctx, const Method2Step& step, std::size_t m,
+                          double stepKWh, Method2Month& month) {
+    const MonthlyBill& bill = ctx.in.bills[m];
+    startMonth(ctx, step, m, Min(stepKWh, bill.KWh), month);
     month.GenSetKW = step.CapacityKW;
     month.AvoidedACKW =
         (ctx.heatingOnly || !(month.CoolingLoadMMBtu > 0.0)) ? 0.0 : step.AvoidedACKW;
@@ -141,7 +145,6 @@ Method2Month heatingPriorityMonth(const SweepContext& ctx, const Method2Step& st
                          ctx.in.energyCharge * month.UtilityKWh +
                          ctx.in.standbyCharge * month.GenSetKW;
     finishCosts(step, month);
-    return month;
 }
 
 // Simulates and prices every month of every step in the run the allocation calls for.
@@ -152,6 +155,11 @@ void runMethod2Sweep(const Method2Inputs& in, Method2Results& r) {
                                                   in.fuel1AverageCost, in.fuel1UnitFactor);
     ctx.generationHours = in.runTimeFraction * kHoursPerMonth;
     ctx.heatingOnly = in.heatAllocation == HeatAllocation::HeatingOnly;
+    for (std::size_t m = 0; m < 12; ++m) {
+        ctx.coolingLoadMMBtu[m] = monthlyCoolingLoadMMBtu(in.bills[m], ctx.baselineKWh);
+        ctx.thermalLoadMMBtu[m] = monthlyThermalLoadMMBtu(in.bills[m], in.fuel1UnitFactor,
+                                                          in.fuel2UnitFactor, in.boilerEfficiency);
+    }
     r.energyCharge = in.energyCharge;
     r.demandCharge = in.demandCharge;
     r.standbyCharge = in.standbyCharge;
@@ -168,9 +176,11 @@ void runMethod2Sweep(const Method2Inputs& in, Method2Results& r) {
         double annualCost = 0.0;
         for (std::size_t m = 0; m < 12; ++m) {
             Method2Month& month = r.months[s][m];
-            month = r.coolingPriorityRun
-                        ? coolingPriorityMonth(ctx, step, in.bills[m], s * kWhStep)
-                        : heatingPriorityMonth(ctx, step, in.bills[m], s * kWhStep);
+            if (r.coolingPriorityRun) {
+                coolingPriorityMonth(ctx, step, m, s * kWhStep, month);
+            } else {
+                heatingPriorityMonth(ctx, step, m, s * kWhStep, month);
+            }
             annualCost += month.TotalCost;
         }
         Method2Annual& annual = r.annualResults[s];

@@ -107,14 +107,6 @@ bool readsWhole(std::string_view text) {
     return digit;
 }
 
-double Min(double a, double b) {
-    return a <= b ? a : b;
-}
-
-double Max(double a, double b) {
-    return a > b ? a : b;
-}
-
 std::optional<double> percentText(std::string_view text) {
     std::string rest;
     rest.reserve(text.size());
