@@ -25,16 +25,22 @@ namespace plenara {
 
 namespace {
 
-// The value of --capacity: a finite number of kilowatts, not below zero.
-std::optional<double> parseCapacity(const std::string& text) {
+// A finite number as C reads it ("150", "1.5e2").
+std::optional<double> parseFinite(const std::string& text) {
     double value = 0.0;
     const auto result =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
-        !std::isfinite(value) || value < 0.0) {
+        !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
+}
+
+// A finite number not below zero.
+std::optional<double> parseNotNegative(const std::string& text) {
+    const std::optional<double> value = parseFinite(text);
+    return value && *value >= 0.0 ? value : std::nullopt;
 }
 
 // The options of the life-cycle boxes, with the box each fills, as the window's boxes take
@@ -70,7 +76,7 @@ bool isGridCO2(const std::string& text) {
 // A percentage or a number of years: a plain decimal number, not below zero.
 const CLI::Validator kDecimal(
     [](const std::string& text) {
-        const std::optional<double> value = parseCapacity(text);
+        const std::optional<double> value = parseNotNegative(text);
         return value ? std::string() : "needs a number not below zero, not '" + text + "'";
     },
     "NUMBER");
@@ -78,7 +84,7 @@ const CLI::Validator kDecimal(
 // X of --sensitivity: how far each input moves, 0 to 90 %.
 const CLI::Validator kPercent(
     [](const std::string& text) {
-        const std::optional<double> value = parseCapacity(text);
+        const std::optional<double> value = parseNotNegative(text);
         return value && *value <= kMostSensitivityPercent
                    ? std::string()
                    : "needs a percentage from 0 to 90, not '" + text + "'";
@@ -297,7 +303,9 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         o.sensitivityMethod = method;
     }
     if (capacityOption->count() > 0) {
-        o.capacity = parseCapacity(capacity);
+        // A size below the smallest of the sweep is a number all the same and gets the
+        // dialog's message, as any size outside does.
+        o.capacity = parseFinite(capacity);
         if (!o.capacity) {
             parse.error = "--capacity takes a number of kilowatts, not '" + capacity + "'";
             return parse;

@@ -1,5 +1,6 @@
 #include "output/lifecyclereport.h"
 
+#include "engine/captiontext.h"
 #include "engine/formatpattern.h"
 #include "output/reporttext.h"
 #include "project/lifecycleinputs.h"
@@ -43,7 +44,7 @@ using Cell = std::function<std::string(const MethodLifeCycle&)>;
 std::string tableLine(const std::string& label, const LifeCycleResults& r, const Cell& cell) {
     std::string line = padOrCut(label, kLabelWidth);
     for (const MethodLifeCycle& m : r.methods) {
-        line += Right(m.valid ? cell(m) : kNotAvailable, kColumnWidth);
+        line += tableCell(m.valid ? cell(m) : kNotAvailable, kColumnWidth);
     }
     return line;
 }
@@ -220,7 +221,7 @@ std::vector<std::string> lifeCycleCashFlowLines(const LifeCycleResults& r) {
         std::string line = Right(row[0], kYearWidth);
         for (std::size_t c = 1; c < row.size(); ++c) {
             line += ((c - 1) % 3 == 0 ? std::string(kMethodGap, ' ') : std::string()) +
-                    Right(row[c], kFlowWidth);
+                    tableCell(row[c], kFlowWidth);
         }
         lines.push_back(trimmedRight(std::move(line)));
     }

@@ -74,12 +74,12 @@ std::vector<std::string> PrintMethod2Page1(const ProjectInputs& in, const Projec
         double annual = 0.0;
         for (std::size_t pair = 0; pair < 6; ++pair) {
             const double twoMonths = months[2 * pair].TotalCost + months[2 * pair + 1].TotalCost;
-            row += rightAlign(FormatPattern(twoMonths, "$###,##0"), 10);
+            row += tableCell(FormatPattern(twoMonths, "$###,##0"), 10);
             annual += twoMonths;
         }
         const double payback = m2.annualResults[s].SimplePayback;
-        row += " " + rightAlign(FormatPattern(annual, "$###,##0"), 10) +
-               rightAlign(FormatPattern(payback, "#,##.0"), 8);
+        row += " " + tableCell(FormatPattern(annual, "$###,##0"), 10) +
+               tableCell(FormatPattern(payback, "#,##.0"), 8);
         page.line(row);
         // Of equal paybacks the first row is the best, as Method 2 chooses its step.
         if (s == 0) {

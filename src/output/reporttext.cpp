@@ -40,6 +40,10 @@ std::string padRight(std::string_view text, std::size_t width) {
     return result;
 }
 
+std::string tableCell(std::string_view text, std::size_t width) {
+    return text.size() > width ? ' ' + std::string(text) : rightAlign(text, width);
+}
+
 void ColumnLine::putLeft(std::size_t first, std::size_t last, std::string_view text) {
     const std::size_t width = last - first + 1;
     m_line.replace(first - 1 + m_shift, width, padOrCut(text, width));
@@ -47,10 +51,10 @@ void ColumnLine::putLeft(std::size_t first, std::size_t last, std::string_view t
 
 void ColumnLine::putRight(std::size_t first, std::size_t last, std::string_view text) {
     const std::size_t width = last - first + 1;
-    m_line.replace(first - 1 + m_shift, width, rightAlign(text, width));
-    if (text.size() > width) {
-        m_shift += text.size() - width;
-    }
+    // A widened number keeps one blank before it, so that it never runs into the field before.
+    const std::string aligned = tableCell(text, width);
+    m_line.replace(first - 1 + m_shift, width, aligned);
+    m_shift += aligned.size() - width;
 }
 
 } // namespace plenara

@@ -4,7 +4,9 @@
 #include "engine/textfields.h"
 #include "project/lifecycleinputs.h"
 
+#include <array>
 #include <cstdio>
+#include <utility>
 
 namespace plenara {
 
@@ -175,6 +177,23 @@ std::vector<InputWarning> InputWarnings::list(const ProjectInputs& inputs,
         warnings.push_back({"City", "City",
                             quoted(inputs.City) + " is not in " + where + "; Method 3 uses " +
                                 row->City + ", " + row->State});
+    }
+    if (row != nullptr) {
+        // A figure of the climate file that Number reads only in part gives Method 3 a wrong
+        // climate as silently as a mistyped box would.
+        const std::array<std::pair<const std::string*, const char*>, 3> figures = {{
+            {&row->HDD, "heating degree days"},
+            {&row->CDD, "cooling degree days"},
+            {&row->AvgTemp, "average temperature"},
+        }};
+        for (const auto& [text, name] : figures) {
+            if (!readsWhole(*text)) {
+                warnings.push_back({"City", "City",
+                                    "the climate data give " + row->City + ", " + row->State +
+                                        " the " + name + " " + quoted(*text) + ", read as " +
+                                        plainNumber(Number(*text))});
+            }
+        }
     }
     return warnings;
 }

@@ -19,8 +19,9 @@ std::string left(std::string text, std::size_t width) {
     return text;
 }
 
+// A longer text is kept whole behind one blank, so that it never touches the column before.
 std::string right(const std::string& text, std::size_t width) {
-    return rightAlign(text, width);
+    return text.size() > width ? ' ' + text : rightAlign(text, width);
 }
 
 std::string moneyText(double value, const char* pattern) {

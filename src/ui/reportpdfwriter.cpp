@@ -21,9 +21,9 @@ QString cannotWrite(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason);
 }
 
-} // namespace
-
-QString writeReportPdf(const std::vector<ReportPage>& pages, const QString& path) {
+// `bytes` is the name as the system spells it, `path` the same name for messages.
+QString writePdf(const std::vector<ReportPage>& pages, const std::string& bytes,
+                 const QString& path) {
     if (pages.empty()) {
         return QStringLiteral("No report pages were chosen.");
     }
@@ -54,17 +54,22 @@ QString writeReportPdf(const std::vector<ReportPage>& pages, const QString& path
     }
     buffer.close();
     const std::string problem = writeFileSafely(
-        QFile::encodeName(path).toStdString(),
-        std::string_view(document.constData(), static_cast<std::size_t>(document.size())));
+        bytes, std::string_view(document.constData(), static_cast<std::size_t>(document.size())));
     if (!problem.empty()) {
         return cannotWrite(path, QString::fromStdString(problem));
     }
     return {};
 }
 
+} // namespace
+
+QString writeReportPdf(const std::vector<ReportPage>& pages, const QString& path) {
+    return writePdf(pages, QFile::encodeName(path).toStdString(), path);
+}
+
 std::string writeReportPdfFile(const std::vector<ReportPage>& pages, const std::string& path) {
-    // The name is used byte for byte, whatever its encoding.
-    return writeReportPdf(pages, QFile::decodeName(QByteArray::fromStdString(path))).toStdString();
+    // The name is used byte for byte, whatever its encoding; only the messages decode it.
+    return writePdf(pages, path, QFile::decodeName(QByteArray::fromStdString(path))).toStdString();
 }
 
 } // namespace plenara

@@ -1,6 +1,7 @@
 #include "cli/cliapp.h"
 #include "clirun.h"
 #include "project/projectfile.h"
+#include "project/projectsession.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,7 +58,6 @@ TEST(CliTest, HelpAndUsageErrors) {
                                                 {"--first-step", "x"},
                                                 {"--hot-water", "lukewarm"},
                                                 {"--water-heater", "coal"},
-                                                {"--sample", "--capacity", "-5"},
                                                 {"--sample", "--capacity", "nan"},
                                                 {"--sample", "--capacity", "inf"},
                                                 {"--sample", "--capacity", "abc"},
@@ -175,11 +175,14 @@ TEST(CliTest, CapacityInterpolatesOnTheFinalSweep) {
     EXPECT_EQ(atZero.out, "Simple payback for a 0 kW CHP system is 999.00 years\n");
     // Outside the swept sizes: the dialog's message on the error stream, status 1, and the
     // other outputs still written.
-    const CliRun outside = run({"--sample", "--panels", "--capacity", "5000"});
-    EXPECT_EQ(outside.status, 1);
-    EXPECT_EQ(outside.err, "plenara-cli: The specified generator capacity is outside the limits "
-                           "for interpolation\n");
-    EXPECT_EQ(panel(outside.out, "selectedStep"), std::vector<std::string>{"9"});
+    // A number below the smallest size is outside as much as one above the largest.
+    for (const char* kW : {"5000", "-5"}) {
+        const CliRun outside = run({"--sample", "--panels", "--capacity", kW});
+        EXPECT_EQ(outside.status, 1) << kW;
+        EXPECT_EQ(outside.err, "plenara-cli: The specified generator capacity is outside the "
+                               "limits for interpolation\n");
+        EXPECT_EQ(panel(outside.out, "selectedStep"), std::vector<std::string>{"9"});
+    }
 }
 
 TEST(CliTest, JsonHoldsTheNumbers) {
@@ -558,6 +561,32 @@ TEST(CliReportTest, TheLifeCyclePage) {
     EXPECT_NE(r.out.find("Internal rate of return                       22.6%"), std::string::npos);
     EXPECT_TRUE(isFooter(lines.back(), 1, 1));
     EXPECT_EQ(r.out.find('\f'), std::string::npos);
+
+    // Costs wider than their columns are printed whole, one blank apart.
+    const fs::path folder = fs::temp_directory_path() / "plenara-cli-wide-test";
+    fs::create_directories(folder);
+    ProjectSession sample{ClimateTable{}};
+    sample.loadSampleData();
+    ProjectInputs huge = sample.inputs();
+    huge.MonthlyKWh.fill("1000000000000");
+    const std::string path = (folder / "HUGE.TAV").string();
+    ASSERT_TRUE(WriteProjectFile(path, huge).ok());
+    const CliRun wide = run({path, "--report", "5"});
+    fs::remove_all(folder);
+    int checked = 0;
+    for (const std::string& line : linesOf(wide.out)) {
+        if (line.find("Installed cost, adjusted") != std::string::npos) {
+            std::istringstream cells(line.substr(line.find("adjusted") + 8));
+            std::vector<std::string> costs;
+            for (std::string cell; cells >> cell;) {
+                costs.push_back(cell);
+            }
+            ASSERT_EQ(costs.size(), 3u) << line;
+            EXPECT_EQ(costs[1].size(), std::string("$1,874,875,876,194").size()) << line;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 1);
 }
 
 TEST(CliReportTest, RunIdAndReportOptionErrors) {

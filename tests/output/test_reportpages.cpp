@@ -71,18 +71,20 @@ TEST_F(SampleReport, SummaryPageMonthlyRowsTotalsAndAverages) {
     EXPECT_EQ(lines[20], "");
 }
 
-// A value wider than its columns widens them; the rest of the line moves right, no digit lost.
+// A value wider than its columns widens them behind one blank; the rest of the line moves
+// right, no digit lost and no two values touching.
 TEST_F(SampleReport, SummaryPageNeverCutsANumber) {
-    // 1,000,000,000,000 kWh take 17 columns where 11 are set: every later field moves 6 right.
+    // 1,000,000,000,000 kWh take 17 columns and a blank where 11 are set: every later field
+    // moves 7 right.
     session.inputs().MonthlyKWh[0] = "1000000000000";
     session.inputs().EnergyCharge = "1234.5";
     session.recalculate();
     const std::vector<std::string> wide =
         PrintIOResultsSummary(session.inputs(), session.results());
-    EXPECT_EQ(wide[5], "January  " + blanks(3) + "1,000,000,000,000" + " " + "   138" + " " +
+    EXPECT_EQ(wide[5], "January  " + blanks(3) + " 1,000,000,000,000" + " " + "   138" + " " +
                            "     $8,058" + "     27,979" + blanks(3) + "    $68,548" + blanks(33));
     // 1,000,000,000,000 + 915,600 kWh of the other months.
-    EXPECT_EQ(wide[18], "Annual Total" + std::string("1,000,000,915,600") + blanks(7) +
+    EXPECT_EQ(wide[18], "Annual Total" + std::string(" 1,000,000,915,600") + blanks(7) +
                             "    $115,717" + "    183,827" + blanks(2) + "    $450,712" +
                             blanks(33));
     ASSERT_GE(wide.size(), 23u);
@@ -167,15 +169,15 @@ TEST_F(SampleReport, MonthWithoutKWhLeavesItsColumnBlank) {
 TEST_F(SampleReport, InputsPrintAsTypedAndLongNumbersWidenTheirColumns) {
     ProjectInputs inputs = session.inputs();
     inputs.MonthlyPowerBill[0] = "8058.00";     // not reformatted
-    inputs.MonthlyFuel1[0] = "123,456,789,012"; // 15 characters in 11 columns: 4 more
+    inputs.MonthlyFuel1[0] = "123,456,789,012"; // 15 characters and a blank in 11 columns
     inputs.GasCostUnit = std::nullopt;
     inputs.PrimeMover = PrimeMover::FuelCell;
     inputs.InstallationDifficulty = InstallationDifficulty::Retrofit;
     inputs.HotWaterUsage = HotWaterUsage::Medium;
     const std::vector<std::string> lines = PrintIOResultsSummary(inputs, session.results());
     EXPECT_EQ(lines[5].substr(31, 11), "    8058.00");
-    EXPECT_EQ(lines[5].substr(42, 15), "123,456,789,012");
-    EXPECT_EQ(lines[5].substr(57, 14), blanks(3) + "    $68,548");
+    EXPECT_EQ(lines[5].substr(42, 16), " 123,456,789,012");
+    EXPECT_EQ(lines[5].substr(58, 14), blanks(3) + "    $68,548");
     // No gas unit option: the line ends with the price.
     EXPECT_EQ(lines[22], "   Energy Charge                $0.0444/kWh                   cost of "
                          "gas $1.3119");

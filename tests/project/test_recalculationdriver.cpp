@@ -151,6 +151,17 @@ TEST(RecalculationTest, ACityIsLookedUpInTheChosenState) {
               "      for Portland, Maine using EIA algorithms");
     session.chooseState("Oregon");
     EXPECT_EQ(session.results().method3.HDD, 4400.0);
+    EXPECT_TRUE(session.results().warnings.empty());
+
+    // A figure of the file read only in part is warned about like a mistyped box.
+    climate.rows.push_back({"Delaware", "Wilmington (DE)", "abc", "1,100", "55.0"});
+    ProjectSession damaged(climate);
+    damaged.loadSampleData();
+    damaged.chooseState("Delaware");
+    ASSERT_EQ(damaged.results().warnings.size(), 1u);
+    EXPECT_EQ(damaged.results().warnings[0].text(),
+              "City: the climate data give Wilmington (DE), Delaware the heating degree days "
+              "\"abc\", read as 0");
 }
 
 // The Method 2 assumptions and the summary name what the run used.
