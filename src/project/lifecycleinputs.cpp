@@ -103,13 +103,11 @@ LifeCycleParameters typedLifeCycleParameters(const ProjectInputs& typed) {
     });
 }
 
-LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method2Inputs& method2,
-                                  const Method1Results& results1, const Method2Results& results2,
-                                  const Method3Results& results3, const EmissionData& emissions) {
+LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method1Results& results1,
+                                  const Method2Results& results2, const Method3Results& results3,
+                                  const EmissionData& emissions) {
     const std::array<MethodFigures, 3> figures = {
-        method1Figures(results1),
-        method2Figures(results2, method2.bills, method2.fuel1UnitFactor, method2.fuel2UnitFactor),
-        method3Figures(results3)};
+        method1Figures(results1), method2Figures(results2), method3Figures(results3)};
     return computeLifeCycle(figures, lifeCycleParameters(formatted), emissions, formatted.State,
                             formatted.Fuel1Type, formatted.Fuel2Type);
 }
@@ -118,9 +116,7 @@ LifeCycleResults projectLifeCycle(const ProjectInputs& inputs, const ProjectNumb
                                   const EmissionData& emissions) {
     // The state and the fuel boxes are texts that no recalculation rewrites.
     const std::array<MethodFigures, 3> figures = {method1Figures(numbers.method1),
-                                                  method2Figures(numbers.method2, numbers.bills,
-                                                                 numbers.fuel1UnitFactor,
-                                                                 numbers.fuel2UnitFactor),
+                                                  method2Figures(numbers.method2),
                                                   method3Figures(numbers.method3)};
     return computeLifeCycle(figures, typedLifeCycleParameters(inputs), emissions, inputs.State,
                             inputs.Fuel1Type, inputs.Fuel2Type);

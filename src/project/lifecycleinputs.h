@@ -41,10 +41,10 @@ LifeCycleParameters lifeCycleParameters(const ProjectInputs& inputs);
 LifeCycleParameters typedLifeCycleParameters(const ProjectInputs& typed);
 
 // The life-cycle results of a project whose texts are rewritten in their display patterns,
-// from the results of its three methods and what Method 2 read (its bills and fuels).
-LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method2Inputs& method2,
-                                  const Method1Results& results1, const Method2Results& results2,
-                                  const Method3Results& results3, const EmissionData& emissions);
+// from the results of its three methods.
+LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method1Results& results1,
+                                  const Method2Results& results2, const Method3Results& results3,
+                                  const EmissionData& emissions);
 
 // The same for the numbers of computeProjectNumbers run on `inputs` (as typed): what a
 // calculation that runs copies of a project needs beside the paybacks.
