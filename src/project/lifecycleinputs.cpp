@@ -22,7 +22,8 @@ const std::array<LifeCycleBox, kLifeCycleBoxCount>& lifeCycleBoxes() {
     // cost between a tenth and four times the built-in curves, and a grid that loses less
     // than a third of its power on the way.
     static const std::array<LifeCycleBox, kLifeCycleBoxCount> boxes = {{
-        {"AnalysisYears", "Analysis period", &ProjectInputs::AnalysisYears, "#0", 1, 40, false},
+        {"AnalysisYears", "Analysis period", &ProjectInputs::AnalysisYears, "#0", 1, 40, false,
+         "whole years"},
         {"DiscountRate", "Discount rate", &ProjectInputs::DiscountRate, kPercent, 0, 50, false},
         {"ElectricEscalation", "Escalation of electricity prices",
          &ProjectInputs::ElectricEscalation, kPercent, -10, 20, true},
@@ -44,8 +45,8 @@ const std::array<LifeCycleBox, kLifeCycleBoxCount>& lifeCycleBoxes() {
 
 double lifeCycleValue(const LifeCycleBox& box, const std::string& text) {
     double value = box.signedValue ? SignedNumber(text) : Number(text);
-    if (box.text == &ProjectInputs::AnalysisYears) {
-        // Whole years, halves to the even number like the other whole-number roundings.
+    if (!box.wholeUnits.empty()) {
+        // Halves to the even number like the other whole-number roundings.
         value = std::nearbyint(value);
     }
     return std::clamp(value, box.least, box.most);

@@ -113,7 +113,13 @@ TEST(LifeCycleBoxes, RewriteAndWarnings) {
         {&ProjectInputs::AnalysisYears, "99", "40",
          "Analysis period: \"99\" is above 40; 40 is used"},
         {&ProjectInputs::AnalysisYears, "0", "1", "Analysis period: \"0\" is below 1; 1 is used"},
-        {&ProjectInputs::AnalysisYears, "12.5", "12", ""}, // halves to the even year
+        // A fraction of a year is rounded, halves to the even year, and told.
+        {&ProjectInputs::AnalysisYears, "3.7", "4",
+         "Analysis period: \"3.7\" read as 4 whole years"},
+        {&ProjectInputs::AnalysisYears, "12.5", "12",
+         "Analysis period: \"12.5\" read as 12 whole years"},
+        {&ProjectInputs::AnalysisYears, "0.4", "1",
+         "Analysis period: \"0.4\" read as 0 whole years, below 1; 1 is used"},
         {&ProjectInputs::DiscountRate, "7.25", "7.3", ""},
         {&ProjectInputs::DiscountRate, "abc", "0.0", "Discount rate: \"abc\" read as 0"},
         {&ProjectInputs::ElectricEscalation, "-3", "-3.0", ""},
