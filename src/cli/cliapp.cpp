@@ -91,6 +91,18 @@ const CLI::Validator kPercent(
     },
     "X");
 
+// The value of an option that takes any text, as a box does: an empty one, or the next option
+// taken in its place ("--itc --json"), is no value at all.
+const CLI::Validator kText(
+    [](const std::string& text) {
+        if (text.empty()) {
+            return std::string("needs a value, not an empty text");
+        }
+        return text.rfind("--", 0) == 0 ? "needs a value, not the option '" + text + "'"
+                                        : std::string();
+    },
+    "TEXT");
+
 // A file name given on the command line: an empty one names no file at all.
 const CLI::Validator kPath(
     [](const std::string& path) {
@@ -219,7 +231,8 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     std::array<std::string, kLifeCycleOptions.size()> lifeCycleTexts;
     std::array<CLI::Option*, kLifeCycleOptions.size()> lifeCycleOptions{};
     for (std::size_t i = 0; i < kLifeCycleOptions.size(); ++i) {
-        lifeCycleOptions[i] = app.add_option(kLifeCycleOptions[i].option, lifeCycleTexts[i]);
+        lifeCycleOptions[i] =
+            app.add_option(kLifeCycleOptions[i].option, lifeCycleTexts[i])->check(kText);
     }
     CLI::Option* gridCO2 =
         app.add_option("--grid-co2")
