@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +26,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
+#include <QtCharts/QAbstractBarSeries>
+#include <QtCharts/QChart>
 
 namespace plenara {
 
@@ -520,6 +524,18 @@ void WindowCommandsTest::chartsTellTheirValuesAndSaveThemselves() {
     // 5,532 gallons of #2 fuel oil at 136,998 Btu a gallon: 757.87 MMBtu.
     QCOMPARE(fuel->barText(0, 6), QStringLiteral("July, Water Heater: 757.9 MMBtu"));
     QCOMPARE(power->barText(1, 6), QString());
+
+    // The text stays while the mouse rests on the bar: the later tool-tip event keeps it.
+    auto* bars = qobject_cast<QAbstractBarSeries*>(power->chart()->series().constFirst());
+    QVERIFY(bars);
+    emit bars->hovered(true, 6, bars->barSets().constFirst());
+    QHelpEvent rest(QEvent::ToolTip, QPoint(10, 10),
+                    power->viewport()->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(power->viewport(), &rest);
+    QTest::qWait(600); // longer than a tip takes to fade once it is hidden
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("July, Utility Power: 138,000 kWh"));
+    emit bars->hovered(false, 6, bars->barSets().constFirst());
 
     power->copyToClipboard();
     QCOMPARE(QGuiApplication::clipboard()->image().size(), power->size());
