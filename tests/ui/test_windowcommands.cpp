@@ -1,5 +1,6 @@
 #include "ui/aboutplenara.h"
 #include "ui/chartbarview.h"
+#include "ui/frmspecifycapacity.h"
 #include "ui/frmtavchpscreening.h"
 #include "ui/inputbox.h"
 #include "ui/inputcombobox.h"
@@ -414,6 +415,11 @@ void WindowCommandsTest::everyInputBoxExplainsItself() {
         QVERIFY2(input->toolTip().contains(QStringLiteral("\nExample: ")),
                  qPrintable(input->objectName()));
     }
+    // The one box of a dialog: the capacity of the payback graph.
+    const frmSpecifyCapacity capacity(QStringLiteral("150"));
+    QVERIFY(test::findNamed<QLineEdit>(capacity, QStringLiteral("txtSpecifiedCapacity"))
+                ->toolTip()
+                .contains(QStringLiteral("\nExample: ")));
     QCOMPARE(box(monthBox("txtkW", 6))->toolTip(),
              QStringLiteral("Peak electric demand in July, in kW (kilowatts), from the electric "
                             "bill.\nExample: 260"));
@@ -509,6 +515,8 @@ void WindowCommandsTest::aboutNamesVersionSourcesAndLicence() {
     QVERIFY(about.contains(QStringLiteral("U.S. Climate Normals 1981-2010")));
     QVERIFY(about.contains(QStringLiteral("EIA")));
     QVERIFY(about.contains(QStringLiteral("ASHRAE")));
+    QVERIFY(about.contains(QStringLiteral("eGRID2022")));
+    QVERIFY(about.contains(QStringLiteral("Table C-1")));
     QVERIFY(about.contains(QStringLiteral("Licence: ")));
     QVERIFY(action(QStringLiteral("mnuAbout")));
     QCOMPARE(action(QStringLiteral("mnuAbout"))->text(), QStringLiteral("&About Plenara"));
