@@ -9,6 +9,7 @@
 #include "ui/recentfiles.h"
 #include "ui/uitestsupport.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -68,6 +69,7 @@ private slots:
     void ctrlTabVisitsOnlyShownTabs();
     void undoRedoOfATypedBill();
     void undoRedoOfSampleDataAndClearForm();
+    void undoStepsAreNamedByTheirInput();
     void pasteOfABlockFillsTheGrid();
     void pasteBeyondTheGridKeepsWhatFits();
     void boxesNotReadAsTypedAreMarked_data();
@@ -280,6 +282,39 @@ void WindowCommandsTest::undoRedoOfATypedBill() {
     QTest::keyClick(march, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(march->text(), QStringLiteral("$6,709"));
     QCOMPARE(m_window->session().inputs().MonthlyPowerBill[1], std::string("$999"));
+}
+
+void WindowCommandsTest::undoStepsAreNamedByTheirInput() {
+    m_window->mnuFSampleData_Click();
+    const ProjectInputs before = m_window->session().inputs();
+    const auto named = [&](const std::function<void(ProjectInputs&)>& change) {
+        ProjectInputs after = before;
+        change(after);
+        return editName(before, after);
+    };
+    QCOMPARE(named([](ProjectInputs& p) { p.MonthlyKWh[6] = "10"; }), QStringLiteral("kWh, July"));
+    QCOMPARE(named([](ProjectInputs& p) {
+                 p.MonthlyKWh[6] = "10";
+                 p.GasCost = "2";
+             }),
+             QStringLiteral("Edit"));
+    // A choice that changes what follows it is named by the choice.
+    QCOMPARE(named([](ProjectInputs& p) {
+                 p.Fuel1Type = "steam";
+                 p.Fuel1Units = "thousand pounds";
+             }),
+             QStringLiteral("Fuel #1"));
+    QCOMPARE(named([](ProjectInputs& p) {
+                 p.State = "Ohio";
+                 p.City = "Akron";
+             }),
+             QStringLiteral("State"));
+    QCOMPARE(named([](ProjectInputs& p) { p.GasCostUnit = GasCostUnit::Therms; }),
+             QStringLiteral("Gas Price Unit"));
+    QCOMPARE(named([](ProjectInputs& p) { p.PrimeMover = PrimeMover::FuelCell; }),
+             QStringLiteral("Prime Mover"));
+    QCOMPARE(named([](ProjectInputs& p) { p.RunTimeFractionText = "50%"; }),
+             QStringLiteral("Gen-Set Run Time Fraction"));
 }
 
 void WindowCommandsTest::undoRedoOfSampleDataAndClearForm() {
