@@ -7,19 +7,6 @@
 
 namespace plenara {
 
-namespace {
-
-std::string percentText(double percent) {
-    std::string text = std::to_string(std::llround(percent * 100.0) / 100.0);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text.pop_back();
-    }
-    return text;
-}
-
-} // namespace
-
 TornadoTicks tornadoTicks(double low, double high, int most) {
     const double raw = std::max(high - low, 1e-9) / (most - 1);
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
@@ -40,14 +27,14 @@ TornadoTicks tornadoTicks(double low, double high, int most) {
 TornadoChartData tornadoChartData(const SensitivityResults& r) {
     const SensitivityOptions& o = r.options;
     const auto m = static_cast<std::size_t>(o.method - 1);
-    const std::string x = percentText(o.percent);
+    const std::string x = sensitivityPercentText(o.percent);
     TornadoChartData chart;
-    chart.title = "Method " + std::to_string(o.method) + " simple payback, each input alone at -" +
-                  x + " % and +" + x + " %";
+    chart.title = "Method " + std::to_string(o.method) + " simple payback, each input " +
+                  inputsMovedText(o.percent);
     chart.valueAxisTitle = "Simple payback (years); the axis line is today's";
     chart.categoryAxisTitle = "Input (unit)";
-    chart.lowLegend = "input -" + x + " %";
-    chart.highLegend = "input +" + x + " %";
+    chart.lowLegend = x == "0" ? "input low (0 %)" : "input -" + x + " %";
+    chart.highLegend = x == "0" ? "input high (0 %)" : "input +" + x + " %";
     const double base = r.base.paybackYears[m];
     chart.hasBase = hasPayback(base);
     chart.baseYears = chart.hasBase ? base : 0.0;
