@@ -42,30 +42,28 @@ TornadoChartData tornadoChartData(const SensitivityResults& r) {
 
     double low = chart.baseYears;
     double high = chart.baseYears;
-    bool anyLost = false;
     for (const TornadoRow& row : r.tornado[m]) {
         for (double years : {row.lowPaybackYears, row.highPaybackYears}) {
             if (hasPayback(years)) {
                 low = std::min(low, years);
                 high = std::max(high, years);
-            } else {
-                anyLost = true;
             }
         }
     }
-    // Some room beyond the longest bar for its label; a lost payback reaches past every
-    // payback that there is.
+    // Some room beyond the longest bar for its label.
     const double span = std::max(high - low, 1.0);
     chart.axisMinimum = std::max(0.0, low - 0.4 * span);
-    chart.axisMaximum = high + (anyLost ? 0.6 : 0.4) * span;
+    chart.axisMaximum = high + 0.4 * span;
 
     for (const TornadoRow& row : r.tornado[m]) {
         TornadoBar bar;
         bar.caption = uncertainInputCaption(row.input, r.gasPriceUnit);
         bar.valueRange = uncertainValueText(row.input, row.lowValue, r.gasPriceUnit) + " to " +
                          uncertainValueText(row.input, row.highValue, r.gasPriceUnit);
+        // A lost payback has no length that a bar could show: its label ("none at ...")
+        // stands at the axis line instead.
         const auto end = [&](double years) {
-            return hasPayback(years) ? years : chart.axisMaximum;
+            return hasPayback(years) ? years : chart.baseYears;
         };
         bar.lowYears = chart.hasBase ? end(row.lowPaybackYears) : chart.baseYears;
         bar.highYears = chart.hasBase ? end(row.highPaybackYears) : chart.baseYears;

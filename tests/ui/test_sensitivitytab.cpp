@@ -1,3 +1,4 @@
+#include "output/tornadochart.h"
 #include "sensitivity/sensitivitytext.h"
 #include "ui/frmtavchpscreening.h"
 #include "ui/helpcontexts.h"
@@ -36,6 +37,7 @@ private slots:
     void everyInputHasATooltipAndTheHelpTopic();
     void boxesOutOfRangeAreMarked();
     void histogramYearsAreRoundAndEvenlySpaced();
+    void wideMovesKeepTheTextsOffTheBars();
 
 private:
     SensitivityTab* tab() const { return m_window->findChild<SensitivityTab*>(); }
@@ -272,6 +274,31 @@ void SensitivityTabTest::histogramYearsAreRoundAndEvenlySpaced() {
         }
         QCOMPARE(texts, expected);
     }
+}
+
+// At X = 90 the energy charge at -90 % loses the payback and several bars reach nearly to a
+// payback of 0: a lost payback gets no bar of made-up length, and no text at a bar's end
+// crosses the axis line, where it would lie over a bar.
+void SensitivityTabTest::wideMovesKeepTheTextsOffTheBars() {
+    type("txtSensitivityPercent", QStringLiteral("90"));
+    const TornadoChartData data = tornadoChartData(*tab()->results());
+    QCOMPARE(data.bars.front().lowLabel, std::string("none at $0.0118"));
+    QCOMPARE(data.bars.front().lowYears, data.baseYears);
+
+    const QStringList labels = tab()->tornado()->barLabels();
+    QChart* chart = tab()->tornado()->chart();
+    const qreal axisLine = chart->mapToPosition(QPointF(0.0, 0.0), tab()->tornado()->series()).x();
+    int checked = 0;
+    for (QGraphicsItem* item : tab()->tornado()->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+        if (text && text->isVisible() && labels.contains(text->text())) {
+            const QRectF box = text->sceneBoundingRect();
+            QVERIFY2(box.left() >= axisLine || box.right() <= axisLine, qPrintable(text->text()));
+            QVERIFY2(box.left() >= chart->plotArea().left(), qPrintable(text->text()));
+            ++checked;
+        }
+    }
+    QCOMPARE(checked, labels.size());
 }
 
 } // namespace plenara
