@@ -4,6 +4,7 @@
 #include "cli/clisensitivity.h"
 #include "climate/climatedata.h"
 #include "engine/interpolation.h"
+#include "engine/number.h"
 #include "engine/textfields.h"
 #include "lifecycle/emissiondata.h"
 #include "output/reportcomposer.h"
@@ -73,19 +74,17 @@ bool isGridCO2(const std::string& text) {
     return !text.empty() && result.ec == std::errc() && result.ptr == text.data() + text.size() &&
            std::isfinite(value) && value >= 0.0;
 }
-// A percentage or a number of years: a plain decimal number, not below zero.
-const CLI::Validator kDecimal(
-    [](const std::string& text) {
-        const std::optional<double> value = parseNotNegative(text);
-        return value ? std::string() : "needs a number not below zero, not '" + text + "'";
-    },
-    "NUMBER");
+// A plain decimal number that the tab's box would read whole ("1e1" would be read as 11)
+// within [least, most].
+bool isBoxNumber(const std::string& text, double least, double most) {
+    const std::optional<double> value = parseNotNegative(text);
+    return value && readsWhole(text) && *value >= least && *value <= most;
+}
 
 // X of --sensitivity: how far each input moves, 0 to 90 %.
 const CLI::Validator kPercent(
     [](const std::string& text) {
-        const std::optional<double> value = parseNotNegative(text);
-        return value && *value <= kMostSensitivityPercent
+        return isBoxNumber(text, 0.0, kMostSensitivityPercent)
                    ? std::string()
                    : "needs a percentage from 0 to 90, not '" + text + "'";
     },
@@ -102,6 +101,15 @@ const CLI::Validator kText(
                                         : std::string();
     },
     "TEXT");
+
+// The target payback of the break-even prices: a payback of 0 years is never reached.
+const CLI::Validator kTargetPayback(
+    [](const std::string& text) {
+        return isBoxNumber(text, kShortestTargetPayback, kLongestTargetPayback)
+                   ? std::string()
+                   : "needs a number of years from 0.1 to 1000, not '" + text + "'";
+    },
+    "YEARS");
 
 // A file name given on the command line: an empty one names no file at all.
 const CLI::Validator kPath(
@@ -179,8 +187,8 @@ std::string cliUsage() {
            "                            alone at -X % and +X % (X from 0 to 90, default as the\n"
            "                            project holds it, 20), break-even prices, spark spread,\n"
            "                            the Method 2 payback grid and the Monte Carlo figures\n"
-           "  --target-payback Y        target payback of the break-even prices, years\n"
-           "                            (default 10)\n"
+           "  --target-payback Y        target payback of the break-even prices, years,\n"
+           "                            0.1 to 1000 (default 10)\n"
            "  --draws N                 Monte Carlo draws, 100 to 10000 (default 1000)\n"
            "  --sensitivity-method M    method of the tornado rows and the histogram, 1 to 3\n"
            "                            (default 2)\n"
@@ -246,7 +254,7 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     std::string percent;
     CLI::Option* sensitivity =
         app.add_option("--sensitivity", percent)->expected(0, 1)->check(kPercent);
-    CLI::Option* target = app.add_option("--target-payback")->check(kDecimal);
+    CLI::Option* target = app.add_option("--target-payback")->check(kTargetPayback);
     int draws = 0;
     CLI::Option* drawsOption =
         app.add_option("--draws", draws)->check(CLI::Range(kFewestDraws, kMostDraws));

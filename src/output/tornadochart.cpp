@@ -7,19 +7,6 @@
 
 namespace plenara {
 
-namespace {
-
-std::string percentText(double percent) {
-    std::string text = std::to_string(std::llround(percent * 100.0) / 100.0);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text.pop_back();
-    }
-    return text;
-}
-
-} // namespace
-
 TornadoTicks tornadoTicks(double low, double high, int most) {
     const double raw = std::max(high - low, 1e-9) / (most - 1);
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
@@ -40,14 +27,14 @@ TornadoTicks tornadoTicks(double low, double high, int most) {
 TornadoChartData tornadoChartData(const SensitivityResults& r) {
     const SensitivityOptions& o = r.options;
     const auto m = static_cast<std::size_t>(o.method - 1);
-    const std::string x = percentText(o.percent);
+    const std::string x = sensitivityPercentText(o.percent);
     TornadoChartData chart;
-    chart.title = "Method " + std::to_string(o.method) + " simple payback, each input alone at -" +
-                  x + " % and +" + x + " %";
+    chart.title = "Method " + std::to_string(o.method) + " simple payback, each input " +
+                  inputsMovedText(o.percent);
     chart.valueAxisTitle = "Simple payback (years); the axis line is today's";
     chart.categoryAxisTitle = "Input (unit)";
-    chart.lowLegend = "input -" + x + " %";
-    chart.highLegend = "input +" + x + " %";
+    chart.lowLegend = x == "0" ? "input low (0 %)" : "input -" + x + " %";
+    chart.highLegend = x == "0" ? "input high (0 %)" : "input +" + x + " %";
     const double base = r.base.paybackYears[m];
     chart.hasBase = hasPayback(base);
     chart.baseYears = chart.hasBase ? base : 0.0;
@@ -55,30 +42,28 @@ TornadoChartData tornadoChartData(const SensitivityResults& r) {
 
     double low = chart.baseYears;
     double high = chart.baseYears;
-    bool anyLost = false;
     for (const TornadoRow& row : r.tornado[m]) {
         for (double years : {row.lowPaybackYears, row.highPaybackYears}) {
             if (hasPayback(years)) {
                 low = std::min(low, years);
                 high = std::max(high, years);
-            } else {
-                anyLost = true;
             }
         }
     }
-    // Some room beyond the longest bar for its label; a lost payback reaches past every
-    // payback that there is.
+    // Some room beyond the longest bar for its label.
     const double span = std::max(high - low, 1.0);
     chart.axisMinimum = std::max(0.0, low - 0.4 * span);
-    chart.axisMaximum = high + (anyLost ? 0.6 : 0.4) * span;
+    chart.axisMaximum = high + 0.4 * span;
 
     for (const TornadoRow& row : r.tornado[m]) {
         TornadoBar bar;
         bar.caption = uncertainInputCaption(row.input, r.gasPriceUnit);
         bar.valueRange = uncertainValueText(row.input, row.lowValue, r.gasPriceUnit) + " to " +
                          uncertainValueText(row.input, row.highValue, r.gasPriceUnit);
+        // A lost payback has no length that a bar could show: its label ("none at ...")
+        // stands at the axis line instead.
         const auto end = [&](double years) {
-            return hasPayback(years) ? years : chart.axisMaximum;
+            return hasPayback(years) ? years : chart.baseYears;
         };
         bar.lowYears = chart.hasBase ? end(row.lowPaybackYears) : chart.baseYears;
         bar.highYears = chart.hasBase ? end(row.highPaybackYears) : chart.baseYears;

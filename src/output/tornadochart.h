@@ -8,7 +8,7 @@
 namespace plenara {
 
 // One input's bars of a tornado chart: the payback with the input at -X % and at +X %, each
-// drawn from the base payback. A payback that is lost is drawn to the end of the axis.
+// drawn from the base payback. A payback that is lost has no bar, only its label at the base.
 struct TornadoBar {
     std::string caption;    // the input and its unit
     std::string valueRange; // the input's low and high values: "$1.0495 to $1.5743"

@@ -3,6 +3,7 @@
 #include "engine/number.h"
 #include "engine/textfields.h"
 #include "project/lifecycleinputs.h"
+#include "project/sensitivityranges.h"
 
 #include <array>
 #include <cmath>
@@ -36,6 +37,11 @@ void addLifeCycleBoxes(std::vector<NumericInput>& inputs, std::index_sequence<I.
                        lifeCycleBoxes()[I].signedValue, lifeCycleBoxes()[I].least,
                        lifeCycleBoxes()[I].most, lifeCycleBoxes()[I].wholeUnits}),
      ...);
+}
+
+template <std::string SensitivityInputs::*Field>
+const std::string& sensitivityText(const ProjectInputs& p, std::size_t) {
+    return p.Sensitivity.*Field;
 }
 
 template <MonthTexts ProjectInputs::*Column>
@@ -104,6 +110,17 @@ const std::vector<NumericInput>& numericInputs() {
         list.push_back(
             {"Occupants", "Approx. Number of Occupants", &fieldText<&ProjectInputs::Occupants>, 0});
         addLifeCycleBoxes(list, std::make_index_sequence<kLifeCycleBoxCount>());
+        // The boxes of the "Sensitivity" tab keep their texts as typed; a value outside its
+        // range is used clamped all the same, so it is warned of while the box shows it.
+        list.push_back({"SensitivityPercent", "Vary each input by",
+                        &sensitivityText<&SensitivityInputs::Percent>, 0, false, 0.0,
+                        kMostSensitivityPercent});
+        list.push_back({"TargetPayback", "Target payback",
+                        &sensitivityText<&SensitivityInputs::TargetPayback>, 0, false,
+                        kShortestTargetPayback, kLongestTargetPayback});
+        list.push_back({"MonteCarloDraws", "Monte Carlo draws",
+                        &sensitivityText<&SensitivityInputs::Draws>, 0, false, double(kFewestDraws),
+                        double(kMostDraws)});
         return list;
     }();
     return inputs;

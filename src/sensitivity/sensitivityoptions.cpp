@@ -10,10 +10,8 @@ namespace plenara {
 SensitivityOptions sensitivityOptions(const SensitivityInputs& in) {
     SensitivityOptions o;
     o.percent = std::min(Number(in.Percent), kMostSensitivityPercent);
-    const double target = Number(in.TargetPayback);
-    if (target > 0.0) {
-        o.targetPaybackYears = std::min(target, 1000.0);
-    }
+    o.targetPaybackYears =
+        std::clamp(Number(in.TargetPayback), kShortestTargetPayback, kLongestTargetPayback);
     const double draws = std::nearbyint(Number(in.Draws));
     o.draws = static_cast<int>(std::clamp(draws, double(kFewestDraws), double(kMostDraws)));
     o.method = std::clamp(in.Method, 1, 3);

@@ -24,17 +24,19 @@ std::string right(const std::string& text, std::size_t width) {
     return text.size() > width ? ' ' + text : rightAlign(text, width);
 }
 
+// A head over columns that are right-aligned: centred, a blank before it kept.
+std::string centred(const std::string& text, std::size_t width) {
+    const std::size_t pad = width > text.size() ? width - text.size() : 0;
+    return left(std::string((pad + 1) / 2, ' ') + text, width);
+}
+
 std::string moneyText(double value, const char* pattern) {
     return FormatPattern(value, pattern);
 }
 
-// X as the user would type it: "20", "12.5".
-std::string percentText(double percent) {
-    std::string text = FormatPattern(percent, "#0.##");
-    if (!text.empty() && text.back() == '.') {
-        text.pop_back();
-    }
-    return text;
+// "today 5.7 years", or "today none" for a method without payback.
+std::string todayText(double years) {
+    return "today " + paybackYearsText(years) + (hasPayback(years) ? " years" : "");
 }
 
 std::string signedPercent(double percent) {
@@ -43,6 +45,20 @@ std::string signedPercent(double percent) {
 }
 
 } // namespace
+
+std::string sensitivityPercentText(double percent) {
+    std::string text = FormatPattern(percent, "#0.##");
+    if (!text.empty() && text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
+std::string inputsMovedText(double percent) {
+    const std::string x = sensitivityPercentText(percent);
+    // "-0 % and +0 %" would read as two moves that cancel.
+    return x == "0" ? "unchanged, varied by 0 %" : "alone at -" + x + " % and +" + x + " %";
+}
 
 std::string uncertainInputCaption(UncertainInput input, const std::string& gasPriceUnit) {
     std::string unit;
@@ -99,6 +115,10 @@ std::string npvText(const std::optional<double>& dollars) {
     return dollars ? npvText(*dollars) : "none";
 }
 
+std::string tornadoNpvText(double dollars) {
+    return std::isfinite(dollars) ? npvText(dollars) : "n/a";
+}
+
 std::string shareText(double share) {
     return FormatPattern(share * 100.0, "##0.0") + " %";
 }
@@ -134,29 +154,36 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
     std::vector<std::string> lines;
     const SensitivityOptions& o = r.options;
     const auto m = static_cast<std::size_t>(o.method - 1);
-    const std::string x = percentText(o.percent);
+    const std::string x = sensitivityPercentText(o.percent);
     const std::string& unit = r.gasPriceUnit;
 
-    lines.push_back("Method " + std::to_string(o.method) +
-                    " simple payback with each input alone at -" + x + " % and +" + x +
-                    " % (today " + paybackYearsText(r.base.paybackYears[m]) + " years)");
+    lines.push_back("Method " + std::to_string(o.method) + " simple payback with each input " +
+                    inputsMovedText(o.percent) + " (" + todayText(r.base.paybackYears[m]) + ")");
     lines.push_back("(net present value today " + npvText(r.base.npv[m]) +
                     " over the life-cycle inputs of the project)");
-    lines.push_back(left("  input", 32) + right("low value", 14) + right("high value", 14) +
-                    right("payback low", 14) + right("payback high", 14));
+    // Two header lines: the values, the paybacks and the net present values each have a low
+    // and a high column, and all six fit in 90 characters only under short heads.
+    std::string heads = left("", 28) + centred("input value", 22) + centred("payback (years)", 18) +
+                        centred("net present value", 22);
+    heads.erase(heads.find_last_not_of(' ') + 1);
+    lines.push_back(heads);
+    lines.push_back(left("  input", 28) + right("low", 11) + right("high", 11) + right("low", 9) +
+                    right("high", 9) + right("low", 11) + right("high", 11));
     for (const TornadoRow& row : r.tornado[m]) {
-        lines.push_back(left("  " + uncertainInputCaption(row.input, unit), 32) +
-                        right(uncertainValueText(row.input, row.lowValue, unit), 14) +
-                        right(uncertainValueText(row.input, row.highValue, unit), 14) +
-                        right(paybackYearsText(row.lowPaybackYears), 14) +
-                        right(paybackYearsText(row.highPaybackYears), 14));
+        lines.push_back(left("  " + uncertainInputCaption(row.input, unit), 28) +
+                        right(uncertainValueText(row.input, row.lowValue, unit), 11) +
+                        right(uncertainValueText(row.input, row.highValue, unit), 11) +
+                        right(paybackYearsText(row.lowPaybackYears), 9) +
+                        right(paybackYearsText(row.highPaybackYears), 9) +
+                        right(tornadoNpvText(row.lowNpv), 11) +
+                        right(tornadoNpvText(row.highNpv), 11));
     }
     lines.emplace_back();
 
     lines.push_back("Break-even prices (target payback " +
                     FormatPattern(o.targetPaybackYears, "#,##0.0#") + " years)");
-    lines.push_back(left("", 34) + right("Method 1", 18) + right("Method 2", 18) +
-                    right("Method 3", 18));
+    lines.push_back(left("", 45) + right("Method 1", 15) + right("Method 2", 15) +
+                    right("Method 3", 15));
     struct BreakEvenRow {
         const char* caption;
         BreakEvenPrice price;
@@ -166,20 +193,22 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
         {"  gas price for the target", BreakEvenPrice::GasPrice,
          &MethodBreakEven::gasPriceForTarget},
         {"  gas price, no savings", BreakEvenPrice::GasPrice, &MethodBreakEven::gasPriceNoSavings},
-        {"  energy charge for the target", BreakEvenPrice::EnergyCharge,
+        {"  energy charge (box alone) for the target", BreakEvenPrice::EnergyCharge,
          &MethodBreakEven::energyChargeForTarget},
-        {"  energy charge, no savings", BreakEvenPrice::EnergyCharge,
+        {"  energy charge (box alone), no savings", BreakEvenPrice::EnergyCharge,
          &MethodBreakEven::energyChargeNoSavings},
     };
     for (const BreakEvenRow& row : rows) {
-        std::string line = left(row.caption, 34);
+        std::string line = left(row.caption, 45);
         for (const MethodBreakEven& method : r.breakEven) {
-            line += right(breakEvenText(method.*row.field, row.price, unit), 18);
+            line += right(breakEvenText(method.*row.field, row.price, unit), 15);
         }
         lines.push_back(line);
     }
+    // Unlike the tornado rows and the grid, which move the energy charge together with the
+    // fuel adjustment, a break-even price is one the user can type into one box.
     lines.push_back("  (gas price in $" + unit +
-                    ", energy charge in $/kWh without the fuel adjustment)");
+                    "; energy charge in $/kWh: the box alone, fuel adjustment kept)");
     lines.emplace_back();
 
     const SparkSpreadTexts s = sparkSpreadTexts(r.sparkSpread);
@@ -213,8 +242,9 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
         return lines;
     }
     const MonteCarloResults& mc = *r.monteCarlo;
-    lines.push_back("Monte Carlo: " + FormatPattern(mc.draws, "#,##0") +
-                    " draws, every input on a triangular distribution of +/-" + x + " %");
+    lines.push_back(
+        "Monte Carlo: " + FormatPattern(mc.draws, "#,##0") + " draws, every input " +
+        (x == "0" ? "unchanged, varied by 0 %" : "on a triangular distribution of +/-" + x + " %"));
     lines.push_back(left("  simple payback (years)", 26) + right("P10", 10) + right("P50", 10) +
                     right("P90", 10) + right("no payback", 14));
     for (std::size_t i = 0; i < 3; ++i) {

@@ -8,6 +8,13 @@
 
 namespace plenara {
 
+// X as the user would type it: "20", "12.5".
+std::string sensitivityPercentText(double percent);
+
+// How the inputs move, for titles: "alone at -20 % and +20 %", or "unchanged, varied by 0 %"
+// when X shows as 0.
+std::string inputsMovedText(double percent);
+
 // An uncertain input with its unit: "Gas price ($/therm)", "Run-time fraction (%)".
 std::string uncertainInputCaption(UncertainInput input, const std::string& gasPriceUnit);
 
@@ -21,6 +28,10 @@ std::string paybackYearsText(const std::optional<double>& years);
 // A net present value in whole dollars ("-$12,345"), or "none".
 std::string npvText(double dollars);
 std::string npvText(const std::optional<double>& dollars);
+
+// The net present value at a tornado bar's end: as npvText, but "n/a" where the method has
+// none, so that it is not mistaken for a lost payback in the column beside it.
+std::string tornadoNpvText(double dollars);
 
 // A price of the gas-price or energy-charge box as it shows it, or "none in range".
 std::string breakEvenText(const std::optional<double>& price, BreakEvenPrice which,

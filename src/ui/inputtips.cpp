@@ -42,12 +42,12 @@ const std::array<Input, 36> kInputs = {{
     {"txtSpecifiedCapacity", "",
      u"Generator capacity whose Method 2 payback is read from the curve, in kW; it must lie "
      u"within the sizes that Method 2 swept.\nExample: 150"},
-    {"txtSensitivityPercent", "",
+    {"txtSensitivityPercent", "SensitivityPercent",
      u"How far each uncertain input moves down and up for the tornado chart and the Monte "
      u"Carlo, in percent, 0 to 90.\nExample: 20"},
-    {"txtTargetPayback", "",
-     u"Simple payback that the break-even prices aim at, in years.\nExample: 10"},
-    {"txtMonteCarloDraws", "",
+    {"txtTargetPayback", "TargetPayback",
+     u"Simple payback that the break-even prices aim at, in years, 0.1 to 1,000.\nExample: 10"},
+    {"txtMonteCarloDraws", "MonteCarloDraws",
      u"Number of Monte Carlo draws, 100 to 10,000; more draws take longer.\nExample: 1000"},
     {"cmbSensitivityMethod", "",
      u"Method whose payback the tornado chart and the histogram show.\nExample: Method 2"},

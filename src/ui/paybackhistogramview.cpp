@@ -33,7 +33,7 @@ double niceStep(double most, int ticks) {
 PaybackHistogramView::PaybackHistogramView(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("chtPaybackHistogram"));
-    setMinimumSize(360, 220);
+    setMinimumSize(280, 220);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -49,14 +49,30 @@ std::size_t PaybackHistogramView::barCount() const {
     return m_histogram.counts.size() + (m_histogram.noPayback > 0 ? 1 : 0);
 }
 
-QString PaybackHistogramView::binLabel(std::size_t bin) const {
-    const PaybackHistogram& h = m_histogram;
-    if (bin >= h.counts.size()) {
-        return QStringLiteral("none");
+std::vector<PaybackHistogramView::YearLabel>
+PaybackHistogramView::yearLabels(double low, double high, int most) {
+    std::vector<YearLabel> labels;
+    if (!(high > low) || most < 2) {
+        return labels;
     }
-    const double middle = h.lowYears + (static_cast<double>(bin) + 0.5) * h.binYears;
-    // Whole years where the bins are a year wide or more.
-    return QString::number(middle, 'f', h.binYears >= 0.95 ? 0 : 1);
+    const double raw = (high - low) / (most - 1);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = 10.0 * power;
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= raw) {
+            step = factor * power;
+            break;
+        }
+    }
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    // Counted in steps, so that sums of a step such as 0.1 never stray from the round value.
+    const auto first = static_cast<long long>(std::ceil(low / step - 1e-9));
+    const auto last = static_cast<long long>(std::floor(high / step + 1e-9));
+    for (long long k = first; k <= last; ++k) {
+        const double years = static_cast<double>(k) * step;
+        labels.push_back({years, QString::number(years, 'f', decimals)});
+    }
+    return labels;
 }
 
 void PaybackHistogramView::paintEvent(QPaintEvent*) {
@@ -116,10 +132,16 @@ void PaybackHistogramView::paintEvent(QPaintEvent*) {
     painter.drawLine(area.bottomLeft(), area.topLeft());
     painter.drawLine(area.bottomLeft(), area.bottomRight());
 
-    // The bars, labelled below; labels that would crowd their neighbours are skipped.
+    // The bars; below them the years at round values, where they fall along the bins, and
+    // "none" under the bar of the draws without payback.
     if (bars > 0) {
         const double width = static_cast<double>(area.width()) / static_cast<double>(bars);
-        int lastLabelRight = -1000;
+        const int labelTop = area.bottom() + 3 + smallMetrics.ascent();
+        const auto drawLabel = [&](double x, const QString& label) {
+            const int labelWidth = smallMetrics.horizontalAdvance(label);
+            painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
+            painter.drawText(QPointF(x - labelWidth / 2.0, labelTop + 1), label);
+        };
         for (std::size_t b = 0; b < bars; ++b) {
             const bool none = b >= m_histogram.counts.size();
             const int count = none ? m_histogram.noPayback : m_histogram.counts[b];
@@ -128,22 +150,40 @@ void PaybackHistogramView::paintEvent(QPaintEvent*) {
             const int barWidth = std::max(1, static_cast<int>(std::lround(width * 0.9)));
             painter.fillRect(QRect(left, area.bottom() - h, barWidth, h),
                              none ? kNoneColour : kBinColour);
-            const QString label = binLabel(b);
-            const int labelWidth = smallMetrics.horizontalAdvance(label);
-            const int centre = left + barWidth / 2;
-            if (centre - labelWidth / 2 > lastLabelRight + 4) {
-                painter.drawText(
-                    QPoint(centre - labelWidth / 2, area.bottom() + 3 + smallMetrics.ascent()),
-                    label);
-                lastLabelRight = centre + labelWidth / 2;
+        }
+        const PaybackHistogram& hist = m_histogram;
+        const double binsWidth = width * static_cast<double>(hist.counts.size());
+        const QString none = QStringLiteral("none");
+        const double noneCentre = area.left() + binsWidth + width / 2.0;
+        // The years stop short of the "none" label, or of the plot's right edge.
+        const double yearsEnd = hist.noPayback > 0
+                                    ? noneCentre - smallMetrics.horizontalAdvance(none) / 2.0 - 4
+                                    : static_cast<double>(rect().right());
+        if (hist.binYears > 0.0) {
+            const double high = hist.lowYears + hist.binYears * hist.counts.size();
+            // A label is given room for five characters ("12.5" and a gap).
+            const int room = smallMetrics.horizontalAdvance(QStringLiteral("00.00"));
+            const int most = std::max(2, static_cast<int>(binsWidth / room));
+            for (const YearLabel& label : yearLabels(hist.lowYears, high, most)) {
+                const double x =
+                    area.left() + (label.years - hist.lowYears) / hist.binYears * width;
+                if (x + smallMetrics.horizontalAdvance(label.text) / 2.0 <= yearsEnd) {
+                    drawLabel(x, label.text);
+                }
             }
+        } else if (!hist.counts.empty()) {
+            // Every draw gave the same payback: its one bar is labelled with it.
+            drawLabel(area.left() + width / 2.0, QString::number(hist.lowYears, 'f', 1));
+        }
+        if (hist.noPayback > 0) {
+            drawLabel(noneCentre, none);
         }
     }
 
     // Axis titles.
     painter.setFont(font());
     painter.drawText(QRect(area.left(), height() - line - 2, area.width(), line), Qt::AlignHCenter,
-                     QStringLiteral("Simple payback (years, middle of each bin)"));
+                     QStringLiteral("Simple payback (years)"));
     painter.save();
     painter.translate(2, area.center().y());
     painter.rotate(-90);

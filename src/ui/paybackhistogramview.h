@@ -2,6 +2,8 @@
 
 #include "sensitivity/montecarlo.h"
 
+#include <vector>
+
 #include <QString>
 #include <QWidget>
 
@@ -21,10 +23,17 @@ public:
 
     const PaybackHistogram& histogram() const { return m_histogram; }
     const QString& title() const { return m_title; }
-    // The label under bin `bin` (the middle of its years), or "none" for the last bar when
-    // some draws found no payback.
-    QString binLabel(std::size_t bin) const;
     std::size_t barCount() const;
+
+    // A label of the years axis: where it stands and its text.
+    struct YearLabel {
+        double years = 0.0;
+        QString text;
+    };
+    // Labels at round paybacks (1, 2 or 5 times a power of ten years apart) from `low` to
+    // `high`, at most `most` of them, each with the decimals its step needs: evenly spaced
+    // whatever the width of the bins, which seldom is a round number of years.
+    static std::vector<YearLabel> yearLabels(double low, double high, int most);
 
     QSize sizeHint() const override { return {480, 260}; }
 

@@ -106,6 +106,13 @@ void setCell(QTableWidget* t, int row, int column, const std::string& text) {
     changeText(t, t->item(row, column), fromStd(text));
 }
 
+// What the break-even energy charges are: a price for the energy-charge box, unlike the
+// tornado's and the grid's, which move the fuel adjustment along. On a second line of the row
+// head, so that the table stays as narrow as the others in its column.
+QString boxAlone() {
+    return QStringLiteral("the box alone, fuel adjustment kept");
+}
+
 // Green for a payback at or below the target, through yellow, to red at three times the target
 // and for no payback at all.
 QColor paybackColour(double years, double target) {
@@ -133,9 +140,14 @@ SensitivityTab::SensitivityTab(ProjectSession& session, QWidget* parent)
     m_histogram->setToolTip(
         QStringLiteral("How the paybacks of the Monte Carlo draws spread for the chosen method"));
 
+    // The net present values at the bar ends sit under the tornado chart, beside the
+    // histogram, where the tables on the right leave room.
+    auto* below = new QHBoxLayout;
+    below->addWidget(m_histogram, 1);
+    below->addWidget(createTornadoNpvFrame(contents), 0, Qt::AlignTop);
     auto* charts = new QVBoxLayout;
     charts->addWidget(m_tornado, 3);
-    charts->addWidget(m_histogram, 2);
+    charts->addLayout(below, 2);
     auto* body = new QHBoxLayout;
     body->addLayout(charts, 1);
     body->addWidget(createTablesFrame(), 0, Qt::AlignTop);
@@ -206,6 +218,18 @@ QWidget* SensitivityTab::createInputsFrame() {
     return frame;
 }
 
+QWidget* SensitivityTab::createTornadoNpvFrame(QWidget* parent) {
+    // The rows follow the tornado's bars, whose number depends on the project's fuels.
+    m_fraTornadoNpv = new QGroupBox(QStringLiteral("NPV at the bar ends"), parent);
+    m_fraTornadoNpv->setObjectName(QStringLiteral("fraTornadoNpv"));
+    m_tblTornadoNpv = table("tblTornadoNpv", {}, {QString(), QString()}, m_fraTornadoNpv);
+    m_tblTornadoNpv->setToolTip(QStringLiteral(
+        "The net present value over the life-cycle inputs with each input of the tornado chart "
+        "alone at -X % and +X %; \"n/a\" where the method has none"));
+    (new QVBoxLayout(m_fraTornadoNpv))->addWidget(m_tblTornadoNpv);
+    return m_fraTornadoNpv;
+}
+
 QWidget* SensitivityTab::createTablesFrame() {
     auto* frame = new QWidget(this);
     auto* column = new QVBoxLayout(frame);
@@ -217,12 +241,13 @@ QWidget* SensitivityTab::createTablesFrame() {
     m_tblBreakEven =
         table("tblBreakEven",
               {QStringLiteral("Gas price for the target"), QStringLiteral("Gas price, no savings"),
-               QStringLiteral("Energy charge for the target"),
-               QStringLiteral("Energy charge, no savings")},
+               QStringLiteral("Energy charge for the target:\n") + boxAlone(),
+               QStringLiteral("Energy charge, no savings:\n") + boxAlone()},
               methods, breakEven);
     m_tblBreakEven->setToolTip(QStringLiteral(
         "The price at which the payback equals the target, and at which the method stops "
-        "saving; \"none in range\" when no price from 0 to 10 times today's gives it"));
+        "saving; \"none in range\" when no price from 0 to 10 times today's gives it. The "
+        "energy charge is that of its box alone: the fuel adjustment charge stays as it is"));
     (new QVBoxLayout(breakEven))->addWidget(m_tblBreakEven);
     column->addWidget(breakEven);
 
@@ -340,7 +365,9 @@ void SensitivityTab::showResults(std::uint64_t run,
     const SensitivityResults& r = *m_results;
     const std::string& unit = r.gasPriceUnit;
 
-    m_tornado->showData(tornadoChartData(r));
+    const TornadoChartData chart = tornadoChartData(r);
+    m_tornado->showData(chart);
+    showTornadoNpv(r, chart);
 
     for (int m = 0; m < 3; ++m) {
         const MethodBreakEven& b = r.breakEven[static_cast<std::size_t>(m)];
@@ -357,9 +384,9 @@ void SensitivityTab::showResults(std::uint64_t run,
                     {QStringLiteral("Gas price for %1 years ($%2)")
                          .arg(QString::number(r.options.targetPaybackYears, 'g', 4), fromStd(unit)),
                      QStringLiteral("Gas price, no savings ($%1)").arg(fromStd(unit)),
-                     QStringLiteral("Energy charge for %1 years ($/kWh)")
-                         .arg(QString::number(r.options.targetPaybackYears, 'g', 4)),
-                     QStringLiteral("Energy charge, no savings ($/kWh)")});
+                     QStringLiteral("Energy charge for %1 years ($/kWh):\n%2")
+                         .arg(QString::number(r.options.targetPaybackYears, 'g', 4), boxAlone()),
+                     QStringLiteral("Energy charge, no savings ($/kWh):\n%1").arg(boxAlone())});
 
     const SparkSpreadTexts s = sparkSpreadTexts(r.sparkSpread);
     m_lblSparkSpread->setText(
@@ -386,7 +413,7 @@ void SensitivityTab::showResults(std::uint64_t run,
     setHeaderLabels(m_tblGrid, Qt::Vertical, gasHeads);
     setHeaderLabels(m_tblGrid, Qt::Horizontal, energyHeads);
 
-    for (QTableWidget* t : {m_tblBreakEven, m_tblGrid}) {
+    for (QTableWidget* t : {m_tblTornadoNpv, m_tblBreakEven, m_tblGrid}) {
         fitTable(t);
     }
     if (complete) {
@@ -395,6 +422,42 @@ void SensitivityTab::showResults(std::uint64_t run,
         m_lblStatus->setText(QStringLiteral("Monte Carlo: making the draws..."));
         emit resultsShown();
     }
+}
+
+void SensitivityTab::showTornadoNpv(const SensitivityResults& r, const TornadoChartData& chart) {
+    const auto m = static_cast<std::size_t>(r.options.method - 1);
+    const std::vector<TornadoRow>& rows = r.tornado[m];
+    m_fraTornadoNpv->setTitle(QStringLiteral("Method %1 NPV at the bar ends (%2)")
+                                  .arg(r.options.method)
+                                  .arg(fromStd("today " + tornadoNpvText(r.base.npv[m]))));
+    const int count = static_cast<int>(rows.size());
+    if (m_tblTornadoNpv->rowCount() != count) {
+        const int before = m_tblTornadoNpv->rowCount();
+        m_tblTornadoNpv->setRowCount(count);
+        for (int i = before; i < count; ++i) {
+            m_tblTornadoNpv->setVerticalHeaderItem(i, new QTableWidgetItem);
+            for (int c = 0; c < 2; ++c) {
+                auto* item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                m_tblTornadoNpv->setItem(i, c, item);
+            }
+        }
+        m_tblTornadoNpv->setProperty(kNeedsFit, true);
+    }
+    // "input -20 %" without its first word, which the row heads say.
+    const auto head = [](const std::string& legend) {
+        return fromStd(legend.substr(legend.find(' ') + 1));
+    };
+    setHeaderLabels(m_tblTornadoNpv, Qt::Horizontal,
+                    {head(chart.lowLegend), head(chart.highLegend)});
+    QStringList inputs;
+    for (int i = 0; i < count; ++i) {
+        const TornadoRow& row = rows[static_cast<std::size_t>(i)];
+        inputs << fromStd(uncertainInputCaption(row.input, r.gasPriceUnit));
+        setCell(m_tblTornadoNpv, i, 0, tornadoNpvText(row.lowNpv));
+        setCell(m_tblTornadoNpv, i, 1, tornadoNpvText(row.highNpv));
+    }
+    setHeaderLabels(m_tblTornadoNpv, Qt::Vertical, inputs);
 }
 
 void SensitivityTab::showMonteCarlo(const SensitivityResults& r) {

@@ -9,6 +9,7 @@
 #include <string>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QTableWidget;
 
@@ -19,6 +20,7 @@ class PaybackHistogramView;
 class TornadoChartView;
 struct SensitivityInputs;
 struct SensitivityResults;
+struct TornadoChartData;
 
 // The "Sensitivity" tab: how far the payback moves with the inputs nobody knows for sure. Its
 // four inputs belong to the project; its figures come from the sensitivity library, run on a
@@ -57,6 +59,9 @@ protected:
 private:
     QWidget* createInputsFrame();
     QWidget* createTablesFrame();
+    QWidget* createTornadoNpvFrame(QWidget* parent);
+    // The net present value at each bar's end, the rows in the order of the bars.
+    void showTornadoNpv(const SensitivityResults& results, const TornadoChartData& chart);
     InputBox* tabBox(const char* name, std::string SensitivityInputs::*field, int digits);
     // Starts the figures of the inputs as they stand.
     void startRun();
@@ -71,6 +76,8 @@ private:
     QComboBox* m_cmbSensitivityMethod = nullptr;
     QLabel* m_lblStatus = nullptr;
     TornadoChartView* m_tornado = nullptr;
+    QGroupBox* m_fraTornadoNpv = nullptr;
+    QTableWidget* m_tblTornadoNpv = nullptr;
     QTableWidget* m_tblBreakEven = nullptr;
     QLabel* m_lblSparkSpread = nullptr;
     QLabel* m_lblGenerationMargin = nullptr;

@@ -122,7 +122,12 @@ void paintTornadoChart(QPainter& painter, const QRectF& area, const TornadoChart
                              end.colour);
             const QString label = fromStd(end.label);
             const qreal width = labels.horizontalAdvance(label);
-            const qreal at = tip < base ? tip - line * 0.3 - width : tip + line * 0.3;
+            // Beyond the bar's end; a bar too near the frame's left edge has its text on the
+            // other side of the axis line, where its row is empty.
+            qreal at = tip < base ? tip - line * 0.3 - width : tip + line * 0.3;
+            if (at < frame.left() + line * 0.2) {
+                at = base + line * 0.3;
+            }
             painter.setPen(Qt::black);
             painter.drawText(QPointF(at, end.top + barHeight / 2.0 + labels.ascent() / 2.0 -
                                              labels.descent() / 2.0),

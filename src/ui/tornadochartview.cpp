@@ -184,10 +184,14 @@ void TornadoChartView::fitRangeToLabels() {
             for (qsizetype i = 0; i < m_labelPoints.size() && i < m_labels.size(); ++i) {
                 const double end = m_labelPoints[i].x() + m_base;
                 const double room = (m_labels[i]->boundingRect().width() + 6.0) * yearsPerPixel;
-                if (m_labelPoints[i].x() < 0.0) {
+                if (m_labelPoints[i].x() >= 0.0) {
+                    high = std::max(high, end + room);
+                } else if (end - room >= 0.0) {
                     low = std::min(low, end - room);
                 } else {
-                    high = std::max(high, end + room);
+                    // No room before the bar down to a payback of 0: the text goes beyond
+                    // the axis line (placeLabels).
+                    high = std::max(high, m_base + room);
                 }
             }
             low = std::max(low, 0.0); // no payback is shorter than none
@@ -208,9 +212,16 @@ void TornadoChartView::placeLabels() {
         const QPointF end = c->mapToPosition(m_labelPoints[i], m_series);
         QGraphicsSimpleTextItem* label = m_labels[i];
         const QRectF box = label->boundingRect();
-        // Beyond the bar's end, on the side it grows to, and never over the input names.
-        const bool left = m_labelPoints[i].x() < 0.0;
-        const double x = left ? std::max(end.x() - box.width() - 3, plot.left() + 2) : end.x() + 3;
+        // Beyond the bar's end, on the side it grows to. A bar that reaches too near the
+        // left edge has its text on the other side of the axis line, where its row is empty:
+        // never over the bar or the input names.
+        double x = end.x() + 3;
+        if (m_labelPoints[i].x() < 0.0) {
+            x = end.x() - box.width() - 3;
+            if (x < plot.left() + 2) {
+                x = c->mapToPosition(QPointF(0.0, m_labelPoints[i].y()), m_series).x() + 3;
+            }
+        }
         label->setPos(x, end.y() - box.height() / 2);
     }
 }

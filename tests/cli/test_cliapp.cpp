@@ -1,5 +1,6 @@
 #include "cli/cliapp.h"
 #include "clirun.h"
+#include "engine/formatpattern.h"
 #include "project/projectfile.h"
 #include "project/projectsession.h"
 
@@ -87,7 +88,13 @@ TEST(CliTest, HelpAndUsageErrors) {
                                                 {"--sample", "--grant"},
                                                 {"--sample", "--grid-co2", "--json"},
                                                 {"--sample", "--target-payback", "--json"},
-                                                {"--sample", "--capacity", "--panels"}}) {
+                                                {"--sample", "--capacity", "--panels"},
+                                                // Read as 11 by the tab's box: refused.
+                                                {"--sample", "--sensitivity", "1e1"},
+                                                // No payback is 0 years long.
+                                                {"--sample", "--target-payback", "0"},
+                                                {"--sample", "--target-payback", "1e9"},
+                                                {"--sample", "--target-payback", "1001"}}) {
         const CliRun r = run(bad);
         EXPECT_EQ(r.status, 2) << (bad.empty() ? "(nothing)" : bad.back());
         EXPECT_TRUE(r.out.empty());
@@ -276,6 +283,22 @@ TEST(CliTest, SensitivityJsonAndPanel) {
     ASSERT_GT(lines.size(), 30u);
     EXPECT_EQ(lines[0], "Method 2 simple payback with each input alone at -20 % and +20 % "
                         "(today 5.7 years)");
+    // Each tornado row ends in the net present values at -X % and +X % that the JSON holds,
+    // in whole dollars: the widest bar, the energy charge, first.
+    const nlohmann::json tornado =
+        nlohmann::json::parse(run({"--sample", "--json", "--sensitivity", "--draws", "100"})
+                                  .out)["sensitivity"]["tornado"];
+    ASSERT_EQ(tornado.size(), 7u);
+    EXPECT_EQ(lines[4].rfind("  Energy charge ($/kWh)", 0), 0u) << lines[4];
+    for (std::size_t i = 0; i < tornado.size(); ++i) {
+        const std::string& line = lines[4 + i];
+        const std::string low = FormatPattern(tornado[i]["lowNpv"].get<double>(), "$#,###,##0");
+        const std::string high = FormatPattern(tornado[i]["highNpv"].get<double>(), "$#,###,##0");
+        // The columns end at 79 and 90.
+        ASSERT_EQ(line.size(), 90u) << line;
+        EXPECT_EQ(line.substr(79 - low.size() - 1, low.size() + 1), " " + low) << line;
+        EXPECT_EQ(line.substr(90 - high.size() - 1), " " + high) << line;
+    }
 }
 
 // Texts of project and climate files are Windows-1252; the JSON is UTF-8 whatever the bytes.
@@ -317,11 +340,15 @@ TEST(CliTest, WarningsAndStrict) {
     ASSERT_TRUE(ReadProjectFile(path, project).ok());
     project.MonthlyKWh[2] = "1e12";
     project.BoilerEfficiencyText = "150%";
+    // The "Sensitivity" tab's boxes on line 22 as much as the others.
+    project.Sensitivity.Draws = "1e9";
     ASSERT_TRUE(WriteProjectFile(path, project).ok());
 
     const CliRun warned = run({path});
     EXPECT_EQ(warned.status, 0);
     EXPECT_EQ(warned.err, "plenara-cli: warning: kWh, March: \"1e12\" read as 112\n"
+                          "plenara-cli: warning: Monte Carlo draws: \"1e9\" read as 19, below "
+                          "100; 100 is used\n"
                           "plenara-cli: warning: Annual Average Boiler Efficiency: \"150%\" is "
                           "above 100%; 75% is used\n");
     EXPECT_NE(warned.out.find("Simple payback"), std::string::npos);

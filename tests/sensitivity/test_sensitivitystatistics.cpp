@@ -1,3 +1,5 @@
+#include "climate/climatedata.h"
+#include "project/projectsession.h"
 #include "sensitivity/montecarlo.h"
 #include "sensitivity/sensitivityoptions.h"
 
@@ -9,8 +11,10 @@
 namespace plenara {
 namespace {
 
-// The tab's texts are read like every text box, with Number, and kept within their ranges.
-TEST(SensitivityOptions, TheTabsTextsAreKeptWithinRange) {
+// The tab's texts are read like every text box, with Number, and kept within their ranges;
+// the recalculation warns of each text not used as typed, so that the window marks its box,
+// the command-line tool prints it and --strict refuses it. The warning names the value used.
+TEST(SensitivityOptions, TheTabsTextsAreKeptWithinRangeAndWarnedOf) {
     struct Case {
         const char* name;
         SensitivityInputs in;
@@ -18,25 +22,107 @@ TEST(SensitivityOptions, TheTabsTextsAreKeptWithinRange) {
         double target;
         int draws;
         int method;
+        const char* warnings; // each "label: message" followed by "\n"
     };
     const Case cases[] = {
-        {"defaults", {}, 20, 10, 1000, 2},
-        {"as typed", {"12.5%", "7.5 yrs", "2,500", 3}, 12.5, 7.5, 2500, 3},
-        {"X above 90 is 90", {"150", "10", "1000", 1}, 90, 10, 1000, 1},
-        {"X of 0 moves nothing", {"0", "10", "1000", 2}, 0, 10, 1000, 2},
-        {"a target of 0 is the default", {"20", "0", "1000", 2}, 20, 10, 1000, 2},
-        {"too few draws", {"20", "10", "5", 2}, 20, 10, 100, 2},
-        {"exponent", {"20", "10", "1e9", 2}, 20, 10, 100, 2},        // "1e9" reads as 19
-        {"draws rounded", {"20", "10", "150.5", 2}, 20, 10, 150, 2}, // halves to the even
-        {"method out of range", {"20", "10", "1000", 7}, 20, 10, 1000, 3},
-        {"words", {"abc", "", "x", 0}, 0, 10, 100, 1},
+        {"defaults", {}, 20, 10, 1000, 2, ""},
+        {"as typed", {"12.5", "7.5", "2,500", 3}, 12.5, 7.5, 2500, 3, ""},
+        {"units typed",
+         {"12.5%", "7.5 yrs", "2500", 3},
+         12.5,
+         7.5,
+         2500,
+         3,
+         "Vary each input by: \"12.5%\" read as 12.5\n"
+         "Target payback: \"7.5 yrs\" read as 7.5\n"},
+        {"X above 90 is 90",
+         {"500", "10", "1000", 1},
+         90,
+         10,
+         1000,
+         1,
+         "Vary each input by: \"500\" is above 90; 90 is used\n"},
+        {"X of 0 moves nothing", {"0", "10", "1000", 2}, 0, 10, 1000, 2, ""},
+        // No payback is 0 years long: the shortest target is a tenth of a year.
+        {"a target of 0",
+         {"20", "0", "1000", 2},
+         20,
+         0.1,
+         1000,
+         2,
+         "Target payback: \"0\" is below 0.1; 0.1 is used\n"},
+        {"a target above 1,000 years",
+         {"20", "5000", "1000", 2},
+         20,
+         1000,
+         1000,
+         2,
+         "Target payback: \"5000\" is above 1000; 1000 is used\n"},
+        {"a negative target",
+         {"20", "-3", "1000", 2},
+         20,
+         3,
+         1000,
+         2,
+         "Target payback: \"-3\" read as 3\n"},
+        {"a target with an exponent",
+         {"20", "1e9", "1000", 2},
+         20,
+         19,
+         1000,
+         2,
+         "Target payback: \"1e9\" read as 19\n"},
+        {"too few draws",
+         {"20", "10", "5", 2},
+         20,
+         10,
+         100,
+         2,
+         "Monte Carlo draws: \"5\" is below 100; 100 is used\n"},
+        {"draws with an exponent",
+         {"20", "10", "1e9", 2},
+         20,
+         10,
+         100,
+         2,
+         "Monte Carlo draws: \"1e9\" read as 19, below 100; 100 is used\n"},
+        {"too many draws",
+         {"20", "10", "50,000", 2},
+         20,
+         10,
+         10000,
+         2,
+         "Monte Carlo draws: \"50,000\" is above 10000; 10000 is used\n"},
+        {"draws rounded", {"20", "10", "150.5", 2}, 20, 10, 150, 2, ""}, // halves to the even
+        {"method out of range", {"20", "10", "1000", 7}, 20, 10, 1000, 3, ""},
+        {"words",
+         {"abc", "", "x", 0},
+         0,
+         0.1,
+         100,
+         1,
+         "Vary each input by: \"abc\" read as 0\n"
+         "Target payback: \"\" is below 0.1; 0.1 is used\n"
+         "Monte Carlo draws: \"x\" read as 0, below 100; 100 is used\n"},
     };
+    ProjectSession session(readClimateData(PLENARA_SHIPPED_DATA_DIR).table);
+    session.loadSampleData();
     for (const Case& c : cases) {
         const SensitivityOptions o = sensitivityOptions(c.in);
         EXPECT_EQ(o.percent, c.percent) << c.name;
         EXPECT_EQ(o.targetPaybackYears, c.target) << c.name;
         EXPECT_EQ(o.draws, c.draws) << c.name;
         EXPECT_EQ(o.method, c.method) << c.name;
+
+        session.inputs().Sensitivity = c.in;
+        session.recalculate();
+        std::string warnings;
+        for (const InputWarning& w : session.results().warnings) {
+            warnings += w.text() + "\n";
+        }
+        EXPECT_EQ(warnings, c.warnings) << c.name;
+        // The texts are kept as typed, not rewritten: the box goes on showing what is warned of.
+        EXPECT_EQ(session.inputs().Sensitivity, c.in) << c.name;
     }
 }
 

@@ -1,3 +1,4 @@
+#include "output/tornadochart.h"
 #include "sensitivity/sensitivitytext.h"
 #include "ui/frmtavchpscreening.h"
 #include "ui/helpcontexts.h"
@@ -34,6 +35,9 @@ private slots:
     void showsTheFiguresOfTheProject();
     void itsInputsRecalculateAndAreKeptInTheProject();
     void everyInputHasATooltipAndTheHelpTopic();
+    void boxesOutOfRangeAreMarked();
+    void histogramYearsAreRoundAndEvenlySpaced();
+    void wideMovesKeepTheTextsOffTheBars();
 
 private:
     SensitivityTab* tab() const { return m_window->findChild<SensitivityTab*>(); }
@@ -119,6 +123,30 @@ void SensitivityTabTest::showsTheFiguresOfTheProject() {
         QCOMPARE(cell("tblMonteCarlo", m, 5),
                  QString::fromStdString(npvText(r->monteCarlo->npv[std::size_t(m)].p50)));
     }
+    // The energy charges of the break-even rows are those of the box alone.
+    for (int row : {2, 3}) {
+        QVERIFY(test::findNamed<QTableWidget>(*m_window, QStringLiteral("tblBreakEven"))
+                    ->verticalHeaderItem(row)
+                    ->text()
+                    .endsWith(QStringLiteral("\nthe box alone, fuel adjustment kept")));
+    }
+    // The net present value at each bar's end, the rows in the order of the bars.
+    auto* npv = test::findNamed<QTableWidget>(*m_window, QStringLiteral("tblTornadoNpv"));
+    const std::vector<TornadoRow>& rows = r->tornado[1];
+    QCOMPARE(npv->rowCount(), 7);
+    QCOMPARE(npv->horizontalHeaderItem(0)->text(), QStringLiteral("-20 %"));
+    QCOMPARE(npv->horizontalHeaderItem(1)->text(), QStringLiteral("+20 %"));
+    for (int i = 0; i < 7; ++i) {
+        const TornadoRow& row = rows[std::size_t(i)];
+        QCOMPARE(npv->verticalHeaderItem(i)->text(),
+                 QString::fromStdString(uncertainInputCaption(row.input, "/CCF")));
+        QCOMPARE(cell("tblTornadoNpv", i, 0), QString::fromStdString(npvText(row.lowNpv)));
+        QCOMPARE(cell("tblTornadoNpv", i, 1), QString::fromStdString(npvText(row.highNpv)));
+    }
+    // A cheaper energy charge lowers the savings, and with them the net present value.
+    QCOMPARE(npv->verticalHeaderItem(0)->text(), QStringLiteral("Energy charge ($/kWh)"));
+    QVERIFY(rows[0].lowNpv < r->base.npv[1] && r->base.npv[1] < rows[0].highNpv);
+
     // The grid's centre is today's Method 2 payback, 5.7 years.
     QCOMPARE(cell("tblPaybackGrid", 2, 2), QStringLiteral("5.7"));
     QVERIFY(test::findNamed<QLabel>(*m_window, QStringLiteral("lblSparkSpread"))
@@ -144,6 +172,12 @@ void SensitivityTabTest::itsInputsRecalculateAndAreKeptInTheProject() {
         QVERIFY2(label.startsWith(QStringLiteral("5.7 at")), qPrintable(label));
     }
     QVERIFY(m_window->isWindowModified());
+    // Nothing moves: no "-0 %" in the chart's title or the table's heads.
+    QVERIFY(!tab()->tornado()->chart()->title().contains(QStringLiteral("-0 %")));
+    QCOMPARE(test::findNamed<QTableWidget>(*m_window, QStringLiteral("tblTornadoNpv"))
+                 ->horizontalHeaderItem(0)
+                 ->text(),
+             QStringLiteral("low (0 %)"));
 
     type("txtTargetPayback", QStringLiteral("7"));
     QVERIFY(test::findNamed<QTableWidget>(*m_window, QStringLiteral("tblBreakEven"))
@@ -174,6 +208,97 @@ void SensitivityTabTest::everyInputHasATooltipAndTheHelpTopic() {
         // F1 on the tab's controls opens the tab's help page.
         QCOMPARE(helpContextOf(input), helpcontext::Sensitivity);
     }
+}
+
+// A value outside a box's range is used clamped: the box is marked with what is used, as every
+// box of the window is, until the user types a value within the range.
+void SensitivityTabTest::boxesOutOfRangeAreMarked() {
+    struct Case {
+        const char* box;
+        QString typed;
+        QString message; // empty: not marked
+    };
+    const Case cases[] = {
+        {"txtSensitivityPercent", QStringLiteral("95"),
+         QStringLiteral("\"95\" is above 90; 90 is used")},
+        {"txtSensitivityPercent", QStringLiteral("20"), QString()},
+        {"txtTargetPayback", QStringLiteral("0"),
+         QStringLiteral("\"0\" is below 0.1; 0.1 is used")},
+        {"txtTargetPayback", QStringLiteral("10"), QString()},
+        {"txtMonteCarloDraws", QStringLiteral("50"),
+         QStringLiteral("\"50\" is below 100; 100 is used")},
+        {"txtMonteCarloDraws", QStringLiteral("1000"), QString()},
+    };
+    for (const Case& c : cases) {
+        type(c.box, c.typed);
+        QWidget* box = test::findNamed(*m_window, QString::fromLatin1(c.box));
+        QCOMPARE(box->property("inputWarning").toBool(), !c.message.isEmpty());
+        if (!c.message.isEmpty()) {
+            QVERIFY2(box->toolTip().startsWith(c.message), qPrintable(box->toolTip()));
+        }
+        // The box keeps the text as typed.
+        QCOMPARE(qobject_cast<InputBox*>(box)->text(), c.typed);
+    }
+}
+
+// The years under the histogram's bars stand at round values, evenly spaced, each with the
+// decimals its step needs, whatever the width of the bins.
+void SensitivityTabTest::histogramYearsAreRoundAndEvenlySpaced() {
+    struct Case {
+        double low;
+        double high;
+        int most;
+        std::vector<const char*> expected;
+    };
+    const Case cases[] = {
+        // 21.6 years over 5 gaps is 4.32: steps of 5.
+        {2.6, 24.2, 6, {"5", "10", "15", "20"}},
+        // 17.8 over 9 is 1.98: steps of 2.
+        {6.3, 24.1, 10, {"8", "10", "12", "14", "16", "18", "20", "22", "24"}},
+        // 0.56 over 5 is 0.112: steps of 0.2.
+        {3.41, 3.97, 6, {"3.6", "3.8"}},
+        // 0.12 over 3 is 0.04: steps of 0.05, two decimals.
+        {0.5, 0.62, 4, {"0.50", "0.55", "0.60"}},
+        {4.0, 4.0, 6, {}},
+    };
+    for (const Case& c : cases) {
+        QStringList texts;
+        for (const PaybackHistogramView::YearLabel& label :
+             PaybackHistogramView::yearLabels(c.low, c.high, c.most)) {
+            texts << label.text;
+            QCOMPARE(QString::number(label.years, 'f', 2).toDouble(), label.text.toDouble());
+        }
+        QStringList expected;
+        for (const char* text : c.expected) {
+            expected << QString::fromLatin1(text);
+        }
+        QCOMPARE(texts, expected);
+    }
+}
+
+// At X = 90 the energy charge at -90 % loses the payback and several bars reach nearly to a
+// payback of 0: a lost payback gets no bar of made-up length, and no text at a bar's end
+// crosses the axis line, where it would lie over a bar.
+void SensitivityTabTest::wideMovesKeepTheTextsOffTheBars() {
+    type("txtSensitivityPercent", QStringLiteral("90"));
+    const TornadoChartData data = tornadoChartData(*tab()->results());
+    QCOMPARE(data.bars.front().lowLabel, std::string("none at $0.0118"));
+    QCOMPARE(data.bars.front().lowYears, data.baseYears);
+
+    const QStringList labels = tab()->tornado()->barLabels();
+    QChart* chart = tab()->tornado()->chart();
+    const qreal axisLine = chart->mapToPosition(QPointF(0.0, 0.0), tab()->tornado()->series()).x();
+    int checked = 0;
+    for (QGraphicsItem* item : tab()->tornado()->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+        if (text && text->isVisible() && labels.contains(text->text())) {
+            const QRectF box = text->sceneBoundingRect();
+            QVERIFY2(box.left() >= axisLine || box.right() <= axisLine, qPrintable(text->text()));
+            QVERIFY2(box.left() >= chart->plotArea().left(), qPrintable(text->text()));
+            ++checked;
+        }
+    }
+    QCOMPARE(checked, labels.size());
 }
 
 } // namespace plenara
