@@ -105,12 +105,8 @@ void BM_LifeCycleSample(benchmark::State& state) {
     const ProjectSession session = sampleSession();
     const ProjectResults& r = session.results();
     const ProjectInputs& in = session.inputs();
-    const MonthlyBills bills =
-        loadMonthlyBills(in.MonthlyKWh, in.MonthlyKW, in.MonthlyFuel1, in.MonthlyFuel1Cost,
-                         in.MonthlyFuel2, in.MonthlyFuel2Cost);
-    const std::array<MethodFigures, 3> figures = {method1Figures(r.method1),
-                                                  method2Figures(r.method2, bills, 0.136998, 1.0),
-                                                  method3Figures(r.method3)};
+    const std::array<MethodFigures, 3> figures = {
+        method1Figures(r.method1), method2Figures(r.method2), method3Figures(r.method3)};
     for (auto _ : state) {
         const LifeCycleResults life =
             computeLifeCycle(figures, r.lifeCycle.parameters, session.emissions(), in.State,

@@ -91,6 +91,18 @@ const CLI::Validator kPercent(
     },
     "X");
 
+// The value of an option that takes any text, as a box does: an empty one, or the next option
+// taken in its place ("--itc --json"), is no value at all.
+const CLI::Validator kText(
+    [](const std::string& text) {
+        if (text.empty()) {
+            return std::string("needs a value, not an empty text");
+        }
+        return text.rfind("--", 0) == 0 ? "needs a value, not the option '" + text + "'"
+                                        : std::string();
+    },
+    "TEXT");
+
 // A file name given on the command line: an empty one names no file at all.
 const CLI::Validator kPath(
     [](const std::string& path) {
@@ -107,9 +119,9 @@ std::string cliUsage() {
            "Screens the feasibility of combined heat and power for a multifamily building and\n"
            "prints the simple payback by three methods. The analysis loads the sample building\n"
            "(--sample) or reads PROJECT.TAV, applies the settings below and recalculates once.\n"
-           "Without an output option it prints the payback range and the comparison of the\n"
-           "three methods. A project file keeps every input, the hot-water usage and the\n"
-           "water-heater fuel included.\n"
+           "Without an output option (--save aside) it prints the payback range and the\n"
+           "comparison of the three methods. A project file keeps every input, the hot-water\n"
+           "usage and the water-heater fuel included.\n"
            "\n"
            "Input (a project file or --sample is needed):\n"
            "  --sample                  load the sample building (it sets low hot-water usage)\n"
@@ -219,7 +231,8 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     std::array<std::string, kLifeCycleOptions.size()> lifeCycleTexts;
     std::array<CLI::Option*, kLifeCycleOptions.size()> lifeCycleOptions{};
     for (std::size_t i = 0; i < kLifeCycleOptions.size(); ++i) {
-        lifeCycleOptions[i] = app.add_option(kLifeCycleOptions[i].option, lifeCycleTexts[i]);
+        lifeCycleOptions[i] =
+            app.add_option(kLifeCycleOptions[i].option, lifeCycleTexts[i])->check(kText);
     }
     CLI::Option* gridCO2 =
         app.add_option("--grid-co2")

@@ -171,6 +171,9 @@ void runMethod2Sweep(const Method2Inputs& in, Method2Results& r) {
     }
 
     r.coolingPriorityRun = !usesHeatingPriorityRun(in.heatAllocation);
+    // The cooling-priority run prices all its fuel at the gas price.
+    r.boilerBurnsGas =
+        r.coolingPriorityRun || boilerBurnsGas(in.waterHeaterFuel, in.fuel1AverageCost);
     for (int s = 0; s < kSweepSteps; ++s) {
         const Method2Step& step = r.stepResults[s];
         double annualCost = 0.0;

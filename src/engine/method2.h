@@ -91,6 +91,8 @@ struct Method2Results {
     // The month records of the run made, [step][month 0 = January].
     std::array<std::array<Method2Month, 12>, kSweepSteps> months{};
     bool coolingPriorityRun = false; // which run filled `months`
+    // Whether the run priced the boiler's fuel as natural gas; otherwise as fuel 1.
+    bool boilerBurnsGas = true;
     std::array<Method2Annual, kSweepSteps> annualResults{};
     int selectedStep = 0;
     double energyCharge = 0.0;

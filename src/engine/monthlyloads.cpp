@@ -76,16 +76,15 @@ double gasPricePerMMBtu(double typedPrice, OptionGroup<GasCostUnit> unit) {
     return typedPrice / FuelUnitFactor("natural gas", unitText);
 }
 
+bool boilerBurnsGas(OptionGroup<WaterHeaterFuel> waterHeaterFuel, double fuel1AverageCost) {
+    return waterHeaterFuel == WaterHeaterFuel::NaturalGas || fuel1AverageCost == 0.0;
+}
+
 double boilerFuelPricePerMMBtu(OptionGroup<WaterHeaterFuel> waterHeaterFuel,
                                double gasPricePerMMBtu, double fuel1AverageCost,
                                double fuel1UnitFactor) {
-    if (waterHeaterFuel == WaterHeaterFuel::NaturalGas) {
-        return gasPricePerMMBtu;
-    }
-    if (fuel1AverageCost != 0.0) {
-        return fuel1AverageCost / fuel1UnitFactor;
-    }
-    return gasPricePerMMBtu;
+    return boilerBurnsGas(waterHeaterFuel, fuel1AverageCost) ? gasPricePerMMBtu
+                                                             : fuel1AverageCost / fuel1UnitFactor;
 }
 
 } // namespace plenara

@@ -55,6 +55,10 @@ double monthlyThermalLoadMMBtu(const MonthlyBill& bill, double fuel1UnitFactor,
 // With no unit set the price counts as typed. Every conversion of a gas price uses it.
 double gasPricePerMMBtu(double typedPrice, OptionGroup<GasCostUnit> unit);
 
+// Whether the boiler burns (and is priced as burning) natural gas: when the water heater burns
+// natural gas, and when fuel 1 has no average cost to price it by.
+bool boilerBurnsGas(OptionGroup<WaterHeaterFuel> waterHeaterFuel, double fuel1AverageCost);
+
 // The price per MMBtu of the fuel that the boiler burns: the gas price when the water heater
 // burns natural gas; otherwise the average cost of fuel 1 (as shown, dollars per unit)
 // divided by its MMBtu per unit, or the gas price when that average is 0.

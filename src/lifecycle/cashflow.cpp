@@ -119,7 +119,10 @@ std::optional<double> internalRateOfReturn(const CashFlows& flows) {
 }
 
 std::optional<double> discountedPaybackYears(const CashFlows& flows) {
-    if (!(flows.outlay > 0.0)) {
+    // Without an outlay there is nothing to pay back, unless the first years lose money: then
+    // those losses are what the later savings must repay.
+    if (!(flows.outlay > 0.0) &&
+        (flows.years == 0 || flows.byYear[0].cumulativeDiscounted >= 0.0)) {
         return 0.0;
     }
     double before = -flows.outlay;

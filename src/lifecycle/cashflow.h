@@ -51,8 +51,8 @@ double presentValueAt(const CashFlows& flows, double rate);
 std::optional<double> internalRateOfReturn(const CashFlows& flows);
 
 // The years until the cumulative discounted cash flow first reaches 0, counting the part of
-// the year in which it does by straight-line interpolation; 0 without an outlay; none when it
-// is not reached within the period.
+// the year in which it does by straight-line interpolation; 0 without an outlay unless the
+// first year loses money; none when it is not reached within the period.
 std::optional<double> discountedPaybackYears(const CashFlows& flows);
 
 // The savings-to-investment ratio: the present value of the savings over the outlay; none

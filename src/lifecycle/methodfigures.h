@@ -34,16 +34,16 @@ struct MethodFigures {
     friend bool operator==(const MethodFigures&, const MethodFigures&) = default;
 };
 
-// Method 1 prices the water heater's fuel at the gas price, but the water heater burns the
-// summer fuels of the bills: its fuel is split between fuel 1 and fuel 2 in their summer
-// proportion. The gen-set burns natural gas.
+// A fuel counts as the fuel that the method prices it as, so that the CO2 and the costs describe
+// the same plant.
+
+// Method 1 prices the water heater's fuel at the gas price: the gen-set and the water heater
+// burn natural gas.
 MethodFigures method1Figures(const Method1Results& results);
 
 // Method 2 compares the chosen step with step 0 of the run it made, month by month. The
-// boiler's fuel is split between fuel 1 and fuel 2 in each month's proportion of the bills
-// (`bills` with the MMBtu per unit of each fuel); the gen-set burns natural gas.
-MethodFigures method2Figures(const Method2Results& results, const MonthlyBills& bills,
-                             double fuel1UnitFactor, double fuel2UnitFactor);
+// gen-set burns natural gas; the boiler burns natural gas or fuel 1, as the run priced it.
+MethodFigures method2Figures(const Method2Results& results);
 
 // Method 3 burns natural gas in the gen-set and the boilers alike.
 MethodFigures method3Figures(const Method3Results& results);

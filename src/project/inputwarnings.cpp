@@ -5,6 +5,7 @@
 #include "project/lifecycleinputs.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -33,7 +34,7 @@ void addLifeCycleBoxes(std::vector<NumericInput>& inputs, std::index_sequence<I.
     (inputs.push_back({std::string(lifeCycleBoxes()[I].field),
                        std::string(lifeCycleBoxes()[I].label), &lifeCycleText<I>, 0,
                        lifeCycleBoxes()[I].signedValue, lifeCycleBoxes()[I].least,
-                       lifeCycleBoxes()[I].most}),
+                       lifeCycleBoxes()[I].most, lifeCycleBoxes()[I].wholeUnits}),
      ...);
 }
 
@@ -115,9 +116,12 @@ void InputWarnings::noticeTyped(const ProjectInputs& typed) {
         const NumericInput& input = inputs[i];
         const std::string& text = input.text(typed, input.month);
         const bool whole = input.signedValue ? readsWholeSigned(text) : readsWhole(text);
-        const double value = input.signedValue ? SignedNumber(text) : Number(text);
+        const double read = input.signedValue ? SignedNumber(text) : Number(text);
+        // A box of whole numbers takes "3.7" as 4, which the user should hear of.
+        const double value = input.wholeUnits.empty() ? read : std::nearbyint(read);
+        const bool rounded = std::isfinite(read) && value != read;
         const bool inRange = value >= input.least && value <= input.most;
-        if (whole && inRange) {
+        if (whole && !rounded && inRange) {
             // A whole text is either the rewrite of one that was warned about, or new typing.
             if (const auto kept = m_kept.find(i);
                 kept != m_kept.end() && kept->second.shownText != text) {
@@ -126,7 +130,11 @@ void InputWarnings::noticeTyped(const ProjectInputs& typed) {
             continue;
         }
         std::string message =
-            quoted(text) + (whole ? " is" : " read as " + plainNumber(value) + ",");
+            quoted(text) +
+            (whole && !rounded
+                 ? " is"
+                 : " read as " + plainNumber(value) +
+                       (rounded ? " " + std::string(input.wholeUnits) : std::string()) + ",");
         if (value < input.least) {
             message +=
                 " below " + plainNumber(input.least) + "; " + plainNumber(input.least) + " is used";

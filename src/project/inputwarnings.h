@@ -6,6 +6,7 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plenara {
@@ -63,6 +64,8 @@ struct NumericInput {
     bool signedValue = false;
     double least = -std::numeric_limits<double>::infinity();
     double most = std::numeric_limits<double>::infinity();
+    // What a box of whole numbers counts ("whole years"): a fraction is rounded, and warned of.
+    std::string_view wholeUnits = {};
 };
 const std::vector<NumericInput>& numericInputs();
 

@@ -22,7 +22,8 @@ const std::array<LifeCycleBox, kLifeCycleBoxCount>& lifeCycleBoxes() {
     // cost between a tenth and four times the built-in curves, and a grid that loses less
     // than a third of its power on the way.
     static const std::array<LifeCycleBox, kLifeCycleBoxCount> boxes = {{
-        {"AnalysisYears", "Analysis period", &ProjectInputs::AnalysisYears, "#0", 1, 40, false},
+        {"AnalysisYears", "Analysis period", &ProjectInputs::AnalysisYears, "#0", 1, 40, false,
+         "whole years"},
         {"DiscountRate", "Discount rate", &ProjectInputs::DiscountRate, kPercent, 0, 50, false},
         {"ElectricEscalation", "Escalation of electricity prices",
          &ProjectInputs::ElectricEscalation, kPercent, -10, 20, true},
@@ -44,8 +45,8 @@ const std::array<LifeCycleBox, kLifeCycleBoxCount>& lifeCycleBoxes() {
 
 double lifeCycleValue(const LifeCycleBox& box, const std::string& text) {
     double value = box.signedValue ? SignedNumber(text) : Number(text);
-    if (box.text == &ProjectInputs::AnalysisYears) {
-        // Whole years, halves to the even number like the other whole-number roundings.
+    if (!box.wholeUnits.empty()) {
+        // Halves to the even number like the other whole-number roundings.
         value = std::nearbyint(value);
     }
     return std::clamp(value, box.least, box.most);
@@ -103,13 +104,11 @@ LifeCycleParameters typedLifeCycleParameters(const ProjectInputs& typed) {
     });
 }
 
-LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method2Inputs& method2,
-                                  const Method1Results& results1, const Method2Results& results2,
-                                  const Method3Results& results3, const EmissionData& emissions) {
+LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method1Results& results1,
+                                  const Method2Results& results2, const Method3Results& results3,
+                                  const EmissionData& emissions) {
     const std::array<MethodFigures, 3> figures = {
-        method1Figures(results1),
-        method2Figures(results2, method2.bills, method2.fuel1UnitFactor, method2.fuel2UnitFactor),
-        method3Figures(results3)};
+        method1Figures(results1), method2Figures(results2), method3Figures(results3)};
     return computeLifeCycle(figures, lifeCycleParameters(formatted), emissions, formatted.State,
                             formatted.Fuel1Type, formatted.Fuel2Type);
 }
@@ -118,9 +117,7 @@ LifeCycleResults projectLifeCycle(const ProjectInputs& inputs, const ProjectNumb
                                   const EmissionData& emissions) {
     // The state and the fuel boxes are texts that no recalculation rewrites.
     const std::array<MethodFigures, 3> figures = {method1Figures(numbers.method1),
-                                                  method2Figures(numbers.method2, numbers.bills,
-                                                                 numbers.fuel1UnitFactor,
-                                                                 numbers.fuel2UnitFactor),
+                                                  method2Figures(numbers.method2),
                                                   method3Figures(numbers.method3)};
     return computeLifeCycle(figures, typedLifeCycleParameters(inputs), emissions, inputs.State,
                             inputs.Fuel1Type, inputs.Fuel2Type);

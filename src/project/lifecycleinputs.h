@@ -22,6 +22,8 @@ struct LifeCycleBox {
     double least = 0.0;       // the range of the value, in the box's own unit
     double most = 0.0;
     bool signedValue = false; // a leading minus sign counts (escalations, the cost adjustment)
+    // What a box of whole numbers counts ("whole years"), its value rounded; empty otherwise.
+    std::string_view wholeUnits = {};
 };
 
 // The numeric boxes of the tab in the order of its tab stops.
@@ -29,7 +31,8 @@ inline constexpr std::size_t kLifeCycleBoxCount = 11;
 const std::array<LifeCycleBox, kLifeCycleBoxCount>& lifeCycleBoxes();
 
 // The value of a box's text as the calculation uses it: read with Number (with its sign where
-// the box takes one), clamped to the box's range, whole years for the analysis period.
+// the box takes one), rounded where the box counts whole units (halves to the even number),
+// clamped to the box's range.
 double lifeCycleValue(const LifeCycleBox& box, const std::string& text);
 
 // Rewrites every life-cycle box in its display pattern, its value clamped.
@@ -41,10 +44,10 @@ LifeCycleParameters lifeCycleParameters(const ProjectInputs& inputs);
 LifeCycleParameters typedLifeCycleParameters(const ProjectInputs& typed);
 
 // The life-cycle results of a project whose texts are rewritten in their display patterns,
-// from the results of its three methods and what Method 2 read (its bills and fuels).
-LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method2Inputs& method2,
-                                  const Method1Results& results1, const Method2Results& results2,
-                                  const Method3Results& results3, const EmissionData& emissions);
+// from the results of its three methods.
+LifeCycleResults projectLifeCycle(const ProjectInputs& formatted, const Method1Results& results1,
+                                  const Method2Results& results2, const Method3Results& results3,
+                                  const EmissionData& emissions);
 
 // The same for the numbers of computeProjectNumbers run on `inputs` (as typed): what a
 // calculation that runs copies of a project needs beside the paybacks.

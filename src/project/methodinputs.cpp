@@ -187,9 +187,6 @@ void computeProjectNumbers(const ProjectInputs& inputs, const ClimateTable& clim
     numbers.method1 = computeMethod1(mi.method1);
     computeMethod2(mi.method2, numbers.method2);
     numbers.method3 = computeMethod3(mi.method3);
-    numbers.bills = mi.method2.bills;
-    numbers.fuel1UnitFactor = mi.method2.fuel1UnitFactor;
-    numbers.fuel2UnitFactor = mi.method2.fuel2UnitFactor;
 }
 
 } // namespace plenara

@@ -72,10 +72,6 @@ struct ProjectNumbers {
     Method1Results method1;
     Method2Results method2;
     Method3Results method3;
-    // What Method 2 read of the bills and fuels, which the life-cycle figures split by fuel.
-    MonthlyBills bills{};
-    double fuel1UnitFactor = 1.0;
-    double fuel2UnitFactor = 1.0;
 };
 
 // The numbers of the three methods for `inputs`, exactly as a full recalculation of them would

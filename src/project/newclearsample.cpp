@@ -99,8 +99,9 @@ void ResetInputs(ProjectInputs& inputs, const ClimateTable& climate,
 void mnuFSampleData_Click(ProjectInputs& inputs, const ClimateTable& climate,
                           std::string& currentProjectFile) {
     // The sample is a new, untitled project: a plain Save must not write it over the file
-    // that was open before.
+    // that was open before, nor carry the settings that a later version wrote into that file.
     currentProjectFile.clear();
+    inputs.LaterSettings.clear();
 
     for (std::size_t m = 0; m < 12; ++m) {
         const SampleMonth& month = kSampleMonths[m];

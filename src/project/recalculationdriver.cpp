@@ -162,7 +162,7 @@ void RecalculationDriver::UpdateAllResults(ProjectInputs& in, const ViewSettings
     r.lblSummary = summary.lblSummary;
 
     // The life-cycle economics and CO2 of the three methods, from the figures they computed.
-    r.lifeCycle = projectLifeCycle(in, mi.method2, r.method1, r.method2, r.method3, m_emissions);
+    r.lifeCycle = projectLifeCycle(in, r.method1, r.method2, r.method3, m_emissions);
 
     r.warnings =
         m_state.warnings.list(in, m_climate, m_state.RunTimeFraction, m_state.BoilerEfficiency);

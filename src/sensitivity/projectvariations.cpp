@@ -187,12 +187,8 @@ MethodOutcomes ProjectVariations::runChanged(const ChangedTexts& changes, double
     ProjectNumbers& numbers = into ? *into : scratch;
     m_project.compute(changes, numbers);
     ++m_runs;
-    // Method 2's fuel split reads the quantities of the bills, which no run changes.
-    const Method2Inputs& method2 = m_project.methodInputs().method2;
     const std::array<MethodFigures, 3> figures = {method1Figures(numbers.method1),
-                                                  method2Figures(numbers.method2, method2.bills,
-                                                                 method2.fuel1UnitFactor,
-                                                                 method2.fuel2UnitFactor),
+                                                  method2Figures(numbers.method2),
                                                   method3Figures(numbers.method3)};
     MethodOutcomes out;
     for (std::size_t i = 0; i < 3; ++i) {

@@ -29,6 +29,11 @@ QString aboutPlenaraText() {
                           "not recorded.\n"
                           "- Generator cost and performance: curves fitted to installed CHP "
                           "systems, as stated in the help.\n"
+                          "- Grid CO2 rates by state (total output and non-baseload): U.S. EPA, "
+                          "eGRID2022 (data year 2022).\n"
+                          "- Fuel CO2 factors: U.S. EPA, 40 CFR 98 Subpart C, Table C-1 (kg CO2 "
+                          "per MMBtu).\n"
+                          "- Grid gross loss: U.S. EPA, eGRID2023 (data year 2023).\n"
                           "\n"
                           "Licence: %2")
         .arg(QStringLiteral(PLENARA_VERSION), kLicence);

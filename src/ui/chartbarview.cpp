@@ -14,6 +14,7 @@
 #include <QContextMenuEvent>
 #include <QGraphicsLayout>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLegend>
 #include <QLocale>
 #include <QMenu>
@@ -214,6 +215,7 @@ QString ChartBarView::barText(int series, int month) {
 }
 
 void ChartBarView::barHovered(bool status, int index, QBarSet* set) {
+    m_hoverText.clear();
     if (!status) {
         QToolTip::hideText();
         return;
@@ -222,8 +224,18 @@ void ChartBarView::barHovered(bool status, int index, QBarSet* set) {
     if (found == m_sets.end()) {
         return;
     }
-    const QString text = barText(static_cast<int>(found - m_sets.begin()), index);
-    QToolTip::showText(QCursor::pos(), text, this);
+    m_hoverText = barText(static_cast<int>(found - m_sets.begin()), index);
+    QToolTip::showText(QCursor::pos(), m_hoverText, this);
+}
+
+bool ChartBarView::viewportEvent(QEvent* event) {
+    // The tool-tip event that follows a rest of the mouse would reach the scene, which has no
+    // tip of its own and hides the bar's text: the bar keeps its text while the mouse is on it.
+    if (event->type() == QEvent::ToolTip && !m_hoverText.isEmpty()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), m_hoverText, this);
+        return true;
+    }
+    return QChartView::viewportEvent(event);
 }
 
 QImage ChartBarView::picture() {

@@ -57,6 +57,7 @@ signals:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void applyPending();
@@ -70,6 +71,7 @@ private:
     QValueAxis* m_valueAxis = nullptr;
     bool m_stacked = false;
     QString m_unit;
+    QString m_hoverText; // the text of the bar under the mouse; empty when none
     QStringList m_months;
     double m_requestedMinimum = 0.0; // the range last asked of the axis, before nice numbers
     double m_requestedMaximum = 0.0;

@@ -4,6 +4,7 @@
 #include "engine/number.h"
 #include "output/chartseries.h"
 #include "ui/chartaxis.h"
+#include "ui/inputtips.h"
 
 #include <algorithm>
 
@@ -59,6 +60,7 @@ frmSpecifyCapacity::frmSpecifyCapacity(const QString& capacityIteration, QWidget
     m_txtSpecifiedCapacity = new QLineEdit(this);
     m_txtSpecifiedCapacity->setObjectName(QStringLiteral("txtSpecifiedCapacity"));
     m_txtSpecifiedCapacity->setFixedWidth(90);
+    m_txtSpecifiedCapacity->setToolTip(inputToolTip(m_txtSpecifiedCapacity->objectName()));
     QLabel* desired =
         label(QStringLiteral("lblDesiredCapacity"), QStringLiteral("Desired Capacity"), this);
     desired->setBuddy(m_txtSpecifiedCapacity);

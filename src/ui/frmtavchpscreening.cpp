@@ -215,11 +215,17 @@ void frmTAVCHPScreening::refreshAll() {
         }
     }
     const ProjectResults& r = m_session.results();
+    bool tabsChanged = false;
     for (int i = 0; i < tab::Count; ++i) {
         const bool visible = r.tabVisible[static_cast<std::size_t>(i)];
         if (m_ssTabForm->isTabVisible(i) != visible) {
             m_ssTabForm->setTabVisible(i, visible);
+            tabsChanged = true;
         }
+    }
+    if (tabsChanged && isVisible()) {
+        // More tabs may need a wider window to show all their titles.
+        m_geometry->showTab(m_ssTabForm->currentIndex());
     }
     if (m_inputMarks) {
         m_inputMarks->show(r.warnings);

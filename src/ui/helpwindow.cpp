@@ -3,6 +3,7 @@
 #include "ui/helpbrowser.h"
 #include "ui/helptopics.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpContentModel>
@@ -173,6 +174,19 @@ void HelpWindow::selectInContents(const QUrl& page) {
 }
 
 void HelpWindow::bringToFront() {
+    // Over a modal dialog (the print options, the payback graph) the help must be modal too,
+    // or the dialog would block it; it goes back to an ordinary window once no dialog is open.
+    const QWidget* dialog = QApplication::activeModalWidget();
+    const Qt::WindowModality modality =
+        dialog && dialog != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != modality) {
+        const bool shown = isVisible();
+        hide();
+        setWindowModality(modality);
+        if (shown) {
+            show();
+        }
+    }
     if (isMinimized()) {
         showNormal();
     } else {

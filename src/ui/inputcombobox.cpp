@@ -21,7 +21,10 @@ InputComboBox::InputComboBox(QWidget* parent)
             emit chosen(itemText(index));
         }
     });
-    connect(lineEdit(), &QLineEdit::textEdited, this, &InputComboBox::typed);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_typedSinceLeft = true;
+        emit typed(text);
+    });
 }
 
 QStringList InputComboBox::items() const {
@@ -54,6 +57,13 @@ void InputComboBox::focusOutEvent(QFocusEvent* event) {
     m_finishingEdit = true;
     QComboBox::focusOutEvent(event);
     m_finishingEdit = false;
+    // The box's own list, a menu, a dialog or another application taking the focus is no
+    // leaving of the box.
+    if (m_typedSinceLeft && event->reason() != Qt::PopupFocusReason &&
+        event->reason() != Qt::ActiveWindowFocusReason) {
+        m_typedSinceLeft = false;
+        emit left();
+    }
 }
 
 void InputComboBox::keyPressEvent(QKeyEvent* event) {

@@ -6,10 +6,11 @@
 namespace plenara {
 
 // A drop-down box of the input tabs: it takes a typed text as well as a choice from its list.
-// Only a choice from the list (by mouse, arrow keys or wheel) is an event that the tabs act
-// on; a typed text is just stored and counts at the next recalculation, even when it happens
-// to spell an item of the list. Plain QComboBox would treat such a text as a choice when the
-// editing ends, which would refill the unit or city list behind the user's back.
+// A choice from the list (by mouse, arrow keys or wheel) is an event that the tabs act on; a
+// typed text is stored as typed and counts once the box is left (`left`), even when it
+// happens to spell an item of the list: it never refills a dependent list. Plain QComboBox would
+// treat such a text as a choice when the editing ends, which would refill the unit or city list
+// behind the user's back.
 class InputComboBox : public QComboBox {
     Q_OBJECT
 
@@ -28,6 +29,8 @@ signals:
     void chosen(const QString& text);
     // The user typed into the edit part; `text` is the whole shown text.
     void typed(const QString& text);
+    // The box lost the focus to another box after a text was typed into it.
+    void left();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
@@ -37,6 +40,7 @@ private:
     // True while the edit part finishes its editing (Enter or loss of focus); an activation
     // raised then comes from the typed text, not from the list.
     bool m_finishingEdit = false;
+    bool m_typedSinceLeft = false;
 };
 
 } // namespace plenara

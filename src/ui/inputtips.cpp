@@ -38,7 +38,10 @@ struct Input {
     const char16_t* tip;
 };
 
-const std::array<Input, 35> kInputs = {{
+const std::array<Input, 36> kInputs = {{
+    {"txtSpecifiedCapacity", "",
+     u"Generator capacity whose Method 2 payback is read from the curve, in kW; it must lie "
+     u"within the sizes that Method 2 swept.\nExample: 150"},
     {"txtSensitivityPercent", "",
      u"How far each uncertain input moves down and up for the tornado chart and the Monte "
      u"Carlo, in percent, 0 to 90.\nExample: 20"},

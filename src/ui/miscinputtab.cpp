@@ -118,11 +118,13 @@ InputComboBox* MiscInputTab::textCombo(const char* name, std::string ProjectInpu
                                        QWidget* parent) {
     auto* combo = new InputComboBox(parent);
     combo->setObjectName(QString::fromLatin1(name));
-    // A typed text is only stored; it counts from the next recalculation on.
+    // A typed text is stored at each keystroke and counts once the box is left, so that the
+    // results never lag behind the screen.
     connect(combo, &InputComboBox::typed, this, [this, field](const QString& text) {
         m_session.inputs().*field = toRecord(text);
         emit inputEdited();
     });
+    connect(combo, &InputComboBox::left, this, &ProjectTab::recalculationRequested);
     return combo;
 }
 

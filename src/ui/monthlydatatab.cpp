@@ -203,7 +203,7 @@ void MonthlyDataTab::connectControls() {
     }
 
     // A choice from a fuel list refills that fuel's unit list; a choice of a unit, or of a
-    // fuel, recalculates. A typed text is only stored.
+    // fuel, recalculates. A typed text is stored and recalculates once the box is left.
     const auto bindFuel = [this](InputComboBox* fuel, InputComboBox* units,
                                  void (*choose)(ProjectInputs&, const std::string&),
                                  std::string ProjectInputs::*fuelText,
@@ -224,6 +224,9 @@ void MonthlyDataTab::connectControls() {
             m_session.inputs().*unitText = toRecord(text);
             emit inputEdited();
         });
+        for (InputComboBox* box : {fuel, units}) {
+            connect(box, &InputComboBox::left, this, &ProjectTab::recalculationRequested);
+        }
     };
     bindFuel(m_cmbFuel1, m_cmbFuel1Units, &chooseFuel1, &ProjectInputs::Fuel1Type,
              &ProjectInputs::Fuel1Units);

@@ -9,6 +9,42 @@
 
 namespace plenara {
 
+namespace {
+
+template <auto Field>
+bool differs(const ProjectInputs& a, const ProjectInputs& b) {
+    return a.*Field != b.*Field;
+}
+
+// The inputs chosen from lists or options, each with the name of its undo step. A choice may
+// change the inputs that follow it (a fuel its unit, a state its city): it is named by the
+// first.
+struct Choice {
+    const char* label;
+    bool (*changed)(const ProjectInputs&, const ProjectInputs&);
+};
+const Choice kChoices[] = {
+    {"Fuel #1", &differs<&ProjectInputs::Fuel1Type>},
+    {"Fuel #1 Units", &differs<&ProjectInputs::Fuel1Units>},
+    {"Fuel #2", &differs<&ProjectInputs::Fuel2Type>},
+    {"Fuel #2 Units", &differs<&ProjectInputs::Fuel2Units>},
+    {"Gas Price Unit", &differs<&ProjectInputs::GasCostUnit>},
+    {"State", &differs<&ProjectInputs::State>},
+    {"City", &differs<&ProjectInputs::City>},
+    {"Hot Water Usage", &differs<&ProjectInputs::HotWaterUsage>},
+    {"Prime Mover", &differs<&ProjectInputs::PrimeMover>},
+    {"Installation", &differs<&ProjectInputs::InstallationDifficulty>},
+    {"Gen-Set Run Time Fraction", &differs<&ProjectInputs::RunTimeFractionText>},
+    {"Annual Average Boiler Efficiency", &differs<&ProjectInputs::BoilerEfficiencyText>},
+    {"A/C Criteria", &differs<&ProjectInputs::ACCriteria>},
+    {"Heat Allocation", &differs<&ProjectInputs::HeatAllocation>},
+    {"Water Heater Fuel", &differs<&ProjectInputs::WaterHeaterFuel>},
+    {"Grid CO2 Rate", &differs<&ProjectInputs::GridCO2>},
+    {"Sensitivity", &differs<&ProjectInputs::Sensitivity>},
+};
+
+} // namespace
+
 QString editName(const ProjectInputs& before, const ProjectInputs& after) {
     const NumericInput* changed = nullptr;
     for (const NumericInput& input : numericInputs()) {
@@ -19,7 +55,15 @@ QString editName(const ProjectInputs& before, const ProjectInputs& after) {
             changed = &input;
         }
     }
-    return changed ? QString::fromStdString(changed->label) : QStringLiteral("Edit");
+    if (changed) {
+        return QString::fromStdString(changed->label);
+    }
+    for (const Choice& choice : kChoices) {
+        if (choice.changed(before, after)) {
+            return QString::fromLatin1(choice.label);
+        }
+    }
+    return QStringLiteral("Edit");
 }
 
 ProjectUndo::ProjectUndo(ProjectSession& session, InputSnapshotCommand::Apply apply,

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -28,6 +29,10 @@ constexpr int twipsToPixels(int twips) {
 // Before the window is shown its frame is unknown; a title bar of this height is assumed so
 // that the first size already leaves room for it.
 const QSize kAssumedFrame(8, 32);
+
+// What the window needs around its tab bar: the margins of the window and the frame of the
+// tab widget.
+constexpr int kTabBarSurround = 24;
 
 } // namespace
 
@@ -78,7 +83,16 @@ void WindowGeometry::showTab(int index) {
         keepOnScreen();
         return;
     }
-    resizeWithin(designedSize(index));
+    resizeWithin(sizeForTab(index));
+}
+
+QSize WindowGeometry::sizeForTab(int index) const {
+    // The designed sizes date from fewer tabs: where the screen has room, the window is wide
+    // enough to show every tab's title rather than scroll the tab bar.
+    QSize wanted = designedSize(index);
+    wanted.setWidth(
+        std::max(wanted.width(), m_tabs.tabBar()->sizeHint().width() + kTabBarSurround));
+    return wanted;
 }
 
 void WindowGeometry::resizeWithin(const QSize& wanted) {

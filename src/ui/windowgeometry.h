@@ -30,6 +30,9 @@ public:
 
     // The window size a tab was designed for, in pixels.
     static QSize designedSize(int index);
+    // The size the window takes for a tab where the screen has room: the designed size, made
+    // wide enough for the titles of all the tabs shown.
+    QSize sizeForTab(int index) const;
 
     // The area of the screen that a window may take: the screen the window is on, less the
     // panels of the desktop.

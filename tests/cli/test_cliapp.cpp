@@ -78,7 +78,16 @@ TEST(CliTest, HelpAndUsageErrors) {
                                                 {"--sample", "--draws", "99"},
                                                 {"--sample", "--draws", "10001"},
                                                 {"--sample", "--sensitivity-method", "4"},
-                                                {"--sample", "--target-payback", "x"}}) {
+                                                {"--sample", "--target-payback", "x"},
+                                                // A text option with no value does not take
+                                                // the next option for it.
+                                                {"--sample", "--itc", "--json"},
+                                                {"--sample", "--itc=", "--json"},
+                                                {"--sample", "--analysis-years", "--panels"},
+                                                {"--sample", "--grant"},
+                                                {"--sample", "--grid-co2", "--json"},
+                                                {"--sample", "--target-payback", "--json"},
+                                                {"--sample", "--capacity", "--panels"}}) {
         const CliRun r = run(bad);
         EXPECT_EQ(r.status, 2) << (bad.empty() ? "(nothing)" : bad.back());
         EXPECT_TRUE(r.out.empty());

@@ -450,29 +450,37 @@ TEST(Method2AllocationTest, HeatingOnlySendsNothingToCooling) {
 
 TEST(Method2WaterHeaterFuelTest, PricesHeaterFuelOnlyInTheHeatingPriorityRun) {
     // January at step 0: 3,833.067 MMBtu of heater fuel, at $13.4732/MMBtu of gas or at the
-    // fuel-1 price $2.452 / 0.136998 MMBtu per gallon.
+    // fuel-1 price $2.452 / 0.136998 MMBtu per gallon; gas again when fuel 1 has no cost. The
+    // run tells which of the two it priced, for the CO2 to count the same fuel.
     struct Case {
         const char* name;
         OptionGroup<HeatAllocation> allocation;
         OptionGroup<WaterHeaterFuel> waterHeater;
+        double fuel1AverageCost;
         double fuelCost;
+        bool burnsGas;
     };
     const std::vector<Case> cases = {
         {"gas, heating priority", HeatAllocation::HeatingPriority, WaterHeaterFuel::NaturalGas,
-         51'643.7287},
-        {"fuel 1, heating priority", HeatAllocation::HeatingPriority, WaterHeaterFuel::Fuel1,
-         68'604.508},
-        {"no option, heating priority", HeatAllocation::HeatingPriority, std::nullopt, 68'604.508},
-        {"fuel 1, cooling priority", HeatAllocation::CoolingPriority, WaterHeaterFuel::Fuel1,
-         51'643.7287},
+         2.452, 51'643.7287, true},
+        {"fuel 1, heating priority", HeatAllocation::HeatingPriority, WaterHeaterFuel::Fuel1, 2.452,
+         68'604.508, false},
+        {"no option, heating priority", HeatAllocation::HeatingPriority, std::nullopt, 2.452,
+         68'604.508, false},
+        {"fuel 1 without a cost, heating priority", HeatAllocation::HeatingPriority,
+         WaterHeaterFuel::Fuel1, 0.0, 51'643.7287, true},
+        {"fuel 1, cooling priority", HeatAllocation::CoolingPriority, WaterHeaterFuel::Fuel1, 2.452,
+         51'643.7287, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Method2Inputs in = sampleBuilding(c.allocation);
         in.waterHeaterFuel = c.waterHeater;
+        in.fuel1AverageCost = c.fuel1AverageCost;
         const Method2Results res = runMethod2(in).out.results;
         EXPECT_NEAR(res.months[0][0].HeaterFuelMMBtu, 3'833.067042, 1e-6);
         EXPECT_NEAR(res.months[0][0].FuelCost, c.fuelCost, 1e-3);
+        EXPECT_EQ(res.boilerBurnsGas, c.burnsGas);
     }
 }
 

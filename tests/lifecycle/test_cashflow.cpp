@@ -108,6 +108,27 @@ TEST(CashFlows, HandWorkedProjects) {
          std::nullopt,
          0.0,
          std::nullopt},
+        // Nothing to pay back, but a loss every year: the cumulative flow never reaches 0.
+        {"no outlay, a loss every year",
+         0,
+         {-100, 0, 0},
+         parameters(3, 0.0),
+         {-100, -200, -300},
+         -300,
+         std::nullopt,
+         std::nullopt,
+         std::nullopt},
+        // Nothing to pay back, but year 1 loses: 100 - 150 = -50; electricity doubling, year 2
+        // saves 200 - 150 = 50, which repays it exactly at the end of year 2: 1 + 50 / 50.
+        {"no outlay, a first-year loss repaid",
+         0,
+         {100, 0, -150},
+         parameters(3, 0.0, 1.0),
+         {-50, 0, 250},
+         250,
+         std::nullopt,
+         2.0,
+         std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

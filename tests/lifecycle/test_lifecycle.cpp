@@ -34,18 +34,18 @@ TEST(MethodFigures, SplitOfEachMethod) {
     one.genFuelMMBtu = 8'000;
     one.baselineWaterHeaterFuel = 4'000;
     one.chpWaterHeaterFuel = 1'000;
-    // Summer fuels 300 and 100 MMBtu: the water heater burns 3/4 fuel 1, 1/4 fuel 2.
+    // The summer fuels of the bills size the water heater, but the method prices its fuel as
+    // gas, and gas is what it counts: 4,000 MMBtu, and 8,000 + 1,000 with CHP.
     one.summerFuel1MMBtu = 300;
     one.summerFuel2MMBtu = 100;
     const MethodFigures f1 = method1Figures(one);
-    EXPECT_EQ(f1.baseline, (CaseFigures{120'000, 40'000, 0, 900'000, 0, 3'000, 1'000}));
-    EXPECT_EQ(f1.chp, (CaseFigures{30'000, 80'000, 11'000, 156'000, 8'000, 750, 250}));
+    EXPECT_EQ(f1.baseline, (CaseFigures{120'000, 40'000, 0, 900'000, 4'000, 0, 0}));
+    EXPECT_EQ(f1.chp, (CaseFigures{30'000, 80'000, 11'000, 156'000, 9'000, 0, 0}));
     EXPECT_EQ(f1.installedCost, 250'000);
     EXPECT_EQ(f1.capacityKW, 100);
 
-    // Method 2: step 0 against the chosen step 3, month by month. January's bills hold fuel 1
-    // only; February's 1 MMBtu of each (10 units x 0.1 and 1 unit x 1.0); the other months
-    // none, whose boiler fuel then counts as fuel 1.
+    // Method 2: step 0 against the chosen step 3, month by month; the boiler burns 40 MMBtu a
+    // month at step 0 (480 a year) and 20 at step 3 (240), the gen-set 60 (720).
     Method2Results two;
     two.selectedStep = 3;
     two.capacityKW = 60;
@@ -64,17 +64,18 @@ TEST(MethodFigures, SplitOfEachMethod) {
         two.months[3][m].GenSetFuelMMBtu = 60;
         two.months[3][m].HeaterFuelMMBtu = 20;
     }
-    MonthlyBills bills{};
-    bills[0].Fuel1Quantity = 10;
-    bills[1].Fuel1Quantity = 10;
-    bills[1].Fuel2Quantity = 1;
-    const MethodFigures f2 = method2Figures(two, bills, 0.1, 1.0);
-    // Baseline fuel 1: 40 x 11 months + 20 (February's half) = 460; fuel 2: 20.
-    EXPECT_EQ(f2.baseline, (CaseFigures{12'000, 6'000, 0, 120'000, 0, 460, 20}));
-    // With CHP: 20 x 11 + 10 = 230 and 10.
-    EXPECT_EQ(f2.chp, (CaseFigures{4'800, 10'800, 1'200, 24'000, 720, 230, 10}));
+    // Priced as gas, the boiler's fuel counts as gas: 720 + 240 = 960 MMBtu with CHP.
+    two.boilerBurnsGas = true;
+    const MethodFigures f2 = method2Figures(two);
+    EXPECT_EQ(f2.baseline, (CaseFigures{12'000, 6'000, 0, 120'000, 480, 0, 0}));
+    EXPECT_EQ(f2.chp, (CaseFigures{4'800, 10'800, 1'200, 24'000, 960, 0, 0}));
     EXPECT_EQ(f2.installedCost, 120'000);
     EXPECT_EQ(f2.capacityKW, 60);
+    // Priced as fuel 1, it counts as fuel 1; the gen-set still burns gas.
+    two.boilerBurnsGas = false;
+    const MethodFigures fuel1 = method2Figures(two);
+    EXPECT_EQ(fuel1.baseline, (CaseFigures{12'000, 6'000, 0, 120'000, 0, 480, 0}));
+    EXPECT_EQ(fuel1.chp, (CaseFigures{4'800, 10'800, 1'200, 24'000, 720, 240, 0}));
 
     Method3Results three;
     three.equipmentCost = 300'000;

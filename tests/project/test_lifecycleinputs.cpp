@@ -24,15 +24,15 @@ TEST(LifeCycleOfTheSample, Method1ByHand) {
     ASSERT_TRUE(m.valid);
 
     // From the Method 1 panel: 984,000 kWh bought without CHP and none with it; the water
-    // heater burns 10,142 MMBtu of #2 fuel oil without CHP and 3,056 with it; the gen-set
-    // 11,172 MMBtu of natural gas. The grid's 1,434.88 lb/MWh over 0.958 delivered are
-    // 0.00067938 t per kWh: 984,000 x 0.00067938 + 10,142 x 0.07396 = 668.51 + 750.10
-    // = 1,418.62 t; with CHP 11,172 x 0.05306 + 3,056 x 0.07396 = 592.79 + 226.02 = 818.81 t;
-    // 599.81 t less, -42.28 %. The panel's figures are rounded to whole MMBtu.
-    EXPECT_NEAR(m.co2.baselineTonnes, 1418.62, 0.1);
-    EXPECT_NEAR(m.co2.chpTonnes, 818.81, 0.1);
-    EXPECT_NEAR(m.co2.changeTonnes, -599.81, 0.1);
-    EXPECT_NEAR(*m.co2.changePercent, -42.28, 0.01);
+    // heater burns 10,142 MMBtu without CHP and 3,056 with it, priced (and counted) as natural
+    // gas like the gen-set's 11,172 MMBtu. The grid's 1,434.88 lb/MWh over 0.958 delivered are
+    // 0.00067938 t per kWh: 984,000 x 0.00067938 + 10,142 x 0.05306 = 668.51 + 538.13
+    // = 1,206.65 t; with CHP (11,172 + 3,056) x 0.05306 = 754.94 t; 451.71 t less, -37.44 %.
+    // The panel's figures are rounded to whole MMBtu.
+    EXPECT_NEAR(m.co2.baselineTonnes, 1206.65, 0.1);
+    EXPECT_NEAR(m.co2.chpTonnes, 754.94, 0.1);
+    EXPECT_NEAR(m.co2.changeTonnes, -451.71, 0.1);
+    EXPECT_NEAR(*m.co2.changePercent, -37.44, 0.02);
 
     // The panel's savings of $48,018 (electricity $115,817, fuel -$52,306, O&M -$15,492) all
     // rise 2 % a year: PV = 48,018 / 1.06 x (1 - q^20) / (1 - q) with q = 1.02 / 1.06, that is
@@ -46,6 +46,31 @@ TEST(LifeCycleOfTheSample, Method1ByHand) {
     // Every method of the sample pays back within the period.
     for (const MethodLifeCycle& method : r.methods) {
         EXPECT_TRUE(method.valid && method.irr && method.discountedPaybackYears);
+    }
+}
+
+// Method 2's boiler burns the fuel that the method prices it as. Without CHP the sample buys
+// its 984,000 kWh (668.5146 t, as above) and the boiler burns the bills' 183,827 gallons of #2
+// fuel oil, 183,827 x 0.136998 = 25,183.931 MMBtu: as gas 25,183.931 x 0.05306 = 1,336.259 t,
+// as fuel 1 (#2 fuel oil) x 0.07396 = 1,862.604 t.
+TEST(LifeCycleOfTheSample, Method2CountsTheBoilerFuelItPrices) {
+    struct Case {
+        const char* name;
+        OptionGroup<WaterHeaterFuel> waterHeater;
+        double baselineTonnes;
+    };
+    const Case cases[] = {
+        {"natural gas", WaterHeaterFuel::NaturalGas, 2004.774},
+        {"fuel 1", WaterHeaterFuel::Fuel1, 2531.118},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectSession session = sampleSession();
+        session.inputs().WaterHeaterFuel = c.waterHeater;
+        session.recalculate();
+        const MethodLifeCycle& m = session.results().lifeCycle.methods[1];
+        ASSERT_TRUE(m.co2.available);
+        EXPECT_NEAR(m.co2.baselineTonnes, c.baselineTonnes, 0.001);
     }
 }
 
@@ -88,7 +113,13 @@ TEST(LifeCycleBoxes, RewriteAndWarnings) {
         {&ProjectInputs::AnalysisYears, "99", "40",
          "Analysis period: \"99\" is above 40; 40 is used"},
         {&ProjectInputs::AnalysisYears, "0", "1", "Analysis period: \"0\" is below 1; 1 is used"},
-        {&ProjectInputs::AnalysisYears, "12.5", "12", ""}, // halves to the even year
+        // A fraction of a year is rounded, halves to the even year, and told.
+        {&ProjectInputs::AnalysisYears, "3.7", "4",
+         "Analysis period: \"3.7\" read as 4 whole years"},
+        {&ProjectInputs::AnalysisYears, "12.5", "12",
+         "Analysis period: \"12.5\" read as 12 whole years"},
+        {&ProjectInputs::AnalysisYears, "0.4", "1",
+         "Analysis period: \"0.4\" read as 0 whole years, below 1; 1 is used"},
         {&ProjectInputs::DiscountRate, "7.25", "7.3", ""},
         {&ProjectInputs::DiscountRate, "abc", "0.0", "Discount rate: \"abc\" read as 0"},
         {&ProjectInputs::ElectricEscalation, "-3", "-3.0", ""},

@@ -9,6 +9,7 @@
 #include "ui/windowtab.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QHelpContentModel>
@@ -299,6 +300,20 @@ void HelpAndShotsTest::helpMenuShowsTheContentsInOneKeptWindow() {
     m_window->mnuHelp_Click();
     QCOMPARE(m_window->help().window(), help);
     QVERIFY(help->isVisible());
+    QCOMPARE(help->windowModality(), Qt::NonModal);
+
+    // Asked for over a modal dialog, the help is modal itself, or the dialog would block it;
+    // once the dialog is gone it is an ordinary window again.
+    QDialog dialog(m_window.get());
+    dialog.setModal(true);
+    dialog.show();
+    QCOMPARE(QApplication::activeModalWidget(), &dialog);
+    m_window->help().showTopic(1000);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->windowModality(), Qt::ApplicationModal);
+    dialog.close();
+    m_window->mnuHelp_Click();
+    QCOMPARE(help->windowModality(), Qt::NonModal);
 }
 
 void HelpAndShotsTest::aMissingHelpFileIsNamed() {

@@ -135,7 +135,7 @@ private slots:
     void typingRefreshesTotalsLeavingRecalculates();
     void leavingABoxRecalculates_data();
     void leavingABoxRecalculates();
-    void typingInADropDownBoxStartsNothing();
+    void typingInADropDownBoxRecalculatesOnLeaving();
     void choosingFromAListRecalculates();
     void choosingAStateFillsTheCities();
     void gasUnitOptionsAndTheirCaption();
@@ -393,21 +393,23 @@ void InputTabsTest::leavingABoxRecalculates() {
     QCOMPARE(recalculations.count(), before + 1);
 }
 
-void InputTabsTest::typingInADropDownBoxStartsNothing() {
+void InputTabsTest::typingInADropDownBoxRecalculatesOnLeaving() {
     LoneTab<MonthlyDataTab> t;
     auto* fuel = t.find<InputComboBox>(QStringLiteral("cmbFuel1"));
     auto* units = t.find<InputComboBox>(QStringLiteral("cmbFuel1Units"));
     fuel->setFocus();
     // Leaving the first box of the grid, which had the focus, recalculates; the typing that
-    // follows does not.
+    // follows does not until its box is left.
     t.recalculations.clear();
     fuel->lineEdit()->selectAll();
-    // A typed fuel name is stored but is no choice, even when it spells an item of the list.
+    // A typed fuel name is stored but is no choice, even when it spells an item of the list:
+    // the unit list stays as it was.
     QTest::keyClicks(fuel->lineEdit(), QStringLiteral("steam"));
+    QCOMPARE(t.recalculations.count(), 0);
     QTest::keyClick(fuel->lineEdit(), Qt::Key_Return);
     QCOMPARE(units->hasFocus(), true);
     QCOMPARE(t.session.inputs().Fuel1Type, std::string("steam"));
-    QCOMPARE(t.recalculations.count(), 0);
+    QCOMPARE(t.recalculations.count(), 1);
     QVERIFY(t.edits.count() > 0);
     QCOMPARE(units->count(), 5);
     QCOMPARE(units->currentText(), QStringLiteral("therms"));
@@ -415,8 +417,12 @@ void InputTabsTest::typingInADropDownBoxStartsNothing() {
     // Entered by Enter, the unit box has its text selected, so typing replaces it.
     QTest::keyClicks(units->lineEdit(), QStringLiteral("gallons"));
     QCOMPARE(t.session.inputs().Fuel1Units, std::string("gallons"));
-    QCOMPARE(t.recalculations.count(), 0);
+    QCOMPARE(t.recalculations.count(), 1);
+    QTest::keyClick(units->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(t.recalculations.count(), 2);
 
+    // A typed state does not refill the cities, yet the results follow it once it is left;
+    // passing through a box without typing recalculates nothing.
     LoneTab<MiscInputTab> misc;
     auto* states = misc.find<InputComboBox>(QStringLiteral("cmbStates"));
     states->setFocus();
@@ -425,7 +431,18 @@ void InputTabsTest::typingInADropDownBoxStartsNothing() {
     QCOMPARE(misc.session.inputs().State, std::string("Ohio"));
     QVERIFY(misc.session.inputs().CityList.empty());
     QCOMPARE(misc.find<InputComboBox>(QStringLiteral("cmbCities"))->count(), 0);
-    QCOMPARE(misc.recalculations.count(), 0);
+    QCOMPARE(misc.recalculations.count(), 1);
+    states->setFocus();
+    QTest::keyClick(states->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(misc.recalculations.count(), 1);
+
+    // A run-time fraction typed and left is the fraction of the results at once.
+    auto* runTime = misc.find<InputComboBox>(QStringLiteral("cmbRunTimeFraction"));
+    runTime->setFocus();
+    runTime->lineEdit()->selectAll();
+    QTest::keyClicks(runTime->lineEdit(), QStringLiteral("50%"));
+    QTest::keyClick(runTime->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(misc.recalculations.count(), 2);
 }
 
 void InputTabsTest::choosingFromAListRecalculates() {

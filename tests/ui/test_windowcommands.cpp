@@ -1,5 +1,6 @@
 #include "ui/aboutplenara.h"
 #include "ui/chartbarview.h"
+#include "ui/frmspecifycapacity.h"
 #include "ui/frmtavchpscreening.h"
 #include "ui/inputbox.h"
 #include "ui/inputcombobox.h"
@@ -8,6 +9,7 @@
 #include "ui/recentfiles.h"
 #include "ui/uitestsupport.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -17,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +28,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
+#include <QtCharts/QAbstractBarSeries>
+#include <QtCharts/QChart>
 
 namespace plenara {
 
@@ -63,6 +69,7 @@ private slots:
     void ctrlTabVisitsOnlyShownTabs();
     void undoRedoOfATypedBill();
     void undoRedoOfSampleDataAndClearForm();
+    void undoStepsAreNamedByTheirInput();
     void pasteOfABlockFillsTheGrid();
     void pasteBeyondTheGridKeepsWhatFits();
     void boxesNotReadAsTypedAreMarked_data();
@@ -277,6 +284,39 @@ void WindowCommandsTest::undoRedoOfATypedBill() {
     QCOMPARE(m_window->session().inputs().MonthlyPowerBill[1], std::string("$999"));
 }
 
+void WindowCommandsTest::undoStepsAreNamedByTheirInput() {
+    m_window->mnuFSampleData_Click();
+    const ProjectInputs before = m_window->session().inputs();
+    const auto named = [&](const std::function<void(ProjectInputs&)>& change) {
+        ProjectInputs after = before;
+        change(after);
+        return editName(before, after);
+    };
+    QCOMPARE(named([](ProjectInputs& p) { p.MonthlyKWh[6] = "10"; }), QStringLiteral("kWh, July"));
+    QCOMPARE(named([](ProjectInputs& p) {
+                 p.MonthlyKWh[6] = "10";
+                 p.GasCost = "2";
+             }),
+             QStringLiteral("Edit"));
+    // A choice that changes what follows it is named by the choice.
+    QCOMPARE(named([](ProjectInputs& p) {
+                 p.Fuel1Type = "steam";
+                 p.Fuel1Units = "thousand pounds";
+             }),
+             QStringLiteral("Fuel #1"));
+    QCOMPARE(named([](ProjectInputs& p) {
+                 p.State = "Ohio";
+                 p.City = "Akron";
+             }),
+             QStringLiteral("State"));
+    QCOMPARE(named([](ProjectInputs& p) { p.GasCostUnit = GasCostUnit::Therms; }),
+             QStringLiteral("Gas Price Unit"));
+    QCOMPARE(named([](ProjectInputs& p) { p.PrimeMover = PrimeMover::FuelCell; }),
+             QStringLiteral("Prime Mover"));
+    QCOMPARE(named([](ProjectInputs& p) { p.RunTimeFractionText = "50%"; }),
+             QStringLiteral("Gen-Set Run Time Fraction"));
+}
+
 void WindowCommandsTest::undoRedoOfSampleDataAndClearForm() {
     const ProjectInputs blank = m_window->session().inputs();
     const std::map<QString, QString> shownBlank = shownInputs(*m_window);
@@ -410,6 +450,11 @@ void WindowCommandsTest::everyInputBoxExplainsItself() {
         QVERIFY2(input->toolTip().contains(QStringLiteral("\nExample: ")),
                  qPrintable(input->objectName()));
     }
+    // The one box of a dialog: the capacity of the payback graph.
+    const frmSpecifyCapacity capacity(QStringLiteral("150"));
+    QVERIFY(test::findNamed<QLineEdit>(capacity, QStringLiteral("txtSpecifiedCapacity"))
+                ->toolTip()
+                .contains(QStringLiteral("\nExample: ")));
     QCOMPARE(box(monthBox("txtkW", 6))->toolTip(),
              QStringLiteral("Peak electric demand in July, in kW (kilowatts), from the electric "
                             "bill.\nExample: 260"));
@@ -505,6 +550,8 @@ void WindowCommandsTest::aboutNamesVersionSourcesAndLicence() {
     QVERIFY(about.contains(QStringLiteral("U.S. Climate Normals 1981-2010")));
     QVERIFY(about.contains(QStringLiteral("EIA")));
     QVERIFY(about.contains(QStringLiteral("ASHRAE")));
+    QVERIFY(about.contains(QStringLiteral("eGRID2022")));
+    QVERIFY(about.contains(QStringLiteral("Table C-1")));
     QVERIFY(about.contains(QStringLiteral("Licence: ")));
     QVERIFY(action(QStringLiteral("mnuAbout")));
     QCOMPARE(action(QStringLiteral("mnuAbout"))->text(), QStringLiteral("&About Plenara"));
@@ -520,6 +567,18 @@ void WindowCommandsTest::chartsTellTheirValuesAndSaveThemselves() {
     // 5,532 gallons of #2 fuel oil at 136,998 Btu a gallon: 757.87 MMBtu.
     QCOMPARE(fuel->barText(0, 6), QStringLiteral("July, Water Heater: 757.9 MMBtu"));
     QCOMPARE(power->barText(1, 6), QString());
+
+    // The text stays while the mouse rests on the bar: the later tool-tip event keeps it.
+    auto* bars = qobject_cast<QAbstractBarSeries*>(power->chart()->series().constFirst());
+    QVERIFY(bars);
+    emit bars->hovered(true, 6, bars->barSets().constFirst());
+    QHelpEvent rest(QEvent::ToolTip, QPoint(10, 10),
+                    power->viewport()->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(power->viewport(), &rest);
+    QTest::qWait(600); // longer than a tip takes to fade once it is hidden
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("July, Utility Power: 138,000 kWh"));
+    emit bars->hovered(false, 6, bars->barSets().constFirst());
 
     power->copyToClipboard();
     QCOMPARE(QGuiApplication::clipboard()->image().size(), power->size());
