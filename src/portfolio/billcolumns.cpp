@@ -80,6 +80,24 @@ std::string billsLayout(const std::vector<std::string>& header, BillsLayout& lay
     if (layout.month < 0) {
         return "the header names no column \"month\", which every row of bills needs.";
     }
+    // A column of the grid left out is allowed, but a misnamed kWh column would leave every
+    // building's bills at 0 without a word.
+    std::vector<std::string> missing;
+    for (std::size_t c = 0; c < billColumns().size(); ++c) {
+        if (layout.values[c] < 0) {
+            missing.push_back("\"" + std::string(billColumns()[c].name) + "\"");
+        }
+    }
+    if (!missing.empty()) {
+        std::string names;
+        for (std::size_t i = 0; i < missing.size(); ++i) {
+            names += (i == 0 ? "" : i + 1 == missing.size() ? " and " : ", ") + missing[i];
+        }
+        notes.push_back(
+            (missing.size() == 1 ? "column " + names + " is missing: its boxes keep"
+                                 : "columns " + names + " are missing: their boxes keep") +
+            " the values of a new project (0, or empty for fuel #2) for every building");
+    }
     return {};
 }
 

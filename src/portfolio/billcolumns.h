@@ -30,7 +30,8 @@ struct BillsLayout {
 };
 
 // The layout of a header. Returns why the file cannot hold bills (no month column), or an
-// empty text; `notes` gets the columns that are not read.
+// empty text; `notes` gets the columns that are not read and the columns of the grid that
+// the file leaves out.
 std::string billsLayout(const std::vector<std::string>& header, BillsLayout& layout,
                         std::vector<std::string>& notes);
 
@@ -44,7 +45,7 @@ int billMonth(std::string_view cell);
 std::string applyBillRows(std::span<const CsvRecord> rows, const BillsLayout& layout,
                           const std::string& file, ProjectInputs& inputs);
 
-// The twelve rows of a project in bills.csv, id and month first; texts in Windows-1252. The
+// The twelve rows of a project in bills.csv, id (as given) and month first. The
 // numbers are those that the recalculation reads.
 std::vector<std::vector<std::string>> billCells(std::string_view id, const ProjectInputs& inputs);
 

@@ -1,12 +1,18 @@
 #include "portfolio/buildingcolumns.h"
 
+#include "engine/fuels.h"
 #include "engine/number.h"
+#include "engine/textfields.h"
 #include "portfolio/csvcells.h"
+#include "project/inputwarnings.h"
 #include "project/newclearsample.h"
 #include "project/projectsettings.h"
 #include "project/recalculationdriver.h"
+#include "sensitivity/sensitivityoptions.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace plenara {
@@ -98,6 +104,52 @@ BuildingColumn optionColumn(const char* name, OptionGroup<E> ProjectInputs::*fie
             }};
 }
 
+// The range of the number of a setting: that of its box, which the window shows clamped
+// with a warning (numericInputs), or the spread of a Monte Carlo; none for the others.
+struct SettingRange {
+    bool applies = false;
+    bool signedValue = false;
+    double least = 0.0;
+    double most = 0.0;
+};
+
+SettingRange settingRange(std::string_view key) {
+    if (key == "SensitivityPercent") {
+        return {true, false, 0.0, kMostSensitivityPercent};
+    }
+    for (const NumericInput& input : numericInputs()) {
+        if (input.field == key && std::isfinite(input.least) && std::isfinite(input.most)) {
+            return {true, input.signedValue, input.least, input.most};
+        }
+    }
+    return {};
+}
+
+std::string plainNumber(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return text;
+}
+
+// Why the number of a setting with a range is not taken: a batch fails the building, as
+// it does a percentage out of range, where the window would clamp the value and warn.
+std::string rangeProblem(const SettingRange& range, std::string_view cell) {
+    if (!(range.signedValue ? readsWholeSigned(cell) : readsWhole(cell))) {
+        return "is no number";
+    }
+    const std::string_view digits = range.signedValue && cell.find('-') != std::string_view::npos
+                                        ? cell.substr(cell.find('-') + 1)
+                                        : cell;
+    if (std::string problem = numberCellProblem(digits); !problem.empty()) {
+        return problem;
+    }
+    const double value = range.signedValue ? SignedNumber(cell) : Number(cell);
+    if (value < range.least || value > range.most) {
+        return "is not within " + plainNumber(range.least) + " to " + plainNumber(range.most);
+    }
+    return {};
+}
+
 // The settings of line 22 in the words that line 22 holds; an empty cell keeps the value of
 // a new project.
 BuildingColumn settingColumn(const ProjectSetting& setting) {
@@ -115,9 +167,14 @@ BuildingColumn settingColumn(const ProjectSetting& setting) {
         name[i] = static_cast<char>(name[i] - 'A' + 'a');
     }
     return {name, [&setting](const ProjectInputs& p) { return setting.value(p); },
-            [&setting](std::string_view cell, ProjectInputs& p) {
+            [&setting, range = settingRange(setting.key)](std::string_view cell, ProjectInputs& p) {
                 if (cell.empty()) {
                     return std::string();
+                }
+                if (range.applies) {
+                    if (std::string problem = rangeProblem(range, cell); !problem.empty()) {
+                        return problem;
+                    }
                 }
                 std::string problem = setting.read(cell, p);
                 // "the value is none of ..." reads "is none of ..." after the cell.
@@ -169,6 +226,54 @@ const std::vector<BuildingColumn>& buildingColumns() {
         return list;
     }();
     return columns;
+}
+
+std::string fuelsProblem(const ProjectInputs& inputs) {
+    static const ProjectInputs newProject;
+    const struct {
+        const std::string& type;
+        const std::string& units;
+        const MonthTexts& quantities;
+        const std::string& unnamed; // the fuel of a new project: "Fuel #1"
+        const char* name;           // of the columns: "fuel1"
+    } fuels[] = {
+        {inputs.Fuel1Type, inputs.Fuel1Units, inputs.MonthlyFuel1, newProject.Fuel1Type, "fuel1"},
+        {inputs.Fuel2Type, inputs.Fuel2Units, inputs.MonthlyFuel2, newProject.Fuel2Type, "fuel2"}};
+    for (const auto& fuel : fuels) {
+        const bool used = std::any_of(fuel.quantities.begin(), fuel.quantities.end(),
+                                      [](const std::string& q) { return Number(q) > 0.0; });
+        // The fuel of a new project, where the file has no fuel column, is read as the window
+        // reads it: its quantities in MMBtu.
+        if (!used || fuel.type == fuel.unnamed) {
+            continue;
+        }
+        const std::vector<std::string> units = fuelUnitList(fuel.type);
+        const auto list = [](const auto& words) {
+            std::string text;
+            for (std::size_t i = 0; i < words.size(); ++i) {
+                text += (i == 0                  ? ""
+                         : i + 1 == words.size() ? " or "
+                                                 : ", ") +
+                        std::string(words[i]);
+            }
+            return text;
+        };
+        if (units.empty()) {
+            return "column " + std::string(fuel.name) +
+                   "Type: " + quotedCell(windows1252ToUtf8(fuel.type)) + " is none of " +
+                   list(fuelNames()) +
+                   ", whose heat per unit is known, and the bills give quantities of it";
+        }
+        const bool knownUnit = std::any_of(units.begin(), units.end(), [&](const std::string& u) {
+            return equalsIgnoringCase(u, fuel.units);
+        });
+        if (!knownUnit) {
+            return "column " + std::string(fuel.name) +
+                   "Units: " + quotedCell(windows1252ToUtf8(fuel.units)) +
+                   " is none of the units of " + fuel.type + " (" + list(units) + ")";
+        }
+    }
+    return {};
 }
 
 ProjectInputs newProjectInputs(const ClimateTable& climate) {

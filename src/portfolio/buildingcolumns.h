@@ -26,12 +26,22 @@ struct BuildingColumn {
 // and 14 to 21 of a project file, then every setting of line 22.
 const std::vector<BuildingColumn>& buildingColumns();
 
+// Why the fuels of a building, its bills read, cannot be screened: a fuel that is none of the
+// fuel list, or a unit that is none of its fuel's units, while the bills give a quantity of
+// the fuel. The calculation would take each unit of an unknown fuel or gas unit for 1 MMBtu,
+// and an oil's barrels for gallons, without a word. A fuel without quantities (the unused
+// second fuel of many projects) may be named anyhow, and the fuel of a new project ("Fuel #1",
+// which a file without the column leaves) counts its quantities in MMBtu, as the window
+// does. Returns "column fuel1Type: ..." (the
+// cell in quotes, UTF-8), or an empty text.
+std::string fuelsProblem(const ProjectInputs& inputs);
+
 // The inputs of a new project (File > New in a freshly opened window), which every building
 // starts from: the city is the first of New York's in `climate`.
 ProjectInputs newProjectInputs(const ClimateTable& climate);
 
 // The cells of a project's row in buildings.csv, "id" first, in the order of
-// buildingColumns(); texts in Windows-1252.
+// buildingColumns(); the id as given, the texts of the project in Windows-1252.
 std::vector<std::string> buildingCells(std::string_view id, const ProjectInputs& inputs);
 
 } // namespace plenara

@@ -21,7 +21,7 @@ struct BuildingOrigin {
 
 // One building of a portfolio as read, before it is screened.
 struct BuildingInput {
-    std::string id; // Windows-1252, as every text of a project
+    std::string id; // UTF-8, as the file gives it (a project holds no id)
     ProjectInputs inputs;
     // Why the building cannot be screened, naming the file and the line; empty when it was
     // read. Messages are UTF-8.

@@ -41,6 +41,15 @@ bool commasGroupThousands(std::string_view text) {
     return true;
 }
 
+// The first start of a character at or after `at` (continuation bytes of UTF-8 are
+// 10xxxxxx), so that a cut text stays valid UTF-8.
+std::size_t utf8Boundary(std::string_view text, std::size_t at) {
+    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
+        ++at;
+    }
+    return std::min(at, text.size());
+}
+
 } // namespace
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
@@ -63,6 +72,10 @@ std::string numberCellProblem(std::string_view cell) {
     }
     if (!commasGroupThousands(text.substr(text.empty() || text.front() != '$' ? 0 : 1))) {
         return "is no number (the decimal mark is a point; a comma only groups thousands)";
+    }
+    // A number beyond what a double holds (some 309 digits, or as many decimals) reads as 0.
+    if (Number(text) == 0.0 && text.find_first_of("123456789") != std::string_view::npos) {
+        return "has too many digits to be read as a number";
     }
     return {};
 }
@@ -88,9 +101,20 @@ std::string csvField(std::string_view text, char delimiter) {
 std::string quotedCell(std::string_view cell) {
     constexpr std::size_t kMostShown = 40;
     if (cell.size() <= kMostShown) {
-        return "\"" + windows1252ToUtf8(cell) + "\"";
+        return "\"" + std::string(cell) + "\"";
     }
-    return "\"" + windows1252ToUtf8(cell.substr(0, kMostShown)) + "...\"";
+    return "\"" + std::string(cell.substr(0, utf8Boundary(cell, kMostShown))) + "...\"";
+}
+
+std::string shortenedText(std::string_view text, std::size_t most) {
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size() && characters < most; ++characters) {
+        end = utf8Boundary(text, end + 1);
+    }
+    if (end == text.size()) {
+        return std::string(text);
+    }
+    return std::string(text.substr(0, end)) + "\u2026";
 }
 
 std::string csvNumber(double value) {

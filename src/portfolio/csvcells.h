@@ -21,9 +21,14 @@ std::string numberCellProblem(std::string_view cell);
 // mark, a line break, or blanks at either end that a reader would drop.
 std::string csvField(std::string_view text, char delimiter = ',');
 
-// A cell in quotes for a message, which is UTF-8: the Windows-1252 text converted, and cut
-// short when long, so that a garbage file cannot flood the message.
+// A cell of a CSV file (UTF-8) in quotes for a message, cut short when long, so that a
+// garbage file cannot flood the message. A text of a project, which is Windows-1252, is
+// converted first.
 std::string quotedCell(std::string_view cell);
+
+// The UTF-8 text cut after `most` characters, an ellipsis marking the cut; a cut never
+// splits a character.
+std::string shortenedText(std::string_view text, std::size_t most);
 
 // A number as a portfolio file writes it: whole numbers without a decimal point, others to
 // the 15 significant digits that a double holds for sure, so that it reads back as shown.

@@ -1,5 +1,6 @@
 #include "portfolio/csvpairsource.h"
 
+#include "engine/textfields.h"
 #include "fileio/regularfile.h"
 #include "portfolio/buildingcolumns.h"
 #include "portfolio/csvcells.h"
@@ -58,9 +59,57 @@ std::string buildingsLayout(const std::vector<std::string>& header, std::vector<
     return {};
 }
 
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The cell of the column `name` in a row, or null when the header does not name it.
+const std::string* cellOf(const CsvRecord& row, const std::vector<int>& columnOfField,
+                          std::string_view name) {
+    for (std::size_t i = 0; i < columnOfField.size() && i < row.fields.size(); ++i) {
+        const int c = columnOfField[i];
+        if (c >= 0 && buildingColumns()[static_cast<std::size_t>(c)].name == name) {
+            return &row.fields[i];
+        }
+    }
+    return nullptr;
+}
+
+// Why the state and city of a row are no place of the climate data, or an empty text. A row
+// must name a city of its own state: a project file of an older version may name the city
+// alone, but a row whose city stands in another state (or whose state or city column is
+// missing, leaving the place of a new project) would be screened with the wrong climate and
+// grid without a word among thousands of others.
+std::string placeProblem(const ProjectInputs& inputs, const ClimateTable& climate,
+                         const std::string& where, const std::string* stateCell,
+                         const std::string* cityCell) {
+    bool stateKnown = false;
+    for (const ClimateRecord& place : climate.rows) {
+        if (place.State == inputs.State) {
+            if (place.City == inputs.City) {
+                return {};
+            }
+            stateKnown = true;
+        }
+    }
+    // The cells as the file gives them; the place of a new project where a column is missing.
+    const std::string state = stateCell ? *stateCell : windows1252ToUtf8(inputs.State);
+    const std::string city = cityCell ? *cityCell : windows1252ToUtf8(inputs.City);
+    if (!stateKnown && stateCell) {
+        return where + ", column state: " + quotedCell(state) + " is no state of the climate data.";
+    }
+    return where + (cityCell ? ", column city: " : ": ") + quotedCell(city) +
+           (cityCell ? "" : " (the city of a new project: the file has no column city)") +
+           " is no city of " + quotedCell(state) +
+           (stateCell ? "" : " (the state of a new project: the file has no column state)") +
+           " in the climate data.";
+}
+
 // A row of buildings.csv as a building, from the values of a new project.
 void readBuildingRow(const CsvRecord& row, const std::vector<int>& columnOfField, int idField,
-                     const std::string& shownFile, BuildingInput& building) {
+                     const std::string& shownFile, const ClimateTable& climate,
+                     BuildingInput& building) {
     const std::string where = shownFile + ", line " + std::to_string(row.line);
     const std::vector<BuildingColumn>& columns = buildingColumns();
     if (static_cast<std::size_t>(idField) < row.fields.size()) {
@@ -73,7 +122,8 @@ void readBuildingRow(const CsvRecord& row, const std::vector<int>& columnOfField
             const int c = columnOfField[i];
             if (c >= 0 && (columns[static_cast<std::size_t>(c)].name == "state" ||
                            columns[static_cast<std::size_t>(c)].name == "city")) {
-                columns[static_cast<std::size_t>(c)].read(row.fields[i], building.inputs);
+                columns[static_cast<std::size_t>(c)].read(utf8ToWindows1252(row.fields[i]),
+                                                          building.inputs);
             }
         }
         building.error = where + " has " + std::to_string(row.fields.size()) +
@@ -85,18 +135,30 @@ void readBuildingRow(const CsvRecord& row, const std::vector<int>& columnOfField
         building.error = where + ", column id: the id is empty.";
         return;
     }
+    std::string converted;
     for (std::size_t i = 0; i < row.fields.size(); ++i) {
         const int c = columnOfField[i];
         if (c < 0) {
             continue;
         }
         const BuildingColumn& column = columns[static_cast<std::size_t>(c)];
-        if (std::string problem = column.read(row.fields[i], building.inputs); !problem.empty()) {
+        // The texts of a project are Windows-1252; the cell stays UTF-8 for the message.
+        std::string_view cell = row.fields[i];
+        if (!isAscii(cell)) {
+            converted = utf8ToWindows1252(cell);
+            cell = converted;
+        }
+        if (std::string problem = column.read(cell, building.inputs); !problem.empty()) {
             if (building.error.empty()) {
                 building.error = where + ", column " + column.name + ": " +
                                  quotedCell(row.fields[i]) + " " + problem + ".";
             }
         }
+    }
+    if (building.error.empty()) {
+        building.error =
+            placeProblem(building.inputs, climate, where, cellOf(row, columnOfField, "state"),
+                         cellOf(row, columnOfField, "city"));
     }
 }
 
@@ -108,6 +170,7 @@ CsvPairSource::CsvPairSource(std::string buildingsFile, std::string billsFile,
     , m_billsFile(std::move(billsFile))
     , m_shownBuildings(shownPath(m_buildingsFile))
     , m_shownBills(shownPath(m_billsFile))
+    , m_climate(climate)
     , m_newProject(newProjectInputs(climate)) {}
 
 bool CsvPairSource::start() {
@@ -315,8 +378,9 @@ bool CsvPairSource::next(BuildingInput& building) {
     building.error.clear();
     building.inputs = m_newProject;
     building.origin = {{}, m_buildingsFile, m_billsFile, row.offset, row.line};
-    readBuildingRow(row, m_columnOfField, m_idField, m_shownBuildings, building);
+    readBuildingRow(row, m_columnOfField, m_idField, m_shownBuildings, m_climate, building);
     readBills(building);
+    checkFuels(building);
     return true;
 }
 
@@ -349,6 +413,14 @@ void CsvPairSource::noteUnusedBills() {
                       " has (or rows apart from the others of their building): " + ids + ".");
 }
 
+void CsvPairSource::checkFuels(BuildingInput& building) const {
+    if (building.error.empty()) {
+        if (std::string problem = fuelsProblem(building.inputs); !problem.empty()) {
+            building.error = placeOf(building.origin.line) + ", " + problem + ".";
+        }
+    }
+}
+
 double CsvPairSource::progress() const {
     return m_done ? 1.0 : m_started ? m_buildings.progress() : 0.0;
 }
@@ -379,8 +451,9 @@ BuildingInput CsvPairSource::readBuilding(const BuildingOrigin& origin,
     building.inputs = source.m_newProject;
     building.origin = origin;
     readBuildingRow(row, source.m_columnOfField, source.m_idField, shownPath(origin.buildingsFile),
-                    building);
+                    climate, building);
     source.readBills(building);
+    source.checkFuels(building);
     return building;
 }
 

@@ -45,12 +45,15 @@ private:
     void indexBills(unsigned long long offset, long long line);
     bool readRun(const std::string& id);
     void readBills(BuildingInput& building);
+    // Fails a building whose bills give quantities of a fuel or unit that is not known.
+    void checkFuels(BuildingInput& building) const;
     void noteUnusedBills();
 
     std::string m_buildingsFile;
     std::string m_billsFile;
     std::string m_shownBuildings; // the files as messages name them
     std::string m_shownBills;
+    const ClimateTable& m_climate;
     ProjectInputs m_newProject;
     bool m_started = false;
     bool m_done = false;

@@ -18,6 +18,14 @@ constexpr std::size_t kMostFields = 1000;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// libcsv's state within a field (FIELD_BEGUN of libcsv.c, which its header does not name):
+// with `quoted` set, the field's quotation mark has not been closed.
+constexpr int kInsideField = 2;
+
+bool insideQuotes(const csv_parser& parser) {
+    return parser.quoted != 0 && parser.pstate == kInsideField;
+}
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                const auto lower = [](char c) {
@@ -62,6 +70,7 @@ void CsvReader::resetParser() {
     m_ready.clear();
     m_finished = false;
     m_tooManyFields = false;
+    m_quoteLine = 0;
 }
 
 std::string CsvReader::open(const std::string& path) {
@@ -128,6 +137,7 @@ double CsvReader::progress() const {
 
 void CsvReader::fieldRead(void* bytes, std::size_t length, void* data) {
     auto& reader = *static_cast<CsvReader*>(data);
+    ++reader.m_fieldsRead;
     if (reader.m_fields.size() == kMostFields) {
         reader.m_tooManyFields = true;
         return;
@@ -135,8 +145,8 @@ void CsvReader::fieldRead(void* bytes, std::size_t length, void* data) {
     std::string field(length == 0 ? "" : static_cast<const char*>(bytes), length);
     const bool ascii = std::all_of(field.begin(), field.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii && isValidUtf8(field)) {
-        field = utf8ToWindows1252(field);
+    if (!ascii && !isValidUtf8(field)) {
+        field = windows1252ToUtf8(field);
     }
     reader.m_fields.push_back(std::move(field));
 }
@@ -190,10 +200,18 @@ bool CsvReader::feed() {
         m_recordOffset = m_bufferOffset + m_bufferStart;
     }
     const std::size_t readyBefore = m_ready.size();
+    const std::size_t fieldsBefore = m_fieldsRead;
     if (csv_parse(m_parser.get(), begin, length, fieldRead, recordRead, this) != length) {
         m_error = "line " + std::to_string(m_line) + " cannot be read (" +
                   csv_strerror(csv_error(m_parser.get())) + ").";
         return false;
+    }
+    // A quoted field left open opened on this line when a field ended on it before (or none
+    // was open), and earlier otherwise: the line a message points to if it is never closed.
+    if (!insideQuotes(*m_parser)) {
+        m_quoteLine = 0;
+    } else if (m_quoteLine == 0 || m_fieldsRead != fieldsBefore) {
+        m_quoteLine = m_line;
     }
     if (m_ready.size() == readyBefore && !m_inRecord) {
         m_inRecord = std::any_of(begin, begin + length, [](char c) {
@@ -221,6 +239,13 @@ bool CsvReader::next(CsvRecord& record) {
         }
         if (!feed()) {
             if (!m_error.empty()) {
+                return false;
+            }
+            // A quotation mark that is never closed has taken the rest of the file into one
+            // field; libcsv would end the record there as if nothing were wrong.
+            if (insideQuotes(*m_parser)) {
+                m_error = "a quotation mark opened on line " + std::to_string(m_quoteLine) +
+                          " is never closed.";
                 return false;
             }
             // The last record may end without a line end.

@@ -11,8 +11,8 @@ struct csv_parser;
 
 namespace plenara {
 
-// One record of a CSV file: its fields, in Windows-1252 like every text of a project, and
-// where it begins, for messages and for coming back to it.
+// One record of a CSV file: its fields, in UTF-8, and where it begins, for messages and for
+// coming back to it.
 struct CsvRecord {
     std::vector<std::string> fields;
     long long line = 0;            // the line of the file on which the record begins, from 1
@@ -22,8 +22,10 @@ struct CsvRecord {
 // Reads a CSV file (RFC 4180, parsed by libcsv) record by record, so that a file of any size
 // takes little memory. The first record is the header. The delimiter is a comma or, when the
 // header holds more fields with it, a semicolon, as spreadsheets write it where the comma is
-// the decimal mark. A field that is valid UTF-8 is converted to Windows-1252; any other is
-// taken as Windows-1252 already, so files of either kind read alike. A UTF-8 byte-order mark
+// the decimal mark. A field that is valid UTF-8 is taken as it is; any other is taken as
+// Windows-1252 and converted, so files of either kind read alike. The fields stay UTF-8 (an
+// id such as "Дом 1" would lose its letters in Windows-1252 and meet "Сад 1" as "??? 1");
+// the cells that go into a project are converted there. A UTF-8 byte-order mark
 // is skipped; blanks around an unquoted field are dropped; empty lines are no records.
 class CsvReader {
 public:
@@ -78,6 +80,8 @@ private:
     bool m_atLineStart = true;  // the next byte begins a line
     bool m_inRecord = false;    // a record has begun and not ended
     long long m_recordLine = 1; // where the record being read began
+    long long m_quoteLine = 0;  // where the quoted field left open began; 0 when none is
+    std::size_t m_fieldsRead = 0;
     unsigned long long m_recordOffset = 0;
     std::vector<std::string> m_fields;
     std::deque<CsvRecord> m_ready;

@@ -22,7 +22,8 @@ std::string csvLine(const std::vector<std::string>& cells) {
         if (i > 0) {
             line += ',';
         }
-        line += csvField(windows1252ToUtf8(cells[i]));
+        // The id comes first and is UTF-8 already; the texts of a project are Windows-1252.
+        line += csvField(i == 0 ? cells[i] : windows1252ToUtf8(cells[i]));
     }
     return line + '\n';
 }

@@ -19,6 +19,7 @@ public:
     // written (naming the file), or an empty text.
     std::string open(const std::string& folder);
 
+    // Adds a building; its id is UTF-8.
     void add(std::string_view id, const ProjectInputs& inputs);
     std::size_t count() const { return m_count; }
 
@@ -35,7 +36,8 @@ private:
     std::size_t m_count = 0;
 };
 
-// The CSV line of a list of cells (Windows-1252), written as UTF-8 and ended by a line feed.
+// The CSV line of a list of cells, written as UTF-8 and ended by a line feed: the first
+// cell, the id or a name of the header, is UTF-8, the others Windows-1252.
 std::string csvLine(const std::vector<std::string>& cells);
 
 } // namespace plenara

@@ -78,6 +78,17 @@ std::vector<PortfolioReader::Input> PortfolioReader::resolve(const std::vector<s
             csvFiles.push_back(input);
             if (csvFiles.size() == 2) {
                 const bool firstIsBills = holdsBills(csvFiles[0]);
+                if (firstIsBills && holdsBills(csvFiles[1])) {
+                    // Either taken for buildings.csv would screen each row of bills as a
+                    // building.
+                    failed(csvFiles[0], "Neither " + inQuotes(shownPath(csvFiles[0])) + " nor " +
+                                            inQuotes(shownPath(csvFiles[1])) +
+                                            " is a file of buildings: both name a column "
+                                            "\"month\", as files of bills do. Name "
+                                            "buildings.csv with its bills.csv.");
+                    csvFiles.clear();
+                    continue;
+                }
                 const std::string& buildings = firstIsBills ? csvFiles[1] : csvFiles[0];
                 const std::string& bills = firstIsBills ? csvFiles[0] : csvFiles[1];
                 resolved.push_back(

@@ -30,8 +30,10 @@ std::vector<std::string> ProjectFileSource::projectFilesIn(const std::string& fo
 }
 
 std::string idOfFile(const std::string& path) {
-    // File names are UTF-8; ids are Windows-1252 like every text of a project.
-    return utf8ToWindows1252(fs::path(path).stem().string());
+    // Ids are UTF-8, as file names are; a name that is none is taken as Windows-1252, as a
+    // field of a CSV file is.
+    std::string stem = fs::path(path).stem().string();
+    return isValidUtf8(stem) ? stem : windows1252ToUtf8(stem);
 }
 
 BuildingInput ProjectFileSource::readBuilding(const std::string& path) {

@@ -79,7 +79,7 @@ const std::vector<ResultColumn>& resultColumns() {
         std::vector<ResultColumn> list = {
             {"id", ResultFormat::Text, noNumber,
              [](const ScreenRow& r) {
-                 return windows1252ToUtf8(r.id);
+                 return r.id;
              }},
             {"state", ResultFormat::Text, noNumber,
              [](const ScreenRow& r) {

@@ -1,5 +1,6 @@
 #include "portfolio/screenrow.h"
 
+#include "engine/textfields.h"
 #include "portfolio/csvcells.h"
 #include "project/lifecycleinputs.h"
 #include "sensitivity/montecarlo.h"
@@ -46,14 +47,20 @@ void screenBuilding(const BuildingInput& building, const ClimateTable& climate,
     row.city = inputs.City;
     row.origin = building.origin;
     if (!building.error.empty()) {
+        // The id of a row that could not be read may be a whole file swallowed by a quote.
+        constexpr std::size_t kMostIdCharacters = 200;
+        if (building.id.size() > kMostIdCharacters) {
+            row.id = shortenedText(building.id, kMostIdCharacters);
+        }
         row.error = building.error;
         return;
     }
     // Method 3 would go on with 0 degree days, as the window does with a warning; in a batch
     // such figures would pass unnoticed among the others.
     if (findCity(climate, inputs.State, inputs.City) == nullptr) {
-        row.error = building.cityPlace + ": " + quotedCell(inputs.City) + " is no city of " +
-                    quotedCell(inputs.State) + " in the climate data.";
+        row.error = building.cityPlace + ": " + quotedCell(windows1252ToUtf8(inputs.City)) +
+                    " is no city of " + quotedCell(windows1252ToUtf8(inputs.State)) +
+                    " in the climate data.";
         return;
     }
     computeProjectNumbers(inputs, climate, kOpeningFraction, kOpeningFraction, kOpeningTemperatureF,

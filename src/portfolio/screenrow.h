@@ -31,8 +31,8 @@ struct MethodScreen {
 
 // One row of the results of a screening.
 struct ScreenRow {
-    std::string id; // Windows-1252, as the inputs hold it
-    std::string state;
+    std::string id;    // UTF-8
+    std::string state; // Windows-1252, as the inputs hold them
     std::string city;
     std::array<MethodScreen, 3> methods{}; // Methods 1, 2 and 3
     int bestMethod = 0;                    // 1 to 3; 0 when no method found a payback

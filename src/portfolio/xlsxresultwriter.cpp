@@ -1,6 +1,7 @@
 #include "portfolio/xlsxresultwriter.h"
 
 #include "fileio/regularfile.h"
+#include "portfolio/csvcells.h"
 #include "portfolio/resultcolumns.h"
 
 #include <xlsxwriter.h>
@@ -11,6 +12,17 @@ namespace {
 
 // The rows of one sheet of a spreadsheet, the header included.
 constexpr unsigned kRowsPerSheet = 1'048'576;
+// The most characters of a cell of a spreadsheet; libxlsxwriter refuses a longer text, and
+// with it the whole file.
+constexpr std::size_t kMostCellCharacters = 32'767;
+
+// libxlsxwriter's messages end with a period, most of them.
+std::string sentence(std::string text) {
+    if (!text.empty() && text.back() != '.') {
+        text += '.';
+    }
+    return text;
+}
 
 const char* numberFormat(ResultFormat format) {
     switch (format) {
@@ -117,7 +129,10 @@ void XlsxResultWriter::write(const ScreenRow& row) {
         const auto col = static_cast<lxw_col_t>(c);
         lxw_error written = LXW_NO_ERROR;
         if (column.format == ResultFormat::Text) {
-            const std::string text = column.text(row);
+            std::string text = column.text(row);
+            if (text.size() > kMostCellCharacters) {
+                text = shortenedText(text, kMostCellCharacters - 1);
+            }
             if (!text.empty()) {
                 written = worksheet_write_string(m_sheet, m_row, col, text.c_str(), nullptr);
             }
@@ -142,7 +157,7 @@ std::string XlsxResultWriter::finish() {
     m_workbook = nullptr;
     if (!m_error.empty() || closed != LXW_NO_ERROR) {
         m_file.discard();
-        return failure + (m_error.empty() ? lxw_strerror(closed) : m_error) + ".";
+        return failure + sentence(m_error.empty() ? lxw_strerror(closed) : m_error);
     }
     if (std::string problem = m_file.commit(); !problem.empty()) {
         return failure + problem;

@@ -63,7 +63,7 @@ bool PortfolioCommands::importBills(const QString& path) {
     if (file.ids().size() > 1) {
         QStringList ids;
         for (const std::string& id : file.ids()) {
-            ids << QString::fromStdString(windows1252ToUtf8(id));
+            ids << QString::fromStdString(id);
         }
         chosen = m_chooseBuilding(m_window.widget, ids);
         if (chosen < 0) {

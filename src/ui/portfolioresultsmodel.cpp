@@ -3,8 +3,6 @@
 #include "engine/formatpattern.h"
 #include "portfolio/resultcolumns.h"
 
-#include <limits>
-
 #include <QBrush>
 #include <QColor>
 
@@ -109,8 +107,8 @@ QVariant PortfolioResultsModel::data(const QModelIndex& index, int role) const {
         return value ? QString::fromStdString(FormatPattern(*value, shownPattern(column.format)))
                      : QString();
     case SortRole:
-        // Empty cells after every number, whichever way the column is sorted up.
-        return value ? *value : std::numeric_limits<double>::max();
+        // None for an empty cell, which PortfolioSortModel puts after every number.
+        return value ? QVariant(*value) : QVariant();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     default:

@@ -10,7 +10,8 @@ namespace plenara {
 
 // The rows of a screening as a table: one column per column of the results files, numbers
 // shown as the spreadsheet shows them (kW and dollars whole, paybacks to one decimal). Sorting
-// goes by SortRole: numbers by value with empty cells after every number, texts by text.
+// goes by SortRole: numbers by value, none for an empty cell (see PortfolioSortModel), texts
+// by text.
 class PortfolioResultsModel : public QAbstractTableModel {
     Q_OBJECT
 

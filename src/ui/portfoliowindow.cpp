@@ -3,6 +3,7 @@
 #include "portfolio/portfolioreader.h"
 #include "ui/filedialogs.h"
 #include "ui/portfolioresultsmodel.h"
+#include "ui/portfoliosortmodel.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -53,7 +54,7 @@ PortfolioWindow::PortfolioWindow(const ClimateTable& climate, const EmissionData
     , m_progress(new QProgressBar(this))
     , m_status(new QLabel(this))
     , m_model(new PortfolioResultsModel(this))
-    , m_sorted(new QSortFilterProxyModel(this))
+    , m_sorted(new PortfolioSortModel(this))
     , m_table(new QTableView(this)) {
     setObjectName(QStringLiteral("frmPortfolio"));
     setWindowTitle(QStringLiteral("Screen a Portfolio"));
@@ -83,6 +84,12 @@ PortfolioWindow::PortfolioWindow(const ClimateTable& climate, const EmissionData
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_progress->setRange(0, kProgressSteps);
     m_progress->setValue(0);
+    // The notes name files, columns and ids and can run long: they wrap, and a path without
+    // blanks is cut at the edge (whole in the tooltip), rather than widening the window and
+    // pushing the buttons beside them off the screen.
+    m_status->setWordWrap(true);
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* inputButtons = new QVBoxLayout;
     inputButtons->addWidget(addFiles);
@@ -183,6 +190,7 @@ void PortfolioWindow::start() {
     m_table->sortByColumn(-1, Qt::AscendingOrder);
     m_progress->setValue(0);
     m_status->setText(QStringLiteral("Screening..."));
+    m_status->setToolTip({});
     m_cancelRequested = false;
     m_done = false;
     m_ready.clear();
@@ -263,6 +271,7 @@ void PortfolioWindow::takeRows() {
         status += QStringLiteral("\n") + QString::fromStdString(note);
     }
     m_status->setText(status);
+    m_status->setToolTip(notes.empty() ? QString() : status);
     m_table->resizeColumnsToContents();
     updateControls();
     emit finished();

@@ -67,14 +67,18 @@ INSTANTIATE_TEST_SUITE_P(
                  ',',
                  {"id", "kWh"},
                  {{4, {"A", " 1 "}}, {6, {"B", "2"}}}},
-        // UTF-8 with its byte-order mark reads into Windows-1252; Windows-1252 stays as it is.
+        // UTF-8 with its byte-order mark stays as it is, letters beyond Windows-1252 too;
+        // Windows-1252 reads into UTF-8.
         ReadCase{"Utf8WithByteOrderMark",
-                 "\xEF\xBB\xBFid,city\nA,Caf\xC3\xA9\n",
+                 "\xEF\xBB\xBFid,city\nA,Caf\xC3\xA9\n\xD0\x94\xD0\xBE\xD0\xBC 1,\xE6\x9D\xB1\n",
                  ',',
                  {"id", "city"},
-                 {{2, {"A", "Caf\xE9"}}}},
-        ReadCase{
-            "Windows1252", "id;city\nA;Caf\xE9\n", ';', {"id", "city"}, {{2, {"A", "Caf\xE9"}}}},
+                 {{2, {"A", "Caf\xC3\xA9"}}, {3, {"\xD0\x94\xD0\xBE\xD0\xBC 1", "\xE6\x9D\xB1"}}}},
+        ReadCase{"Windows1252",
+                 "id;city\nA;Caf\xE9\n",
+                 ';',
+                 {"id", "city"},
+                 {{2, {"A", "Caf\xC3\xA9"}}}},
         ReadCase{"HeaderOnly", "id,month\n", ',', {"id", "month"}, {}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
@@ -115,6 +119,36 @@ TEST(CsvReaderTest, FilesThatAreNoCsvOfBuildingsSayWhy) {
     EXPECT_EQ(reader.error(), "the record that begins on line 2 holds a field longer than 1 MB, "
                               "which no CSV file of buildings or bills holds (is a quotation mark "
                               "missing?).");
+
+    // A quotation mark that is never closed is told with the line where it opened; the
+    // records before it are read.
+    const struct {
+        std::string bytes;
+        std::vector<std::string> readFirst; // the ids of the records read before it
+        const char* error;
+    } unclosed[] = {
+        {"id,name\nA,x\nB,\"open\nC,z\n",
+         {"A"},
+         "a quotation mark opened on line 3 is never closed."},
+        // The quote opens after a field of two lines closed.
+        {"id,name,note\nA,\"two\nlines\",\"open\nC,z,y\n",
+         {},
+         "a quotation mark opened on line 3 "
+         "is never closed."},
+        // On the last line, which has no line end; a quotation mark inside the field after its
+        // closing one continues it, as libcsv reads it.
+        {"id,name\nA,x\nB,\"x\"y", {"A"}, "a quotation mark opened on line 3 is never closed."},
+        {"id,name\nA,\"x", {}, "a quotation mark opened on line 2 is never closed."},
+    };
+    for (const auto& c : unclosed) {
+        ASSERT_EQ(reader.open(folder.write("unclosed.csv", c.bytes)), "") << c.bytes;
+        std::vector<std::string> read;
+        while (reader.next(record)) {
+            read.push_back(record.fields[0]);
+        }
+        EXPECT_EQ(read, c.readFirst) << c.bytes;
+        EXPECT_EQ(reader.error(), c.error) << c.bytes;
+    }
 
     std::string wide = "id";
     for (int i = 0; i < 1001; ++i) {

@@ -125,6 +125,15 @@ TEST_P(BadInputTest, FailsTheBuildingAndScreensTheOthers) {
 
 const std::string kHeader = "id," + kSampleColumns + "\n";
 
+// bills.csv of one building with the sample's bills and no fuel #2 columns, but one misnamed.
+std::string billsWithoutFuel2(const std::string& id) {
+    std::string rows = bills(id);
+    for (std::size_t at = rows.find(",,\n"); at != std::string::npos; at = rows.find(",,\n", at)) {
+        rows.replace(at, 3, ",0\n");
+    }
+    return "id,month,kWh,kW,electricCost,fuel1Quantity,fuel1Cost,fuel2Qty\n" + rows;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Files, BadInputTest,
     testing::Values(
@@ -164,12 +173,84 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"A", "{dir}/buildings.csv, line 2, column city: \"Springfeld\" is no city of "
                           "\"Illinois\" in the climate data."}},
                    {}},
+        // A row names a city of its own state; a city of another state, or one left to
+        // the new project's Albany (New York) by a missing column, would screen with
+        // the wrong climate and grid.
+        ScreenCase{"CityOfAnotherState",
+                   "id,state,city\nA,Massachusetts,Houston\nB,Narnia,Houston\n",
+                   kBillsHeader + bills("A") + bills("B"),
+                   {{"A", "{dir}/buildings.csv, line 2, column city: \"Houston\" is no city of "
+                          "\"Massachusetts\" in the climate data."},
+                    {"B", "{dir}/buildings.csv, line 3, column state: \"Narnia\" is no state of "
+                          "the climate data."}},
+                   {}},
+        ScreenCase{"NoCityColumn",
+                   "id,state\nA,Massachusetts\n",
+                   kBillsHeader + bills("A"),
+                   {{"A", "{dir}/buildings.csv, line 2: \"Albany\" (the city of a new project: "
+                          "the file has no column city) is no city of \"Massachusetts\" in the "
+                          "climate data."}},
+                   {}},
+        ScreenCase{"NoStateColumn",
+                   "id,city\nA,Houston\nB,Buffalo\n",
+                   kBillsHeader + bills("A") + bills("B"),
+                   {{"A", "{dir}/buildings.csv, line 2, column city: \"Houston\" is no city of "
+                          "\"New York\" (the state of a new project: the file has no column "
+                          "state) in the climate data."},
+                    {"B", ""}},
+                   {},
+                   0.0},
         ScreenCase{"UnknownOption",
                    "id,primeMover\nA,Steam engine\n",
                    kBillsHeader + bills("A"),
                    {{"A", "{dir}/buildings.csv, line 2, column primeMover: \"Steam engine\" is "
                           "none of RecipEngine, GasTurbine, Microturbine or FuelCell (or None)."}},
                    {}},
+        // A fuel that the bills give quantities of must be one whose heat per unit is
+        // known, in one of its units; an unused second fuel may be named anyhow.
+        ScreenCase{"FuelsNotInTheLists",
+                   "id,state,city,fuel1Type,fuel1Units,fuel2Type,fuel2Units\n"
+                   "A,Pennsylvania,Philadelphia,coal,tons,,\n"
+                   "B,Pennsylvania,Philadelphia,#2 fuel oil,barrels,,\n"
+                   "C,Pennsylvania,Philadelphia,Natural Gas,THERMS,wood,cords\n",
+                   kBillsHeader + bills("A") + bills("B") + bills("C"),
+                   {{"A", "{dir}/buildings.csv, line 2, column fuel1Type: \"coal\" is none of "
+                          "natural gas, #2 fuel oil, #4 fuel oil, #6 fuel oil or steam, whose heat "
+                          "per unit is known, and the bills give quantities of it."},
+                    {"B", "{dir}/buildings.csv, line 3, column fuel1Units: \"barrels\" is none of "
+                          "the units of #2 fuel oil (gallons)."},
+                    {"C", ""}},
+                   {},
+                   0.0},
+        // Numbers outside the range of their box fail the building, as a percentage
+        // above 100 % does; the window would use them clamped.
+        ScreenCase{
+            "NumbersOutOfRange",
+            "id,state,city,analysisYears,sensitivityPercent,electricEscalation,"
+            "heatedFloorSpace\n"
+            "A,Pennsylvania,Philadelphia,99,,,\n"
+            "B,Pennsylvania,Philadelphia,,95,,\n"
+            "C,Pennsylvania,Philadelphia,,,-15,\n"
+            "D,Pennsylvania,Philadelphia,,,," +
+                std::string(400, '9') +
+                "\n"
+                "E,Pennsylvania,Philadelphia,40,90,-10,1e308\n"
+                "F,Pennsylvania,Philadelphia,1,0,20,98000\n",
+            kBillsHeader + bills("A") + bills("B") + bills("C") + bills("D") + bills("E") +
+                bills("F"),
+            {{"A", "{dir}/buildings.csv, line 2, column analysisYears: \"99\" is not within "
+                   "1 to 40."},
+             {"B", "{dir}/buildings.csv, line 3, column sensitivityPercent: \"95\" is not "
+                   "within 0 to 90."},
+             {"C", "{dir}/buildings.csv, line 4, column electricEscalation: \"-15\" is not "
+                   "within -10 to 20."},
+             {"D", "{dir}/buildings.csv, line 5, column heatedFloorSpace: \"" +
+                       std::string(40, '9') + "...\" has too many digits to be read as a number."},
+             {"E", "{dir}/buildings.csv, line 6, column heatedFloorSpace: \"1e308\" is no "
+                   "number."},
+             {"F", ""}},
+            {},
+            0.0},
         ScreenCase{"BadLifeCycleValue",
                    "id,state,city,discountRate\nA,Pennsylvania,Philadelphia,abc\n",
                    kBillsHeader + bills("A"),
@@ -217,17 +298,61 @@ INSTANTIATE_TEST_SUITE_P(
                    0.0},
         // A spreadsheet that writes the decimal comma separates by semicolons and saves in
         // Windows-1252; a decimal comma in a number is refused rather than read as thousands.
-        ScreenCase{"SemicolonsInWindows1252",
-                   semicolons(kHeader) + semicolons("Caf\xE9," + kSampleValues + "\n") +
-                       "Cr\xEApe;#2 fuel oil;gallons;0,0444;0.0733;1.3119;CCF;Pennsylvania;"
-                       "Philadelphia;98000;98000;200;Low\n",
-                   semicolons(kBillsHeader) + bills("Caf\xE9", kAllMonths, ';') +
-                       bills("Cr\xEApe", kAllMonths, ';'),
-                   {{"Caf\xE9", ""},
-                    {"Cr\xEApe", "{dir}/buildings.csv, line 3, column energyCharge: \"0,0444\" is "
-                                 "no number (the decimal mark is a point; a comma only groups "
-                                 "thousands)."}},
+        ScreenCase{
+            "SemicolonsInWindows1252",
+            semicolons(kHeader) + semicolons("Caf\xE9," + kSampleValues + "\n") +
+                "Cr\xEApe;#2 fuel oil;gallons;0,0444;0.0733;1.3119;CCF;Pennsylvania;"
+                "Philadelphia;98000;98000;200;Low\n",
+            semicolons(kBillsHeader) + bills("Caf\xE9", kAllMonths, ';') +
+                bills("Cr\xEApe", kAllMonths, ';'),
+            {{"Caf\xC3\xA9", ""},
+             {"Cr\xC3\xAApe", "{dir}/buildings.csv, line 3, column energyCharge: \"0,0444\" is "
+                              "no number (the decimal mark is a point; a comma only groups "
+                              "thousands)."}},
+            {}},
+        // Ids are kept as the file gives them, in UTF-8: "Дом 1" and "Сад 1" are two
+        // buildings, although Windows-1252, the text of a project, holds neither. A
+        // cell in a message is shown as it stands, a city of Tokyo too.
+        ScreenCase{"IdsBeyondWindows1252",
+                   kHeader + "\xD0\x94\xD0\xBE\xD0\xBC 1," + kSampleValues +
+                       "\n\xD0\xA1\xD0\xB0\xD0\xB4 1," + kSampleValues +
+                       "\n\xE6\x9D\xB1\xE4\xBA\xAC,#2 fuel "
+                       "oil,gallons,0.0444,0.0733,1.3119,CCF,"
+                       "Pennsylvania,\xE6\x9D\xB1\xE4\xBA\xAC,98000,98000,200,Low\n",
+                   kBillsHeader + bills("\xD0\x94\xD0\xBE\xD0\xBC 1") +
+                       bills("\xD0\xA1\xD0\xB0\xD0\xB4 1") + bills("\xE6\x9D\xB1\xE4\xBA\xAC"),
+                   {{"\xD0\x94\xD0\xBE\xD0\xBC 1", ""},
+                    {"\xD0\xA1\xD0\xB0\xD0\xB4 1", ""},
+                    {"\xE6\x9D\xB1\xE4\xBA\xAC", "{dir}/buildings.csv, line 4, column city: "
+                                                 "\"\xE6\x9D\xB1\xE4\xBA\xAC\" is no "
+                                                 "city of \"Pennsylvania\" in the climate data."}},
                    {}},
+        // A quotation mark never closed would take the rest of the file as one id; the
+        // buildings before it are screened.
+        ScreenCase{"QuoteNeverClosed",
+                   kHeader + "A," + kSampleValues + "\n\"B," + kSampleValues + "\nC," +
+                       kSampleValues + "\n",
+                   kBillsHeader + bills("A") + bills("C"),
+                   {{"A", ""},
+                    {"buildings", "{dir}/buildings.csv: a quotation mark opened on line 3 is never "
+                                  "closed."}},
+                   {"{dir}/bills.csv: bills that were not used, of an id that no row of "
+                    "{dir}/buildings.csv has (or rows apart from the others of their "
+                    "building): "
+                    "\"C\" (line 14)."}},
+        // The id of a failed row is cut short: a garbage row must not make a cell of a
+        // spreadsheet or a line of a terminal of a hundred thousand characters.
+        ScreenCase{"LongIdOfAFailedRow",
+                   kHeader + "\"" + std::string(300, 'x') + "\",Pennsylvania\n",
+                   kBillsHeader + bills("A"),
+                   {{std::string(200, 'x') + "\xE2\x80\xA6",
+                     "{dir}/buildings.csv, line 2 has 2 fields where the header names 13 (is "
+                     "a "
+                     "comma inside a number or text not quoted?)."}},
+                   {"{dir}/bills.csv: bills that were not used, of an id that no row of "
+                    "{dir}/buildings.csv has (or rows apart from the others of their "
+                    "building): "
+                    "\"A\" (line 2)."}},
         // The bills need not follow the order of the buildings, nor stand by building, as long
         // as the rows of one building stand together.
         ScreenCase{"BillsInAnotherOrder",
@@ -266,6 +391,20 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"buildings", "{dir}/buildings.csv, line 1: the header names no column "
                                   "\"id\", which tells the buildings apart."}},
                    {}},
+        // Columns of the grid that bills.csv leaves out are told once, as are those it
+        // names wrongly.
+        ScreenCase{"BillsWithoutSomeColumns",
+                   kHeader + "A," + kSampleValues + "\n",
+                   billsWithoutFuel2("A"),
+                   {{"A", ""}},
+                   {"{dir}/bills.csv: column \"fuel2Qty\" is none of the columns of "
+                    "bills and is "
+                    "not read.",
+                    "{dir}/bills.csv: columns \"fuel2Quantity\" and \"fuel2Cost\" are "
+                    "missing: "
+                    "their boxes keep the values of a new project (0, or empty for "
+                    "fuel #2) for "
+                    "every building."}},
         ScreenCase{"UnknownColumn",
                    "id,state,city,enrgyCharge\nA,Pennsylvania,Philadelphia,1\n",
                    kBillsHeader + bills("A"),
@@ -297,15 +436,19 @@ TEST(PortfolioReaderTest, MissingColumnsTakeTheValuesOfANewProject) {
     EXPECT_EQ(building.inputs, expected);
 }
 
-// A folder without project files or CSV files, a CSV file without its partner and a project
-// file that cannot be read are each one failed building; the others are screened.
+// A folder without project files or CSV files, a CSV file without its partner, two files of
+// bills and a project file that cannot be read are each one failed building; the others are
+// screened.
 TEST(PortfolioReaderTest, InputsThatCannotBeUsedAreFailedBuildings) {
     ScratchFolder folder;
     folder.write("empty/readme.txt", "nothing here");
     const std::string lonely = folder.write("lonely.csv", "id,state\n");
     const std::string broken = folder.write("broken.TAV", "only one line\r\n");
     const std::string sample = (kExamples / "projects" / "ElmStreetTowers.TAV").string();
-    PortfolioReader reader({(folder.path() / "empty").string(), broken, sample, lonely}, climate());
+    const std::string billsA = folder.write("bills.csv", kBillsHeader + bills("A"));
+    const std::string billsB = folder.write("bills2.csv", kBillsHeader + bills("B"));
+    PortfolioReader reader(
+        {(folder.path() / "empty").string(), broken, sample, billsA, billsB, lonely}, climate());
     std::vector<Outcome> outcomes;
     BuildingInput building;
     while (reader.next(building)) {
@@ -321,6 +464,10 @@ TEST(PortfolioReaderTest, InputsThatCannotBeUsedAreFailedBuildings) {
                                            "file ends after 1 line, and a project "
                                            "file has at least 20 lines."},
                             {"ElmStreetTowers", ""},
+                            {"bills", "Neither \"" + shown + "/bills.csv\" nor \"" + shown +
+                                          "/bills2.csv\" is a file of buildings: both name a "
+                                          "column \"month\", as files of bills do. Name "
+                                          "buildings.csv with its bills.csv."},
                             {"lonely", "\"" + shown +
                                            "/lonely.csv\" is named without its partner: name "
                                            "buildings.csv and bills.csv together, or the folder "
@@ -366,7 +513,7 @@ TEST(PortfolioExportTest, TextsComeBackAsTheyWere) {
     ScratchFolder folder;
     PortfolioExport exporter;
     ASSERT_EQ(exporter.open(folder.path().string()), "");
-    exporter.add("Caf\xE9", project);
+    exporter.add("Caf\xC3\xA9", project);
     ASSERT_EQ(exporter.commit(), "");
     EXPECT_NE(fileText(folder.path() / "buildings.csv")
                   .find("Caf\xC3\xA9,fioul n\xC2\xB0"
@@ -376,7 +523,7 @@ TEST(PortfolioExportTest, TextsComeBackAsTheyWere) {
     BuildingInput building;
     ASSERT_TRUE(reader.next(building));
     EXPECT_EQ(building.error, "");
-    EXPECT_EQ(building.id, "Caf\xE9");
+    EXPECT_EQ(building.id, "Caf\xC3\xA9");
     EXPECT_EQ(building.inputs.ACCriteria, "Room AC, \"old\"");
     EXPECT_EQ(building.inputs.Fuel1Type, "fioul n\xB0"
                                          "2");

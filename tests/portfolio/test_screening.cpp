@@ -78,6 +78,33 @@ TEST(ScreeningTest, ExamplesAsProjectFilesAsACsvPairAndInTheWindow) {
     }
 }
 
+// A project file was made by the window, which takes a city of another state (as files of
+// older versions name it) with that city's climate: the screening does the same, where a row
+// of buildings.csv naming the pair would fail. Houston in "Massachusetts" screens with
+// Houston's degree days, as the window opens it.
+TEST(ScreeningTest, AProjectFileWithACityOfAnotherStateScreensAsTheWindowOpensIt) {
+    std::string text = fileText(fs::path(kProjects) / "BayouGardens.TAV");
+    const std::size_t at = text.find("Texas^Houston^");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 5, "Massachusetts");
+    ScratchFolder folder;
+    const std::string moved = folder.write("Moved.TAV", text);
+    const std::vector<ScreenRow> rows = screen({moved});
+    ASSERT_EQ(rows.size(), 1u);
+    ASSERT_FALSE(rows[0].failed()) << rows[0].error;
+    EXPECT_EQ(rows[0].state, "Massachusetts");
+    ProjectSession session(climate(), emissions());
+    ASSERT_TRUE(session.open(moved).ok());
+    const ProjectResults& r = session.results();
+    const std::vector<ScreenRow> original =
+        screen({(fs::path(kProjects) / "BayouGardens.TAV").string()});
+    for (std::size_t m = 0; m < 3; ++m) {
+        EXPECT_EQ(rows[0].methods[m].capacityKW, r.genCapacityByMethod[m + 1]) << m;
+        EXPECT_EQ(rows[0].methods[m].paybackYears, r.paybackByMethod[m + 1]) << m;
+        EXPECT_EQ(rows[0].methods[m].capacityKW, original[0].methods[m].capacityKW) << m;
+    }
+}
+
 // The sample building's figures as the comparison of methods shows them: capacities 132, 110
 // and 52 kW, installed costs $227,004, $203,718 and $142,555, savings $48,018, $35,999 and
 // $17,793, paybacks 4.7, 5.7 and 8.0 years; Method 1 pays back first.
@@ -281,10 +308,15 @@ TEST(ScreeningTest, CellsOfPaybacksNotFoundAndOfFailedRows) {
     EXPECT_EQ(json["bestMethod"], 2);
     EXPECT_EQ(json["error"], nullptr);
 
-    ScreenRow failed = ranked("Caf\xE9", 0, true);
+    // The id is UTF-8 as the file gave it; the city, a text of the project, is Windows-1252.
+    ScreenRow failed = ranked("Caf\xC3\xA9", 0, true);
+    failed.city = "Montr\xE9"
+                  "al";
     failed.error = "x.TAV, line 3: \"quoted\"";
-    EXPECT_EQ(resultsCsvLine(failed),
-              "Caf\xC3\xA9" + std::string(32, ',') + "\"x.TAV, line 3: \"\"quoted\"\"\"\n");
+    EXPECT_EQ(resultsCsvLine(failed), "Caf\xC3\xA9,,Montr\xC3\xA9"
+                                      "al" +
+                                          std::string(30, ',') +
+                                          "\"x.TAV, line 3: \"\"quoted\"\"\"\n");
     EXPECT_EQ(nlohmann::json::parse(resultsJsonLine(failed))["id"], "Caf\xC3\xA9");
 }
 
@@ -330,6 +362,10 @@ TEST(ScreeningTest, SpreadsheetReadsBackWithTheRightCells) {
     std::vector<ScreenRow> rows = screen({kProjects});
     rows.push_back(ranked("broken", 0, true));
     rows.back().error = "broken.TAV, line 2: bad & <worse>";
+    // An id beyond Windows-1252 as the file gave it; a text beyond the 32,767 characters of a
+    // cell is cut to them (32,766 and the ellipsis) rather than failing the whole file.
+    rows.push_back(ranked("\xD0\x94\xD0\xBE\xD0\xBC 1", 0, true));
+    rows.back().error = std::string(40'000, 'x');
     for (const ScreenRow& row : rows) {
         writer->write(row);
     }
@@ -357,7 +393,9 @@ TEST(ScreeningTest, SpreadsheetReadsBackWithTheRightCells) {
     EXPECT_EQ(cellOf(sheet, "D7"), "(none)");
     EXPECT_EQ(cellOf(sheet, "AG7"), "broken.TAV, line 2: bad &amp; &lt;worse&gt;");
     EXPECT_NE(sheet.find("<pane xSplit=\"1\" ySplit=\"1\" topLeftCell=\"B2\""), std::string::npos);
-    EXPECT_NE(sheet.find("<autoFilter ref=\"A1:AG7\"/>"), std::string::npos);
+    EXPECT_EQ(cellOf(sheet, "A8"), "\xD0\x94\xD0\xBE\xD0\xBC 1");
+    EXPECT_EQ(cellOf(sheet, "AG8"), std::string(32'766, 'x') + "\xE2\x80\xA6");
+    EXPECT_NE(sheet.find("<autoFilter ref=\"A1:AG8\"/>"), std::string::npos);
     const std::string styles = unzipped(path, "xl/styles.xml");
     EXPECT_NE(styles.find("formatCode=\"0.0\""), std::string::npos);
     EXPECT_NE(styles.find("formatCode=\"#,##0\""), std::string::npos);

@@ -6,12 +6,16 @@
 #include "ui/frmtavchpscreening.h"
 #include "ui/portfoliocommands.h"
 #include "ui/portfolioresultsmodel.h"
+#include "ui/portfoliosortmodel.h"
 #include "ui/portfoliowindow.h"
 #include "ui/projectundo.h"
 #include "ui/uitestsupport.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -36,6 +40,9 @@ private slots:
     void aBadBillsFileChangesNothingAndSaysWhy();
     void screeningGivesTheRowsOfTheLibraryAndOpensThem();
     void sortingExportAndCancel();
+    void emptyCellsComeLastEitherWayUp_data();
+    void longNotesKeepTheButtonsInTheWindow();
+    void emptyCellsComeLastEitherWayUp();
 
 private:
     QString write(const QString& name, const QByteArray& bytes);
@@ -232,6 +239,10 @@ void PortfolioWindowTest::sortingExportAndCancel() {
     table.sortByColumn(payback2, Qt::AscendingOrder);
     QCOMPARE(table.model()->index(4, payback2).data().toString(), QString());
     QCOMPARE(table.model()->index(0, payback2).data().toString(), QStringLiteral("3.9"));
+    table.sortByColumn(payback2, Qt::DescendingOrder);
+    QVERIFY(!table.model()->index(2, payback2).data().toString().isEmpty());
+    QCOMPARE(table.model()->index(3, payback2).data().toString(), QString());
+    QCOMPARE(table.model()->index(4, payback2).data().toString(), QString());
 
     // The export holds the rows in the order shown.
     table.sortByColumn(best, Qt::AscendingOrder);
@@ -265,6 +276,84 @@ void PortfolioWindowTest::sortingExportAndCancel() {
     QVERIFY(window.summary().cancelled);
     QVERIFY(window.model().rowCount() < 20000);
     QVERIFY(!window.isRunning());
+}
+
+// Notes that name a long column and many unused ids wrap beside the buttons rather than
+// widening the window past a 1366-pixel screen.
+void PortfolioWindowTest::longNotesKeepTheButtonsInTheWindow() {
+    QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("notes")));
+    QByteArray bills = "id,month,kWh,kW,electricCost\n" + twelveMonths("A");
+    for (int i = 0; i < 12; ++i) {
+        bills += twelveMonths("an id that no building has (" + QByteArray::number(i) + ")");
+    }
+    write(QStringLiteral("notes/bills.csv"), bills);
+    write(QStringLiteral("notes/buildings.csv"),
+          "id,state,city," + QByteArray(300, 'x') + "\nA,New York,Albany,1\n");
+    PortfolioWindow& window = screen({m_folder.filePath(QStringLiteral("notes"))});
+    QCOMPARE(window.model().rowCount(), 1);
+    window.show();
+    window.layout()->activate();
+    QCoreApplication::processEvents();
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblStatus"))
+                ->text()
+                .contains(QStringLiteral("bills that were not used")));
+    QVERIFY2(window.width() <= 1366, qPrintable(QString::number(window.width())));
+    auto* exportXlsx = window.findChild<QPushButton*>(QStringLiteral("btnExportXlsx"));
+    QVERIFY(exportXlsx->mapTo(&window, QPoint(exportXlsx->width(), 0)).x() <= window.width());
+}
+
+// Buildings without a figure come after the others whichever way a column is sorted; among
+// themselves they keep the input order. A: payback 5 years, NPV $100; B failed; C: 3 years,
+// $300; D: no payback, NPV -$50.
+void PortfolioWindowTest::emptyCellsComeLastEitherWayUp_data() {
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QStringList>("ids");
+    QTest::newRow("payback up") << QStringLiteral("method1PaybackYears") << Qt::AscendingOrder
+                                << QStringList{QStringLiteral("C"), QStringLiteral("A"),
+                                               QStringLiteral("B"), QStringLiteral("D")};
+    QTest::newRow("payback down") << QStringLiteral("method1PaybackYears") << Qt::DescendingOrder
+                                  << QStringList{QStringLiteral("A"), QStringLiteral("C"),
+                                                 QStringLiteral("B"), QStringLiteral("D")};
+    QTest::newRow("npv up") << QStringLiteral("method1Npv") << Qt::AscendingOrder
+                            << QStringList{QStringLiteral("D"), QStringLiteral("A"),
+                                           QStringLiteral("C"), QStringLiteral("B")};
+    QTest::newRow("npv down") << QStringLiteral("method1Npv") << Qt::DescendingOrder
+                              << QStringList{QStringLiteral("C"), QStringLiteral("A"),
+                                             QStringLiteral("D"), QStringLiteral("B")};
+}
+
+void PortfolioWindowTest::emptyCellsComeLastEitherWayUp() {
+    QFETCH(QString, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QStringList, ids);
+    const auto building = [](const char* id, double payback, double npv, bool failed) {
+        ScreenRow row;
+        row.id = id;
+        row.methods[0].paybackYears = payback;
+        row.methods[0].npv = npv;
+        row.error = failed ? "bad" : "";
+        return row;
+    };
+    PortfolioResultsModel model;
+    model.append({building("A", 5, 100, false), building("B", 4, 200, true),
+                  building("C", 3, 300, false), building("D", 0, -50, false)});
+    PortfolioSortModel sorted;
+    sorted.setSourceModel(&model);
+    sorted.setSortRole(PortfolioResultsModel::SortRole);
+    int section = -1;
+    for (int c = 0; c < model.columnCount(); ++c) {
+        if (model.headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString() == column) {
+            section = c;
+        }
+    }
+    QVERIFY(section >= 0);
+    sorted.sort(section, order);
+    QStringList shown;
+    for (int r = 0; r < sorted.rowCount(); ++r) {
+        shown << sorted.index(r, 0).data().toString();
+    }
+    QCOMPARE(shown, ids);
 }
 
 } // namespace plenara
