@@ -31,6 +31,10 @@ std::string rightAlign(std::string_view text, std::size_t width) {
     return std::string(width - text.size(), ' ') + std::string(text);
 }
 
+std::string tableCell(std::string_view text, std::size_t width) {
+    return text.size() > width ? ' ' + std::string(text) : rightAlign(text, width);
+}
+
 std::string rightCut(std::string_view text, std::size_t width) {
     if (text.size() >= width) {
         return std::string(text.substr(text.size() - width));

@@ -27,6 +27,10 @@ std::string Blanks(long long n);
 // longer than the field is kept whole, so a number never loses digits; the line grows.
 std::string rightAlign(std::string_view text, std::size_t width);
 
+// A number right-aligned in `width` columns of a table; a longer one is kept whole behind one
+// blank, so that it never runs into the column before.
+std::string tableCell(std::string_view text, std::size_t width);
+
 // Right-aligns `text` in exactly `width` characters: blanks in front, and of a longer text
 // only its last `width` characters.
 std::string rightCut(std::string_view text, std::size_t width);

@@ -40,10 +40,6 @@ std::string padRight(std::string_view text, std::size_t width) {
     return result;
 }
 
-std::string tableCell(std::string_view text, std::size_t width) {
-    return text.size() > width ? ' ' + std::string(text) : rightAlign(text, width);
-}
-
 void ColumnLine::putLeft(std::size_t first, std::size_t last, std::string_view text) {
     const std::size_t width = last - first + 1;
     m_line.replace(first - 1 + m_shift, width, padOrCut(text, width));

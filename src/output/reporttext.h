@@ -42,10 +42,6 @@ std::string padOrCut(std::string_view text, std::size_t width);
 // `text` padded with blanks to `width` characters; a longer text is kept whole.
 std::string padRight(std::string_view text, std::size_t width);
 
-// A number right-aligned in `width` columns of a table; a longer one is kept whole behind one
-// blank, so that it never runs into the column before.
-std::string tableCell(std::string_view text, std::size_t width);
-
 // A line of fixed columns counted from 1, built on blanks. A number wider than its columns
 // widens them behind one blank, and everything after it moves right by as much, so that no
 // digit is lost and no two numbers touch; fields are therefore put in the order of their

@@ -19,11 +19,6 @@ std::string left(std::string text, std::size_t width) {
     return text;
 }
 
-// A longer text is kept whole behind one blank, so that it never touches the column before.
-std::string right(const std::string& text, std::size_t width) {
-    return text.size() > width ? ' ' + text : rightAlign(text, width);
-}
-
 // A head over columns that are right-aligned: centred, a blank before it kept.
 std::string centred(const std::string& text, std::size_t width) {
     const std::size_t pad = width > text.size() ? width - text.size() : 0;
@@ -167,23 +162,24 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
                         centred("net present value", 22);
     heads.erase(heads.find_last_not_of(' ') + 1);
     lines.push_back(heads);
-    lines.push_back(left("  input", 28) + right("low", 11) + right("high", 11) + right("low", 9) +
-                    right("high", 9) + right("low", 11) + right("high", 11));
+    lines.push_back(left("  input", 28) + tableCell("low", 11) + tableCell("high", 11) +
+                    tableCell("low", 9) + tableCell("high", 9) + tableCell("low", 11) +
+                    tableCell("high", 11));
     for (const TornadoRow& row : r.tornado[m]) {
         lines.push_back(left("  " + uncertainInputCaption(row.input, unit), 28) +
-                        right(uncertainValueText(row.input, row.lowValue, unit), 11) +
-                        right(uncertainValueText(row.input, row.highValue, unit), 11) +
-                        right(paybackYearsText(row.lowPaybackYears), 9) +
-                        right(paybackYearsText(row.highPaybackYears), 9) +
-                        right(tornadoNpvText(row.lowNpv), 11) +
-                        right(tornadoNpvText(row.highNpv), 11));
+                        tableCell(uncertainValueText(row.input, row.lowValue, unit), 11) +
+                        tableCell(uncertainValueText(row.input, row.highValue, unit), 11) +
+                        tableCell(paybackYearsText(row.lowPaybackYears), 9) +
+                        tableCell(paybackYearsText(row.highPaybackYears), 9) +
+                        tableCell(tornadoNpvText(row.lowNpv), 11) +
+                        tableCell(tornadoNpvText(row.highNpv), 11));
     }
     lines.emplace_back();
 
     lines.push_back("Break-even prices (target payback " +
                     FormatPattern(o.targetPaybackYears, "#,##0.0#") + " years)");
-    lines.push_back(left("", 45) + right("Method 1", 15) + right("Method 2", 15) +
-                    right("Method 3", 15));
+    lines.push_back(left("", 45) + tableCell("Method 1", 15) + tableCell("Method 2", 15) +
+                    tableCell("Method 3", 15));
     struct BreakEvenRow {
         const char* caption;
         BreakEvenPrice price;
@@ -201,7 +197,7 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
     for (const BreakEvenRow& row : rows) {
         std::string line = left(row.caption, 45);
         for (const MethodBreakEven& method : r.breakEven) {
-            line += right(breakEvenText(method.*row.field, row.price, unit), 15);
+            line += tableCell(breakEvenText(method.*row.field, row.price, unit), 15);
         }
         lines.push_back(line);
     }
@@ -212,9 +208,9 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
     lines.emplace_back();
 
     const SparkSpreadTexts s = sparkSpreadTexts(r.sparkSpread);
-    lines.push_back("Spark spread          " + right(s.sparkSpread, 10) + "/MMBtu  (power " +
+    lines.push_back("Spark spread          " + tableCell(s.sparkSpread, 10) + "/MMBtu  (power " +
                     s.powerCost + "/kWh x 293.07 - gas " + s.gasPrice + "/MMBtu)");
-    lines.push_back("Generation margin     " + right(s.generationMargin, 10) +
+    lines.push_back("Generation margin     " + tableCell(s.generationMargin, 10) +
                     "/MWh    (Method 2 gen-set: " + s.heatRate + " MMBtu/MWh, O&M " + s.om +
                     "/MWh)");
     lines.emplace_back();
@@ -222,16 +218,16 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
     lines.push_back("Method 2 payback (years): gas price down, energy charge across");
     std::string head = left("", 22);
     for (std::size_t e = 0; e < kGridSize; ++e) {
-        head += right(
+        head += tableCell(
             uncertainValueText(UncertainInput::EnergyCharge, r.grid.energyCharges[e], unit), 11);
     }
     lines.push_back(head);
     for (std::size_t g = 0; g < kGridSize; ++g) {
         std::string line =
             left("  " + signedPercent(r.grid.percents[g]), 10) +
-            right(uncertainValueText(UncertainInput::GasPrice, r.grid.gasPrices[g], unit), 12);
+            tableCell(uncertainValueText(UncertainInput::GasPrice, r.grid.gasPrices[g], unit), 12);
         for (std::size_t e = 0; e < kGridSize; ++e) {
-            line += right(paybackYearsText(r.grid.method2PaybackYears[g][e]), 11);
+            line += tableCell(paybackYearsText(r.grid.method2PaybackYears[g][e]), 11);
         }
         lines.push_back(line);
     }
@@ -245,21 +241,22 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
     lines.push_back(
         "Monte Carlo: " + FormatPattern(mc.draws, "#,##0") + " draws, every input " +
         (x == "0" ? "unchanged, varied by 0 %" : "on a triangular distribution of +/-" + x + " %"));
-    lines.push_back(left("  simple payback (years)", 26) + right("P10", 10) + right("P50", 10) +
-                    right("P90", 10) + right("no payback", 14));
+    lines.push_back(left("  simple payback (years)", 26) + tableCell("P10", 10) +
+                    tableCell("P50", 10) + tableCell("P90", 10) + tableCell("no payback", 14));
     for (std::size_t i = 0; i < 3; ++i) {
         const PaybackSpread& p = mc.methods[i];
-        lines.push_back(left("  Method " + std::to_string(i + 1), 26) +
-                        right(paybackYearsText(p.p10), 10) + right(paybackYearsText(p.p50), 10) +
-                        right(paybackYearsText(p.p90), 10) +
-                        right(shareText(p.noPaybackShare), 14));
+        lines.push_back(
+            left("  Method " + std::to_string(i + 1), 26) + tableCell(paybackYearsText(p.p10), 10) +
+            tableCell(paybackYearsText(p.p50), 10) + tableCell(paybackYearsText(p.p90), 10) +
+            tableCell(shareText(p.noPaybackShare), 14));
     }
-    lines.push_back(left("  net present value", 26) + right("P10", 14) + right("P50", 14) +
-                    right("P90", 14));
+    lines.push_back(left("  net present value", 26) + tableCell("P10", 14) + tableCell("P50", 14) +
+                    tableCell("P90", 14));
     for (std::size_t i = 0; i < 3; ++i) {
         const NpvSpread& n = mc.npv[i];
-        lines.push_back(left("  Method " + std::to_string(i + 1), 26) + right(npvText(n.p10), 14) +
-                        right(npvText(n.p50), 14) + right(npvText(n.p90), 14));
+        lines.push_back(left("  Method " + std::to_string(i + 1), 26) +
+                        tableCell(npvText(n.p10), 14) + tableCell(npvText(n.p50), 14) +
+                        tableCell(npvText(n.p90), 14));
     }
     return lines;
 }
