@@ -309,18 +309,17 @@ void PortfolioWindowTest::emptyCellsComeLastEitherWayUp_data() {
     QTest::addColumn<QString>("column");
     QTest::addColumn<Qt::SortOrder>("order");
     QTest::addColumn<QStringList>("ids");
+    // The ids in the order shown.
+    const auto ids = [](const char* order) {
+        return QString::fromLatin1(order).split(u' ');
+    };
     QTest::newRow("payback up") << QStringLiteral("method1PaybackYears") << Qt::AscendingOrder
-                                << QStringList{QStringLiteral("C"), QStringLiteral("A"),
-                                               QStringLiteral("B"), QStringLiteral("D")};
+                                << ids("C A B D");
     QTest::newRow("payback down") << QStringLiteral("method1PaybackYears") << Qt::DescendingOrder
-                                  << QStringList{QStringLiteral("A"), QStringLiteral("C"),
-                                                 QStringLiteral("B"), QStringLiteral("D")};
-    QTest::newRow("npv up") << QStringLiteral("method1Npv") << Qt::AscendingOrder
-                            << QStringList{QStringLiteral("D"), QStringLiteral("A"),
-                                           QStringLiteral("C"), QStringLiteral("B")};
+                                  << ids("A C B D");
+    QTest::newRow("npv up") << QStringLiteral("method1Npv") << Qt::AscendingOrder << ids("D A C B");
     QTest::newRow("npv down") << QStringLiteral("method1Npv") << Qt::DescendingOrder
-                              << QStringList{QStringLiteral("C"), QStringLiteral("A"),
-                                             QStringLiteral("D"), QStringLiteral("B")};
+                              << ids("C A D B");
 }
 
 void PortfolioWindowTest::emptyCellsComeLastEitherWayUp() {
