@@ -120,9 +120,13 @@ std::optional<double> internalRateOfReturn(const CashFlows& flows) {
 
 std::optional<double> discountedPaybackYears(const CashFlows& flows) {
     // Without an outlay there is nothing to pay back, unless the first years lose money: then
-    // those losses are what the later savings must repay.
+    // those losses are what the later savings must repay. Nothing bought and nothing saved is
+    // no payback at all.
     if (!(flows.outlay > 0.0) &&
         (flows.years == 0 || flows.byYear[0].cumulativeDiscounted >= 0.0)) {
+        if (!(flows.presentValueOfSavings > 0.0)) {
+            return std::nullopt;
+        }
         return 0.0;
     }
     double before = -flows.outlay;

@@ -24,8 +24,12 @@ MethodFigures method1Figures(const Method1Results& r) {
 
 MethodFigures method2Figures(const Method2Results& r) {
     MethodFigures f;
-    f.installedCost = r.equipmentCost + r.installationCost;
-    f.capacityKW = r.capacityKW;
+    // When no step saves, the sweep keeps step 0, which generates nothing: the 1 kW and its cost
+    // that the payback panel shows are no plant to buy, so the life cycle has no outlay.
+    if (r.selectedStep > 0) {
+        f.installedCost = r.equipmentCost + r.installationCost;
+        f.capacityKW = r.capacityKW;
+    }
     double CaseFigures::*boilerFuel =
         r.boilerBurnsGas ? &CaseFigures::gasMMBtu : &CaseFigures::fuel1MMBtu;
     const auto add = [&](CaseFigures& figures, int step) {

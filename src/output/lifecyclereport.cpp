@@ -110,7 +110,10 @@ std::vector<std::string> lifeCycleResultLines(const LifeCycleResults& r) {
         return m.irr ? FormatPattern(*m.irr, "##0.0%") : std::string("none");
     }));
     lines.push_back(tableLine("Discounted payback", r, [&](const MethodLifeCycle& m) {
-        return m.discountedPaybackYears ? years(*m.discountedPaybackYears) : "beyond " + period;
+        if (m.discountedPaybackYears) {
+            return years(*m.discountedPaybackYears);
+        }
+        return m.flows.outlay > 0.0 ? "beyond " + period : std::string("none");
     }));
     lines.push_back(tableLine("Savings-to-investment ratio", r, [](const MethodLifeCycle& m) {
         return m.sir ? FormatPattern(*m.sir, "##,##0.00") : std::string("none");

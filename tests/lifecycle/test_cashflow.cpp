@@ -108,6 +108,16 @@ TEST(CashFlows, HandWorkedProjects) {
          std::nullopt,
          0.0,
          std::nullopt},
+        // Nothing bought and nothing saved: no payback, no rate, no ratio.
+        {"no outlay, nothing saved",
+         0,
+         {0, 0, 0},
+         parameters(2, 0.06),
+         {0, 0},
+         0,
+         std::nullopt,
+         std::nullopt,
+         std::nullopt},
         // Nothing to pay back, but a loss every year: the cumulative flow never reaches 0.
         {"no outlay, a loss every year",
          0,

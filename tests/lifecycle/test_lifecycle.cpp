@@ -76,6 +76,13 @@ TEST(MethodFigures, SplitOfEachMethod) {
     const MethodFigures fuel1 = method2Figures(two);
     EXPECT_EQ(fuel1.baseline, (CaseFigures{12'000, 6'000, 0, 120'000, 0, 480, 0}));
     EXPECT_EQ(fuel1.chp, (CaseFigures{4'800, 10'800, 1'200, 24'000, 720, 240, 0}));
+    // No step saves: the sweep keeps step 0, which generates nothing, so nothing is bought
+    // whatever the panel's 1 kW costs.
+    two.selectedStep = 0;
+    const MethodFigures none = method2Figures(two);
+    EXPECT_EQ(none.chp, none.baseline);
+    EXPECT_EQ(none.installedCost, 0);
+    EXPECT_EQ(none.capacityKW, 0);
 
     Method3Results three;
     three.equipmentCost = 300'000;
