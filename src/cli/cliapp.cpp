@@ -2,6 +2,7 @@
 
 #include "cli/clioutput.h"
 #include "cli/clisensitivity.h"
+#include "cli/clivalidators.h"
 #include "climate/climatedata.h"
 #include "engine/interpolation.h"
 #include "engine/number.h"
@@ -90,18 +91,6 @@ const CLI::Validator kPercent(
     },
     "X");
 
-// The value of an option that takes any text, as a box does: an empty one, or the next option
-// taken in its place ("--itc --json"), is no value at all.
-const CLI::Validator kText(
-    [](const std::string& text) {
-        if (text.empty()) {
-            return std::string("needs a value, not an empty text");
-        }
-        return text.rfind("--", 0) == 0 ? "needs a value, not the option '" + text + "'"
-                                        : std::string();
-    },
-    "TEXT");
-
 // The target payback of the break-even prices: a payback of 0 years is never reached.
 const CLI::Validator kTargetPayback(
     [](const std::string& text) {
@@ -110,13 +99,6 @@ const CLI::Validator kTargetPayback(
                    : "needs a number of years from 0.1 to 1000, not '" + text + "'";
     },
     "YEARS");
-
-// A file name given on the command line: an empty one names no file at all.
-const CLI::Validator kPath(
-    [](const std::string& path) {
-        return path.empty() ? std::string("needs a file name, not an empty text") : std::string();
-    },
-    "PATH");
 
 } // namespace
 

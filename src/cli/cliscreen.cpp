@@ -1,5 +1,6 @@
 #include "cli/cliscreen.h"
 
+#include "cli/clivalidators.h"
 #include "cli/progressbar.h"
 #include "portfolio/portfolioexport.h"
 #include "portfolio/portfolioreader.h"
@@ -16,12 +17,6 @@
 namespace plenara {
 
 namespace {
-
-const CLI::Validator kPath(
-    [](const std::string& path) {
-        return path.empty() ? std::string("needs a file name, not an empty text") : std::string();
-    },
-    "PATH");
 
 std::string summaryLine(const char* verb, const ScreenSummary& summary, double seconds) {
     char text[200];

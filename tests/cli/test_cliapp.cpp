@@ -89,6 +89,11 @@ TEST(CliTest, HelpAndUsageErrors) {
                                                 {"--sample", "--grid-co2", "--json"},
                                                 {"--sample", "--target-payback", "--json"},
                                                 {"--sample", "--capacity", "--panels"},
+                                                // Nor does a file name: no file "--json".
+                                                {"--sample", "--save", "--json"},
+                                                {"--sample", "--pdf", "--panels"},
+                                                {"--sample", "--export-csv", "--json"},
+                                                {"--sample", "--emission-data", "--json"},
                                                 // Read as 11 by the tab's box: refused.
                                                 {"--sample", "--sensitivity", "1e1"},
                                                 // No payback is 0 years long.

@@ -59,6 +59,9 @@ TEST(CliScreenTest, UsageErrors) {
           {"screen", kProjects, "--draws", "50"},
           {"screen", kProjects, "--draws", "100", "--export-csv", "out"},
           {"screen", kProjects, "-o", ""},
+          // A left-out file name does not take the next option for it.
+          {"screen", kProjects, "-o", "--rank"},
+          {"screen", kProjects, "--xlsx", "-j", "2"},
           {"screen", kProjects, "--no-such-option"},
           {"--sample", "screen", kProjects}}) {
         const CliRun r = run(bad);
