@@ -38,6 +38,16 @@ AxisTicks niceAxisTicks(double low, double high, int mostTicks) {
     return ticks;
 }
 
+AxisTicks wholeAxisTicks(double low, double high, int mostTicks) {
+    AxisTicks ticks = niceAxisTicks(low, high, mostTicks);
+    if (ticks.step < 1.0) {
+        ticks.step = 1.0;
+        ticks.minimum = std::floor(ticks.minimum);
+        ticks.maximum = std::max(std::ceil(ticks.maximum), ticks.minimum + 1.0);
+    }
+    return ticks;
+}
+
 ChartBounds chartBounds(const LineChartData& chart) {
     ChartBounds b;
     bool any = false;

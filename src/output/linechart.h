@@ -57,6 +57,10 @@ struct AxisTicks {
 // `mostTicks` of them; an empty or inverted range gets a span of one unit.
 AxisTicks niceAxisTicks(double low, double high, int mostTicks);
 
+// The same for whole numbers such as years: no step below 1, so no label repeats when the
+// labels show no decimals (a 4-year period reads 0 1 2 3 4, not 0 0 1 1 2 2 ...).
+AxisTicks wholeAxisTicks(double low, double high, int mostTicks);
+
 // The range of the x values and of the y values of every series, 0 included in the latter.
 struct ChartBounds {
     double xMinimum = 0.0;

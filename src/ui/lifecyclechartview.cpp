@@ -87,7 +87,7 @@ void LifeCycleChartView::showData(const LineChartData& data) {
     }
 
     const ChartBounds bounds = chartBounds(data);
-    const AxisTicks years = niceAxisTicks(bounds.xMinimum, bounds.xMaximum, kMostYearTicks);
+    const AxisTicks years = wholeAxisTicks(bounds.xMinimum, bounds.xMaximum, kMostYearTicks);
     m_yearAxis->setRange(years.minimum, years.maximum);
     m_yearAxis->setTickCount(years.count());
     m_yearAxis->setLabelFormat(QStringLiteral("%.0f"));

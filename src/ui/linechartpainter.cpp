@@ -83,7 +83,7 @@ void paintLineChart(QPainter& painter, const QRectF& area, const LineChartData& 
     // The axes' ranges and the room their labels take.
     const ChartBounds bounds = chartBounds(chart);
     const AxisTicks values = niceAxisTicks(bounds.yMinimum, bounds.yMaximum, kMostValueTicks);
-    const AxisTicks yearTicks = niceAxisTicks(bounds.xMinimum, bounds.xMaximum, kMostYearTicks);
+    const AxisTicks yearTicks = wholeAxisTicks(bounds.xMinimum, bounds.xMaximum, kMostYearTicks);
     qreal widestValue = 0.0;
     for (int i = 0; i < values.count(); ++i) {
         widestValue = std::max(widestValue, labels.horizontalAdvance(valueLabel(

@@ -1,5 +1,6 @@
 #include "climate/climatedata.h"
 #include "output/chartseries.h"
+#include "output/linechart.h"
 #include "project/projectsession.h"
 
 #include <algorithm>
@@ -295,6 +296,36 @@ TEST(ChartSeriesTest, AxisRangeIsNeverEmptyOrInverted) {
         const AxisRange range = axisRange(row.low, row.high, row.minimumSpan);
         EXPECT_DOUBLE_EQ(range.minimum, row.expectedLow);
         EXPECT_DOUBLE_EQ(range.maximum, row.expectedHigh);
+    }
+}
+
+// Ticks at 1, 2 or 5 times a power of ten, at most 11 of them; the year axis never steps below
+// one year, so a short period does not repeat its whole-year labels.
+TEST(ChartSeriesTest, AxisTicks) {
+    struct Row {
+        const char* name;
+        double low, high;
+        bool whole;
+        AxisTicks expected;
+    };
+    const Row rows[] = {
+        // 20 years / 10 intervals = 2 a step.
+        {"20 years", 0, 20, true, {0, 20, 2}},
+        {"40 years", 0, 40, true, {0, 40, 5}},
+        {"4 years", 0, 4, true, {0, 4, 1}},
+        {"4 years, any number", 0, 4, false, {0, 4, 0.5}},
+        {"1 year", 0, 1, true, {0, 1, 1}},
+        // -1.2 M to 0.3 M: 0.15 M a step rounds up to 0.2 M.
+        {"dollars", -1.2e6, 0.3e6, false, {-1.2e6, 0.4e6, 0.2e6}},
+        {"no span", 3, 3, true, {3, 4, 1}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const AxisTicks got = row.whole ? wholeAxisTicks(row.low, row.high, 11)
+                                        : niceAxisTicks(row.low, row.high, 11);
+        EXPECT_DOUBLE_EQ(got.minimum, row.expected.minimum);
+        EXPECT_DOUBLE_EQ(got.maximum, row.expected.maximum);
+        EXPECT_DOUBLE_EQ(got.step, row.expected.step);
     }
 }
 
