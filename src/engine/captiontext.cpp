@@ -32,7 +32,13 @@ std::string rightAlign(std::string_view text, std::size_t width) {
 }
 
 std::string tableCell(std::string_view text, std::size_t width) {
-    return text.size() > width ? ' ' + std::string(text) : rightAlign(text, width);
+    return text.size() >= width ? ' ' + std::string(text) : rightAlign(text, width);
+}
+
+std::string tableCellAfter(std::string_view before, std::string_view text, std::size_t width) {
+    const bool touches =
+        !text.empty() && text.size() >= width && !before.empty() && before.back() != ' ';
+    return touches ? ' ' + std::string(text) : rightAlign(text, width);
 }
 
 std::string rightCut(std::string_view text, std::size_t width) {

@@ -27,9 +27,13 @@ std::string Blanks(long long n);
 // longer than the field is kept whole, so a number never loses digits; the line grows.
 std::string rightAlign(std::string_view text, std::size_t width);
 
-// A number right-aligned in `width` columns of a table; a longer one is kept whole behind one
-// blank, so that it never runs into the column before.
+// A number right-aligned in `width` columns of a table; one that fills the columns or is longer
+// is kept whole behind one blank, so that it never runs into the column before.
 std::string tableCell(std::string_view text, std::size_t width);
+
+// The same for a cell that follows `before` on a line whose layout is fixed: a number that fills
+// its columns or is longer gets the blank only when it would touch the text before it.
+std::string tableCellAfter(std::string_view before, std::string_view text, std::size_t width);
 
 // Right-aligns `text` in exactly `width` characters: blanks in front, and of a longer text
 // only its last `width` characters.

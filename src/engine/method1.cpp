@@ -96,8 +96,8 @@ std::size_t widthTo(std::size_t column, std::string_view storedSoFar) {
 std::string twoColumnLine(std::string_view label, std::string_view baseline, std::string_view chp,
                           std::string_view unit = {}) {
     std::string line(label);
-    line += rightAlign(baseline, widthTo(kBaselineColumnEnd, line));
-    line += rightAlign(chp, widthTo(kChpColumnEnd, line));
+    line += tableCellAfter(line, baseline, widthTo(kBaselineColumnEnd, line));
+    line += tableCellAfter(line, chp, widthTo(kChpColumnEnd, line));
     line += unit;
     return line;
 }

@@ -238,14 +238,17 @@ std::array<Caption, 12> annualResultsTable(const Method2Results& r, int firstSte
         const Method2Annual& annual = r.annualResults[s];
         std::string line = R(8, annual.CapacityKW, "#,##0.0");
         double annualCost = 0.0;
+        const auto cell = [&line](double value, const char* pattern, std::size_t width) {
+            line += tableCellAfter(line, FormatPattern(value, pattern), width);
+        };
         for (const Method2Month& month : r.months[s]) {
-            line += R(10, month.TotalCost, "$###,##0");
+            cell(month.TotalCost, "$###,##0", 10);
             annualCost += month.TotalCost;
         }
-        line += R(10, annualCost, "$###,##0");
+        cell(annualCost, "$###,##0", 10);
         // Seven places, not five, so that a step without savings reads 999.00 and the
         // payback stands apart from the annual cost.
-        line += R(7, annual.SimplePayback, "##0.00");
+        cell(annual.SimplePayback, "##0.00", 7);
         rows[k] = {line, s == r.selectedStep};
     }
     return rows;

@@ -79,8 +79,11 @@ std::string SafeFileWriter::open(const std::string& path) {
     }
     const std::string folder = folderOf(m_target);
     struct stat folderInfo {};
-    if (::stat(folder.c_str(), &folderInfo) != 0 || !S_ISDIR(folderInfo.st_mode)) {
+    if (::stat(folder.c_str(), &folderInfo) != 0) {
         return "the folder " + inQuotes(shownPath(folder)) + " does not exist.";
+    }
+    if (!S_ISDIR(folderInfo.st_mode)) {
+        return inQuotes(shownPath(folder)) + " is a file, not a folder.";
     }
     struct stat existing {};
     m_replacing = ::stat(m_target.c_str(), &existing) == 0;
@@ -95,6 +98,11 @@ std::string SafeFileWriter::open(const std::string& path) {
         // The rename would replace a file that its owner protected, even for the superuser.
         if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
             return "the file is read-only.";
+        }
+        // A writable folder would let the rename take over a file of another user that this
+        // one may not write: refuse what a plain write would be refused.
+        if (::faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {
+            return "you have no permission to write the file.";
         }
         m_mode = existing.st_mode & 07777;
     }

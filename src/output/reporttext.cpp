@@ -48,7 +48,10 @@ void ColumnLine::putLeft(std::size_t first, std::size_t last, std::string_view t
 void ColumnLine::putRight(std::size_t first, std::size_t last, std::string_view text) {
     const std::size_t width = last - first + 1;
     // A widened number keeps one blank before it, so that it never runs into the field before.
-    const std::string aligned = tableCell(text, width);
+    const std::string aligned =
+        text.size() > width
+            ? tableCell(text, width)
+            : tableCellAfter(std::string_view(m_line).substr(0, first - 1 + m_shift), text, width);
     m_line.replace(first - 1 + m_shift, width, aligned);
     m_shift += aligned.size() - width;
 }

@@ -1,3 +1,4 @@
+#include "engine/captiontext.h"
 #include "engine/formatpattern.h"
 #include "engine/number.h"
 
@@ -224,6 +225,35 @@ TEST(PatternValueTest, IsTheNumberOfTheText) {
     // By hand: 2.675 rounds up on its decimal form, 1.5 away from zero.
     EXPECT_EQ(patternValue(2.675, "$##0.00"), 2.68);
     EXPECT_EQ(patternValue(1.5, "###,##0"), 2.0);
+}
+
+} // namespace
+} // namespace plenara
+
+namespace plenara {
+namespace {
+
+// A number never runs into the cell before it: a loose cell always keeps a blank when the
+// number fills or overflows it; on a fixed layout only when it would touch the text before.
+TEST(TableCellTest, KeepsNumbersApart) {
+    const struct {
+        const char* before;
+        const char* text;
+        std::size_t width;
+        const char* loose;
+        const char* afterBefore;
+    } cases[] = {
+        {"none", "$25", 5, "  $25", "  $25"},
+        {"none", "-$2,442,585", 11, " -$2,442,585", " -$2,442,585"},
+        {"none ", "-$2,442,585", 11, " -$2,442,585", "-$2,442,585"},
+        {"none", "-$12,442,585", 11, " -$12,442,585", " -$12,442,585"},
+        {"", "-$12,442,585", 11, " -$12,442,585", "-$12,442,585"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(tableCell(c.text, c.width), c.loose);
+        EXPECT_EQ(tableCellAfter(c.before, c.text, c.width), c.afterBefore);
+    }
 }
 
 } // namespace

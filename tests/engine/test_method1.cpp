@@ -290,6 +290,12 @@ TEST(Method1LayoutTest, ValueWiderThanItsFieldIsWrittenWhole) {
               " 7. Power Output                          1,116,000,000     ");
     EXPECT_EQ(lblMethod1_MouseMove(18, out.results).lines[1].text,
               "gen-set capacity:       150,000 kW");
+
+    // Both columns too wide: the second keeps a blank before it instead of running into the
+    // first.
+    in.annualPower = 1e13;
+    EXPECT_EQ(updateMethod1a(in).lblMethod1[10].text,
+              "   c. total power consumed          10,000,000,000,000 10,000,000,000,000 kWh");
 }
 
 // A results record with round-ish figures of the sample building and some fuel 2.

@@ -99,6 +99,7 @@ TEST_F(SafeFileWriterTest, WhatMustNotBeReplacedIsRefusedAndKept) {
         // Read-only by its permissions, which holds for every user, the superuser included.
         {locked, "the file is read-only."},
         {path("none/x.pdf"), "the folder \"" + path("none") + "\" does not exist."},
+        {locked + "/x.pdf", "\"" + locked + "\" is a file, not a folder."},
         {"", "no file name was given."},
     };
     for (const auto& c : cases) {
@@ -109,6 +110,33 @@ TEST_F(SafeFileWriterTest, WhatMustNotBeReplacedIsRefusedAndKept) {
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_EQ(fileText(locked), "locked");
     EXPECT_EQ(entries(), 5u);
+}
+
+// In a folder that anyone may write, the rename could take over a file that another user owns
+// and this one may not write: it is refused, as writing it in place would be.
+TEST_F(SafeFileWriterTest, AFileOfAnotherUserIsNotTakenOver) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs a second user to own the file";
+    }
+    fs::permissions(m_folder, fs::perms::all);
+    const std::string theirs = write("theirs.tav", "theirs");
+    fs::permissions(theirs, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::others_read);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Any user but the owner: "nobody" on Debian.
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(2);
+        }
+        const std::string reason = writeFileSafely(theirs, "mine");
+        ::_exit(reason == "you have no permission to write the file." ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(fileText(theirs), "theirs");
+    EXPECT_EQ(entries(), 1u);
 }
 
 // A write that fails half-way (here the process may write no more than 64 bytes to any file,
