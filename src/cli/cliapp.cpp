@@ -19,6 +19,7 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <ostream>
@@ -249,9 +250,22 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     sample->excludes(project);
     json->excludes(panels)->excludes(capacityOption)->excludes(reportOption)->excludes(pdf);
 
+    // --sensitivity takes X only when a number follows it: "--sensitivity s.tav" names the
+    // project, so the option goes last, where it takes nothing.
+    std::vector<std::string> ordered = args;
+    for (std::size_t i = 0; i + 1 < ordered.size(); ++i) {
+        const std::string& next = ordered[i + 1];
+        const bool number = !next.empty() && (std::isdigit(static_cast<unsigned char>(next[0])) ||
+                                              next[0] == '.' || next[0] == '-' || next[0] == '+');
+        if (ordered[i] == "--sensitivity" && !number && !next.empty()) {
+            ordered.erase(ordered.begin() + static_cast<std::ptrdiff_t>(i));
+            ordered.push_back("--sensitivity");
+            break;
+        }
+    }
     try {
         // CLI11 takes the arguments last first.
-        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        std::vector<std::string> reversed(ordered.rbegin(), ordered.rend());
         app.parse(reversed);
     } catch (const CLI::ParseError& e) {
         parse.error = e.what();

@@ -112,6 +112,7 @@ nlohmann::ordered_json sensitivityJson(const SensitivityResults& r) {
                                {"lowYears", jsonNumber(mc.histogram.lowYears)},
                                {"binYears", jsonNumber(mc.histogram.binYears)},
                                {"counts", mc.histogram.counts},
+                               {"longer", mc.histogram.longer},
                                {"noPayback", mc.histogram.noPayback}};
     return doc;
 }

@@ -58,6 +58,7 @@ CashFlows cashFlows(double outlay, const YearOneSavings& savings, const LifeCycl
     CashFlows flows;
     flows.outlay = std::max(outlay, 0.0);
     flows.years = std::clamp(p.analysisYears, 0, kMostAnalysisYears);
+    flows.discountRate = p.discountRate;
     double electricity = savings.electricity;
     double fuel = savings.fuel;
     double om = savings.om;
@@ -106,11 +107,15 @@ std::optional<double> internalRateOfReturn(const CashFlows& flows) {
     for (std::size_t i = 1; i < kRateLadder.size(); ++i) {
         const double high = kRateLadder[i];
         const double valueHigh = presentValueAt(flows, high);
-        if (valueLow == 0.0) {
-            return low;
-        }
-        if (valueLow > 0.0 && valueHigh <= 0.0) {
-            return rootInBracket(flows, low, valueLow, high, valueHigh);
+        if ((valueLow > 0.0 && valueHigh <= 0.0) || (valueLow == 0.0 && valueHigh < 0.0)) {
+            const double rate =
+                valueLow == 0.0 ? low : rootInBracket(flows, low, valueLow, high, valueHigh);
+            const bool contradicts = (rate > flows.discountRate && flows.npv < 0.0) ||
+                                     (rate < flows.discountRate && flows.npv > 0.0);
+            if (contradicts) {
+                return std::nullopt;
+            }
+            return rate;
         }
         low = high;
         valueLow = valueHigh;
@@ -119,26 +124,32 @@ std::optional<double> internalRateOfReturn(const CashFlows& flows) {
 }
 
 std::optional<double> discountedPaybackYears(const CashFlows& flows) {
-    // Without an outlay there is nothing to pay back, unless the first years lose money: then
-    // those losses are what the later savings must repay. Nothing bought and nothing saved is
-    // no payback at all.
-    if (!(flows.outlay > 0.0) &&
-        (flows.years == 0 || flows.byYear[0].cumulativeDiscounted >= 0.0)) {
-        if (!(flows.presentValueOfSavings > 0.0)) {
-            return std::nullopt;
-        }
-        return 0.0;
+    if (flows.years > 0 && flows.byYear[flows.years - 1].cumulativeDiscounted < 0.0) {
+        return std::nullopt;
     }
-    double before = -flows.outlay;
-    for (int t = 0; t < flows.years; ++t) {
-        const CashFlowYear& year = flows.byYear[static_cast<std::size_t>(t)];
-        if (year.cumulativeDiscounted >= 0.0) {
-            // The part of year t + 1 that its discounted saving needs to close the gap.
-            return t + (-before) / year.discountedSavings;
-        }
-        before = year.cumulativeDiscounted;
+    // The last year that starts below 0 is the one in which the flow reaches 0 for good.
+    int last = -1; // none: not even year 0 is below 0
+    if (flows.outlay > 0.0) {
+        last = 0;
     }
-    return std::nullopt;
+    for (int t = 1; t < flows.years; ++t) {
+        if (flows.byYear[static_cast<std::size_t>(t - 1)].cumulativeDiscounted < 0.0) {
+            last = t;
+        }
+    }
+    if (last < 0) {
+        // Without an outlay there is nothing to pay back; nothing bought and nothing saved is
+        // no payback at all.
+        return flows.presentValueOfSavings > 0.0 ? std::optional<double>(0.0) : std::nullopt;
+    }
+    if (last >= flows.years) {
+        return std::nullopt;
+    }
+    const double before =
+        last == 0 ? -flows.outlay
+                  : flows.byYear[static_cast<std::size_t>(last - 1)].cumulativeDiscounted;
+    // The part of year last + 1 that its discounted saving needs to close the gap.
+    return last + (-before) / flows.byYear[static_cast<std::size_t>(last)].discountedSavings;
 }
 
 std::optional<double> savingsToInvestmentRatio(const CashFlows& flows) {

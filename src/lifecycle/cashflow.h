@@ -32,6 +32,7 @@ struct CashFlowYear {
 struct CashFlows {
     double outlay = 0.0; // $ at year 0, not negative
     int years = 0;
+    double discountRate = 0.0;                             // of `npv`
     std::array<CashFlowYear, kMostAnalysisYears> byYear{}; // the first `years` are used
     double presentValueOfSavings = 0.0;                    // sum of the discounted savings
     double npv = 0.0;                                      // presentValueOfSavings - outlay
@@ -47,12 +48,15 @@ double presentValueAt(const CashFlows& flows, double rate);
 // The internal rate of return: the rate at which the net present value is 0, found by
 // bracketing a change of sign on a ladder of rates from -99 % up and halving the bracket. None
 // when the value never changes sign (the savings never pay the outlay back at any rate, or
-// there is no outlay to pay back).
+// there is no outlay to pay back), and none when the rate found contradicts the net present
+// value (a rate above the discount rate with a loss at it): savings that turn into losses can
+// give the value several zeros, and then no one rate describes the project.
 std::optional<double> internalRateOfReturn(const CashFlows& flows);
 
-// The years until the cumulative discounted cash flow first reaches 0, counting the part of
-// the year in which it does by straight-line interpolation; 0 without an outlay unless the
-// first year loses money; none when it is not reached within the period.
+// The years until the cumulative discounted cash flow reaches 0 for good, counting the part of
+// the year in which it does by straight-line interpolation: none when it ends the period below
+// 0, however often it touched 0 before; 0 when there is no outlay and it never falls below 0,
+// but none when nothing is saved either.
 std::optional<double> discountedPaybackYears(const CashFlows& flows);
 
 // The savings-to-investment ratio: the present value of the savings over the outlay; none

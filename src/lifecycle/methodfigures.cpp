@@ -6,8 +6,11 @@ namespace plenara {
 
 MethodFigures method1Figures(const Method1Results& r) {
     MethodFigures f;
-    f.installedCost = r.installedCost;
-    f.capacityKW = r.genCapacity;
+    // A gen-set of no capacity is none to buy, whatever the cost curve gives at 0 kW.
+    if (r.genCapacity > 0.0) {
+        f.installedCost = r.installedCost;
+        f.capacityKW = r.genCapacity;
+    }
 
     f.baseline.electricityCost = r.baselinePowerCost;
     f.baseline.fuelCost = r.baselineGasCost;
@@ -49,8 +52,10 @@ MethodFigures method2Figures(const Method2Results& r) {
 
 MethodFigures method3Figures(const Method3Results& r) {
     MethodFigures f;
-    f.installedCost = r.equipmentCost + r.installationCost;
-    f.capacityKW = r.capacityKW;
+    if (r.capacityKW > 0.0) {
+        f.installedCost = r.equipmentCost + r.installationCost;
+        f.capacityKW = r.capacityKW;
+    }
 
     f.baseline.electricityCost = r.baselineElectricCost;
     f.baseline.fuelCost = r.baselineGasCost;

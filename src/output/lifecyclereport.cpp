@@ -35,6 +35,10 @@ std::string years(double value) {
     return FormatPattern(value, "#,##0.0") + " years";
 }
 
+std::string periodText(int years) {
+    return std::to_string(years) + (years == 1 ? " year" : " years");
+}
+
 std::string methodName(std::size_t i) {
     return "Method " + std::to_string(i + 1);
 }
@@ -85,7 +89,7 @@ std::vector<std::string> wrappedLines(const std::string& text, std::size_t width
 
 std::vector<std::string> lifeCycleResultLines(const LifeCycleResults& r) {
     const LifeCycleParameters& p = r.parameters;
-    const std::string period = std::to_string(p.analysisYears) + " years";
+    const std::string period = periodText(p.analysisYears);
     std::vector<std::string> lines;
     lines.push_back(headingLine(""));
     lines.push_back(tableLine("Gen-set capacity, kW", r, [](const MethodLifeCycle& m) {
@@ -167,7 +171,8 @@ std::vector<std::string> lifeCycleInputLines(const ProjectInputs& in, const Life
     const std::string basis =
         std::string(gridCO2BasisCaptions()[static_cast<std::size_t>(r.parameters.gridBasis)]);
     std::vector<std::string> lines = {
-        "Analysis period " + in.AnalysisYears + " years; discount rate " +
+        "Analysis period " + in.AnalysisYears +
+            (r.parameters.analysisYears == 1 ? " year" : " years") + "; discount rate " +
             percent(in.DiscountRate) + " per year.",
         "Escalation per year: electricity " + percent(in.ElectricEscalation) + ", fuel " +
             percent(in.FuelEscalation) + ", gen-set O&M " + percent(in.OMEscalation) + ".",

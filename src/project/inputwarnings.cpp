@@ -1,5 +1,6 @@
 #include "project/inputwarnings.h"
 
+#include "engine/formatpattern.h"
 #include "engine/number.h"
 #include "engine/textfields.h"
 #include "project/lifecycleinputs.h"
@@ -57,6 +58,12 @@ std::string plainNumber(double value) {
     char text[40];
     std::snprintf(text, sizeof text, "%.15g", value);
     return text;
+}
+
+// A limit of a box as a person reads it: thousands grouped ("1,000,000,000").
+std::string limitText(double value) {
+    return value == std::floor(value) && std::abs(value) < 1e15 ? FormatPattern(value, "#,##0")
+                                                                : plainNumber(value);
 }
 
 std::string quoted(const std::string& text) {
@@ -154,10 +161,10 @@ void InputWarnings::noticeTyped(const ProjectInputs& typed) {
                        (rounded ? " " + std::string(input.wholeUnits) : std::string()) + ",");
         if (value < input.least) {
             message +=
-                " below " + plainNumber(input.least) + "; " + plainNumber(input.least) + " is used";
+                " below " + limitText(input.least) + "; " + limitText(input.least) + " is used";
         } else if (value > input.most) {
             message +=
-                " above " + plainNumber(input.most) + "; " + plainNumber(input.most) + " is used";
+                " above " + limitText(input.most) + "; " + limitText(input.most) + " is used";
         } else {
             message.pop_back(); // the comma: the value is taken as read
         }

@@ -103,28 +103,38 @@ NpvSpread npvSpread(std::vector<double> values) {
 
 PaybackHistogram paybackHistogram(const std::vector<double>& paybacks, int bins) {
     PaybackHistogram h;
-    double low = std::numeric_limits<double>::infinity();
-    double high = -low;
+    std::vector<double> sorted;
+    sorted.reserve(paybacks.size());
     for (double years : paybacks) {
         if (hasPayback(years)) {
-            low = std::min(low, years);
-            high = std::max(high, years);
+            sorted.push_back(years);
         } else {
             ++h.noPayback;
         }
     }
-    if (!std::isfinite(low)) {
+    if (sorted.empty()) {
         return h;
     }
+    std::sort(sorted.begin(), sorted.end());
+    const double low = sorted.front();
+    // A few draws that barely save give paybacks of thousands of years, which would squeeze
+    // every other draw into the first bin: the bins end at the upper quartile plus three
+    // times the spread of the middle half, and longer paybacks are counted beside them.
+    const double q1 = percentile(sorted, 0.25);
+    const double q3 = percentile(sorted, 0.75);
+    const double fence = q3 + 3.0 * (q3 - q1);
+    const double high = fence > low ? std::min(sorted.back(), fence) : sorted.back();
     h.lowYears = low;
     h.binYears = (high - low) / bins;
     h.counts.assign(h.binYears > 0.0 ? std::size_t(bins) : 1u, 0);
-    for (double years : paybacks) {
-        if (hasPayback(years)) {
-            const double at = h.binYears > 0.0 ? (years - low) / h.binYears : 0.0;
-            const auto bin = std::min(static_cast<std::size_t>(at), h.counts.size() - 1);
-            ++h.counts[bin];
+    for (double years : sorted) {
+        if (years > high) {
+            ++h.longer;
+            continue;
         }
+        const double at = h.binYears > 0.0 ? (years - low) / h.binYears : 0.0;
+        const auto bin = std::min(static_cast<std::size_t>(at), h.counts.size() - 1);
+        ++h.counts[bin];
     }
     return h;
 }

@@ -34,6 +34,7 @@ struct PaybackHistogram {
     double lowYears = 0.0;
     double binYears = 0.0; // 0 when every draw gave the same payback: one bin
     std::vector<int> counts;
+    int longer = 0;    // draws with a payback beyond the last bin, far out in the tail
     int noPayback = 0; // draws without payback, beside the bins
 };
 

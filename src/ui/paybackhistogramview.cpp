@@ -46,7 +46,8 @@ void PaybackHistogramView::showHistogram(int method, const PaybackHistogram& h, 
 }
 
 std::size_t PaybackHistogramView::barCount() const {
-    return m_histogram.counts.size() + (m_histogram.noPayback > 0 ? 1 : 0);
+    return m_histogram.counts.size() + (m_histogram.longer > 0 ? 1 : 0) +
+           (m_histogram.noPayback > 0 ? 1 : 0);
 }
 
 std::vector<PaybackHistogramView::YearLabel>
@@ -92,7 +93,7 @@ void PaybackHistogramView::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(0, 2, width(), line), Qt::AlignHCenter, m_title);
 
     const std::size_t bars = barCount();
-    int most = m_histogram.noPayback;
+    int most = std::max(m_histogram.noPayback, m_histogram.longer);
     for (const int count : m_histogram.counts) {
         most = std::max(most, count);
     }
@@ -142,9 +143,15 @@ void PaybackHistogramView::paintEvent(QPaintEvent*) {
             painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
             painter.drawText(QPointF(x - labelWidth / 2.0, labelTop + 1), label);
         };
+        // After the bins: the draws far out in the tail, then those without payback.
+        const std::size_t longerBar =
+            m_histogram.longer > 0 ? m_histogram.counts.size() : std::size_t(-1);
         for (std::size_t b = 0; b < bars; ++b) {
-            const bool none = b >= m_histogram.counts.size();
-            const int count = none ? m_histogram.noPayback : m_histogram.counts[b];
+            const bool longer = b == longerBar;
+            const bool none = b >= m_histogram.counts.size() && !longer;
+            const int count = longer ? m_histogram.longer
+                              : none ? m_histogram.noPayback
+                                     : m_histogram.counts[b];
             const int h = static_cast<int>(std::lround(count / top * area.height()));
             const int left = area.left() + static_cast<int>(std::lround(b * width + width * 0.05));
             const int barWidth = std::max(1, static_cast<int>(std::lround(width * 0.9)));
@@ -154,11 +161,14 @@ void PaybackHistogramView::paintEvent(QPaintEvent*) {
         const PaybackHistogram& hist = m_histogram;
         const double binsWidth = width * static_cast<double>(hist.counts.size());
         const QString none = QStringLiteral("none");
-        const double noneCentre = area.left() + binsWidth + width / 2.0;
-        // The years stop short of the "none" label, or of the plot's right edge.
-        const double yearsEnd = hist.noPayback > 0
-                                    ? noneCentre - smallMetrics.horizontalAdvance(none) / 2.0 - 4
-                                    : static_cast<double>(rect().right());
+        const QString longer = QStringLiteral("longer");
+        const double longerCentre = area.left() + binsWidth + width / 2.0;
+        const double noneCentre = longerCentre + (hist.longer > 0 ? width : 0.0);
+        // The years stop short of the "longer" or "none" label, or of the plot's right edge.
+        const double yearsEnd =
+            hist.longer > 0      ? longerCentre - smallMetrics.horizontalAdvance(longer) / 2.0 - 4
+            : hist.noPayback > 0 ? noneCentre - smallMetrics.horizontalAdvance(none) / 2.0 - 4
+                                 : static_cast<double>(rect().right());
         if (hist.binYears > 0.0) {
             const double high = hist.lowYears + hist.binYears * hist.counts.size();
             // A label is given room for five characters ("12.5" and a gap).
@@ -174,6 +184,9 @@ void PaybackHistogramView::paintEvent(QPaintEvent*) {
         } else if (!hist.counts.empty()) {
             // Every draw gave the same payback: its one bar is labelled with it.
             drawLabel(area.left() + width / 2.0, QString::number(hist.lowYears, 'f', 1));
+        }
+        if (hist.longer > 0) {
+            drawLabel(longerCentre, longer);
         }
         if (hist.noPayback > 0) {
             drawLabel(noneCentre, none);

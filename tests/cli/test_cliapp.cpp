@@ -266,7 +266,8 @@ TEST(CliTest, SensitivityJsonAndPanel) {
     EXPECT_TRUE(s["generationMarginPerMWh"].is_number());
 
     // The saved project holds the tab's settings; without --sensitivity there is no object.
-    const CliRun reopened = run({saved.string(), "--json", "--sensitivity"});
+    // The project named after --sensitivity is no X of it.
+    const CliRun reopened = run({"--json", "--sensitivity", saved.string()});
     fs::remove(saved);
     ASSERT_EQ(reopened.status, 0) << reopened.err;
     const nlohmann::json again = nlohmann::json::parse(reopened.out)["sensitivity"];

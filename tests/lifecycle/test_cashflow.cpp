@@ -108,6 +108,42 @@ TEST(CashFlows, HandWorkedProjects) {
          std::nullopt,
          0.0,
          std::nullopt},
+        // Savings that turn into losses: 300 - 100 = 200, then 300 - 300 = 0, then 300 - 900 =
+        // -600. The flow touches 100 above 0 and ends at -500: no payback. Its value -100 + 200x
+        // - 600x^3 peaks at x = 1/3 with -55.6, so it has no rate either.
+        {"savings turn into losses",
+         100,
+         {300, -100, 0},
+         parameters(3, 0.0, 0.0, 2.0),
+         {100, 100, -500},
+         -500,
+         std::nullopt,
+         std::nullopt,
+         -4.0},
+        // 330 - 100 = 230, then 330 - 462 = -132: the value -100 + 230x - 132x^2 is 0 at 10 % and
+        // at 20 % (x = 240/264, 220/264). At 6 %: -100 + 216.981 - 117.480 = -0.498, a loss,
+        // so neither rate above 6 % describes the project.
+        {"two rates",
+         100,
+         {330, -100, 0},
+         parameters(2, 0.06, 0.0, 3.62),
+         {116.9811, -0.4984},
+         -0.4984,
+         std::nullopt,
+         std::nullopt,
+         0.995016},
+        // The same at 15 %: -100 + 200 - 99.811 = 0.189 above 0, and the rate of 20 % (where the
+        // value turns from positive to negative) says the same. The outlay is repaid half-way
+        // through year 1 (100 / 200) and the flow stays above 0.
+        {"two rates, a gain at the discount rate",
+         100,
+         {330, -100, 0},
+         parameters(2, 0.15, 0.0, 3.62),
+         {100.0, 0.1890},
+         0.1890,
+         0.2,
+         0.5,
+         1.001890},
         // Nothing bought and nothing saved: no payback, no rate, no ratio.
         {"no outlay, nothing saved",
          0,

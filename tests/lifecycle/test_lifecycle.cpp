@@ -103,6 +103,14 @@ TEST(MethodFigures, SplitOfEachMethod) {
     EXPECT_EQ(f3.baseline, (CaseFigures{60'000, 30'000, 0, 466'920.5, 3'000, 0, 0}));
     EXPECT_EQ(f3.chp, (CaseFigures{5'000, 70'000, 9'000, -233'080, 7'000, 0, 0}));
     EXPECT_EQ(f3.installedCost, 400'000);
+
+    // A method that sizes no gen-set (bills of nothing) buys none, whatever its cost curve
+    // gives at 0 kW.
+    three.capacityKW = 0;
+    EXPECT_EQ(method3Figures(three).installedCost, 0);
+    Method1Results nothing;
+    nothing.installedCost = 88'638;
+    EXPECT_EQ(method1Figures(nothing).installedCost, 0);
 }
 
 // CO2 by hand: Pennsylvania's non-baseload 1,434.88 lb/MWh over (1 - 4.2 %) is

@@ -131,6 +131,8 @@ TEST(LifeCycleBoxes, RewriteAndWarnings) {
          "Investment tax credit: \"130%\" read as 130, above 100; 100 is used"},
         {&ProjectInputs::RebatePerKW, "$1,500", "$1,500", ""},
         {&ProjectInputs::Grant, "1e12", "$112", "Grant: \"1e12\" read as 112"},
+        {&ProjectInputs::Grant, "$1,000,000,000,000", "$1,000,000,000",
+         "Grant: \"$1,000,000,000,000\" is above 1,000,000,000; 1,000,000,000 is used"},
         {&ProjectInputs::GridCO2Custom, "900", "900.0", ""},
         {&ProjectInputs::GridLoss, "", "0.0", ""},
     };

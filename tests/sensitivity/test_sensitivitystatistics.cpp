@@ -57,7 +57,7 @@ TEST(SensitivityOptions, TheTabsTextsAreKeptWithinRangeAndWarnedOf) {
          1000,
          1000,
          2,
-         "Target payback: \"5000\" is above 1000; 1000 is used\n"},
+         "Target payback: \"5000\" is above 1,000; 1,000 is used\n"},
         {"a negative target",
          {"20", "-3", "1000", 2},
          20,
@@ -92,7 +92,7 @@ TEST(SensitivityOptions, TheTabsTextsAreKeptWithinRangeAndWarnedOf) {
          10,
          10000,
          2,
-         "Monte Carlo draws: \"50,000\" is above 10000; 10000 is used\n"},
+         "Monte Carlo draws: \"50,000\" is above 10,000; 10,000 is used\n"},
         {"draws rounded", {"20", "10", "150.5", 2}, 20, 10, 150, 2, ""}, // halves to the even
         {"method out of range", {"20", "10", "1000", 7}, 20, 10, 1000, 3, ""},
         {"words",
@@ -199,6 +199,16 @@ TEST(MonteCarloFigures, PercentilesAndHistogramByHand) {
     EXPECT_EQ(h.binYears, 2.0);
     EXPECT_EQ(h.counts, (std::vector<int>{2, 2, 1, 2}));
     EXPECT_EQ(h.noPayback, 2);
+    EXPECT_EQ(h.longer, 0);
+    // One draw that barely saves: quartiles of 2, 3, 4, 5, 6, 7000 (sorted positions 1.25 and
+    // 3.75) are 3.25 and 5.75, so the bins end at 5.75 + 3 x 2.5 = 13.25, 5 bins of 2.25
+    // years from 2 ([2, 4.25) holds 2, 3, 4; [4.25, 6.5) 5, 6); the 7,000 years are counted
+    // beside them.
+    const PaybackHistogram tail = paybackHistogram({2, 3, 4, 5, 6, 7000}, 5);
+    EXPECT_EQ(tail.lowYears, 2.0);
+    EXPECT_DOUBLE_EQ(tail.binYears, 2.25);
+    EXPECT_EQ(tail.counts, (std::vector<int>{3, 2, 0, 0, 0}));
+    EXPECT_EQ(tail.longer, 1);
     // Every draw alike: one bin.
     const PaybackHistogram same = paybackHistogram({3.5, 3.5, 3.5}, 20);
     EXPECT_EQ(same.binYears, 0.0);
