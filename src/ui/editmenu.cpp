@@ -113,7 +113,8 @@ bool EditMenu::showContextMenu(QLineEdit& line, const QPoint& globalPos) {
     }
     disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
     QWidget* target = &line;
-    if (auto* combo = qobject_cast<QComboBox*>(line.parentWidget()); combo && combo->lineEdit() == &line) {
+    if (auto* combo = qobject_cast<QComboBox*>(line.parentWidget());
+        combo && combo->lineEdit() == &line) {
         target = combo;
     }
     connect(pasteAction, &QAction::triggered, this, [this, target] { pasteInto(target); });
@@ -140,7 +141,8 @@ bool EditMenu::eventFilter(QObject* watched, QEvent* event) {
     }
     // A line edit claims Ctrl+Z, Ctrl+Y and Ctrl+V for itself. It keeps them while it has
     // something of its own to undo or redo, and for a paste of one cell; otherwise the keys go
-    // on to the Edit menu, which pastes a block into the grid or its first cell elsewhere. Leaving the event unaccepted lets the menu's shortcut run.
+    // on to the Edit menu, which pastes a block into the grid or its first cell elsewhere. Leaving
+    // the event unaccepted lets the menu's shortcut run.
     auto* key = static_cast<QKeyEvent*>(event);
     QObject* control = textControl(qobject_cast<QWidget*>(watched));
     auto* line = qobject_cast<QLineEdit*>(control);

@@ -28,8 +28,7 @@ class ProjectUndo : public QObject {
 public:
     // `apply` puts an input record into the session, recalculates and shows it.
     using Apply = std::function<void(const ProjectInputs&)>;
-    ProjectUndo(ProjectSession& session, Apply apply,
-                QObject* parent = nullptr);
+    ProjectUndo(ProjectSession& session, Apply apply, QObject* parent = nullptr);
 
     QUndoStack& stack() { return *m_stack; }
     QAction* undoAction() const { return m_undoAction; }
