@@ -38,7 +38,7 @@ struct Input {
     const char16_t* tip;
 };
 
-const std::array<Input, 62> kInputs = {{
+const std::array<Input, 59> kInputs = {{
     {"txtSpecifiedCapacity", "",
      u"Generator capacity whose Method 2 payback is read from the curve, in kW; it must lie "
      u"within the sizes that Method 2 swept.\nExample: 150"},
@@ -144,13 +144,6 @@ const std::array<Input, 62> kInputs = {{
      u"The natural gas price is typed in dollars per hundred cubic feet.\nExample: $1.3119"},
     {"optMCF", "",
      u"The natural gas price is typed in dollars per thousand cubic feet.\nExample: $13.12"},
-    {"optLowDHW", "",
-     u"Low hot water use, 27 gallons per day per person, for the water heater load."},
-    {"optMediumDHW", "",
-     u"Medium hot water use, 44 gallons per day per person, for the water heater load: the "
-     u"usual choice."},
-    {"optHighDHW", "",
-     u"High hot water use, 54 gallons per day per person, for the water heater load."},
     {"optRecip", "",
      u"A reciprocating engine gen-set. Offered for a Method 2 capacity of up to 5,000 kW; "
      u"greyed out above that.\nExample: a 150 kW natural gas engine"},
