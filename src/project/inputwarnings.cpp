@@ -198,6 +198,10 @@ std::vector<InputWarning> InputWarnings::list(const ProjectInputs& inputs,
     addPercentageWarning(warnings, "BoilerEfficiencyText", "Annual Average Boiler Efficiency",
                          inputs.BoilerEfficiencyText, boilerEfficiency);
 
+    if (!inputs.State.empty() && citiesOfState(climate, inputs.State).empty()) {
+        warnings.push_back(
+            {"State", "State", quoted(inputs.State) + " is not a state of the climate data"});
+    }
     const ClimateRecord* row = findCity(climate, inputs.State, inputs.City);
     const std::string where = inputs.State.empty() ? std::string("the climate data")
                                                    : "the climate data of " + inputs.State;

@@ -93,6 +93,11 @@ bool ProjectSession::isModified() const {
     return projectFileText(m_inputs) != m_unmodifiedText;
 }
 
+void ProjectSession::restoreFileState(FileState state) {
+    m_currentProjectFile = std::move(state.path);
+    m_unmodifiedText = std::move(state.unmodifiedText);
+}
+
 void ProjectSession::markUnmodified() {
     m_unmodifiedText = projectFileText(m_inputs);
 }

@@ -65,6 +65,16 @@ public:
     // Whether a stored field differs from what was last opened, saved, reset or loaded.
     bool isModified() const;
 
+    // The file a plain Save writes and the text the change mark compares with. Undoing a
+    // command that started a form of its own (Clear Form, Sample Data) gives both back.
+    struct FileState {
+        std::string path;
+        std::string unmodifiedText;
+        bool operator==(const FileState&) const = default;
+    };
+    FileState fileState() const { return {m_currentProjectFile, m_unmodifiedText}; }
+    void restoreFileState(FileState state);
+
 private:
     void markUnmodified();
 

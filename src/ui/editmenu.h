@@ -4,7 +4,9 @@
 
 #include <QObject>
 
+class QLineEdit;
 class QMenu;
+class QPoint;
 class QWidget;
 
 namespace plenara {
@@ -14,7 +16,9 @@ class ProjectUndo;
 // The Edit menu: Undo and Redo of the project's inputs, and Cut, Copy and Paste in the box
 // that has the focus. A box's own undo takes Ctrl+Z while it holds typing of its own; then
 // the key undoes the project's last step. Paste of a block of cells copied from a
-// spreadsheet into the monthly grid goes to `pasteBlock`, by menu and by key alike.
+// spreadsheet goes through here by every path (the menu, each of the desktop's paste keys
+// and a box's own right-click menu): into the monthly grid it goes to `pasteBlock`, into any
+// other box only its first cell goes.
 class EditMenu : public QObject {
     Q_OBJECT
 
@@ -22,11 +26,9 @@ public:
     // Takes a block for the control that has the focus: false when the control is no box
     // of the grid, and the paste is the box's own.
     using PasteBlock = std::function<bool(QWidget* focus, const QString& text)>;
-    using AcceptsBlock = std::function<bool(const QWidget* focus)>;
 
     // Fills `menu` with the commands.
-    EditMenu(QWidget& window, QMenu& menu, ProjectUndo& undo, AcceptsBlock acceptsBlock,
-             PasteBlock pasteBlock);
+    EditMenu(QWidget& window, QMenu& menu, ProjectUndo& undo, PasteBlock pasteBlock);
     ~EditMenu() override;
 
     QMenu* menu() const { return m_menu; }
@@ -40,10 +42,11 @@ protected:
 
 private:
     bool belongsToWindow(const QObject* object) const;
+    void pasteInto(QWidget* target);
+    bool showContextMenu(QLineEdit& line, const QPoint& globalPos);
 
     QWidget& m_window;
     ProjectUndo& m_undo;
-    AcceptsBlock m_acceptsBlock;
     PasteBlock m_pasteBlock;
     QMenu* m_menu;
 };

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -25,8 +26,10 @@ QString startPath(const QString& folder, const QString& proposedName) {
 } // namespace
 
 QString documentsFolder() {
+    // A desktop without a documents folder still names one; a dialog sent there would open
+    // wherever the platform chooses, so the home folder is surer.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return documents.isEmpty() || !QFileInfo(documents).isDir() ? QDir::homePath() : documents;
 }
 
 QString dialogFilters(const QString& pairs) {

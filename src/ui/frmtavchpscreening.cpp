@@ -105,16 +105,18 @@ frmTAVCHPScreening::frmTAVCHPScreening(ClimateTable climate, std::unique_ptr<Fil
         }
     });
     createTabs();
-    m_editMenu = new EditMenu(
-        *this, *menus.edit, *m_undo,
-        [this](const QWidget* focus) { return m_monthlyDataTab->isGridBox(focus); },
-        [this](QWidget* focus, const QString& text) {
+    m_editMenu =
+        new EditMenu(*this, *menus.edit, *m_undo, [this](QWidget* focus, const QString& text) {
             if (!m_monthlyDataTab->isGridBox(focus)) {
                 return false;
             }
             // What was typed before is a step of its own; the block is the next one.
-            m_undo->commitEdits();
-            return m_monthlyDataTab->pasteBlock(focus, text);
+            m_undo->perform(QStringLiteral("Paste"), [&] {
+                m_monthlyDataTab->pasteBlock(focus, text);
+                m_session.recalculate();
+            });
+            refreshAll();
+            return true;
         });
     setCentralWidget(m_ssTabForm);
     m_geometry = new WindowGeometry(*this, *m_ssTabForm);
@@ -344,12 +346,17 @@ bool frmTAVCHPScreening::mnuFSaveAs_Click() {
 }
 
 bool frmTAVCHPScreening::saveTo(const QString& path) {
-    m_undo->commitEdits();
+    if (m_undo->hasPendingEdits()) {
+        // Typing in a box not yet left is saved as leaving the box shows it, recalculated;
+        // otherwise leaving it after the save would change the project again.
+        recalculate();
+    }
     const FileResult result = m_session.saveAs(toFileName(path));
     if (!result.ok()) {
         m_dialogs->showError(this, fromMessage(result.error));
         return false;
     }
+    m_undo->noteSaved();
     m_recentFiles->add(path);
     updateTitle();
     return true;

@@ -2,8 +2,8 @@
 
 namespace plenara {
 
-InputSnapshotCommand::InputSnapshotCommand(const QString& text, ProjectInputs before,
-                                           ProjectInputs after, Apply apply)
+InputSnapshotCommand::InputSnapshotCommand(const QString& text, Snapshot before, Snapshot after,
+                                           Apply apply)
     : QUndoCommand(text)
     , m_before(std::move(before))
     , m_after(std::move(after))

@@ -38,7 +38,7 @@ struct Input {
     const char16_t* tip;
 };
 
-const std::array<Input, 36> kInputs = {{
+const std::array<Input, 59> kInputs = {{
     {"txtSpecifiedCapacity", "",
      u"Generator capacity whose Method 2 payback is read from the curve, in kW; it must lie "
      u"within the sizes that Method 2 swept.\nExample: 150"},
@@ -70,7 +70,7 @@ const std::array<Input, 36> kInputs = {{
      u"Air-conditioned floor space of the building, in square feet.\nExample: 98,000"},
     {"txtNoOccupants", "Occupants",
      u"Approximate number of people living in the building.\nExample: 200"},
-    {"cmbStates", "",
+    {"cmbStates", "State",
      u"State of the building: choosing one from the list lists its cities.\nExample: New York"},
     {"cmbCities", "City",
      u"City whose heating and cooling degree days Method 3 uses: choose the nearest one.\n"
@@ -132,6 +132,61 @@ const std::array<Input, 36> kInputs = {{
      u"non-baseload rate (the plants that follow the load, which on-site power displaces), the "
      u"state's average rate (all its plants), or a rate you type, in lb/MWh (eGRID2022).\n"
      u"Example: State non-baseload (eGRID)"},
+    // The option buttons and switches: each one says what choosing it means.
+    {"optTherms", "",
+     u"The natural gas price is typed in dollars per therm (100,000 Btu).\nExample: $1.05"},
+    {"optDecatherms", "",
+     u"The natural gas price is typed in dollars per decatherm (1 million Btu).\n"
+     u"Example: $10.50"},
+    {"optMMBtu", "",
+     u"The natural gas price is typed in dollars per million Btu.\nExample: $10.50"},
+    {"optCCF", "",
+     u"The natural gas price is typed in dollars per hundred cubic feet.\nExample: $1.3119"},
+    {"optMCF", "",
+     u"The natural gas price is typed in dollars per thousand cubic feet.\nExample: $13.12"},
+    {"optRecip", "",
+     u"A reciprocating engine gen-set. Offered for a Method 2 capacity of up to 5,000 kW; "
+     u"greyed out above that.\nExample: a 150 kW natural gas engine"},
+    {"optGasTurbine", "",
+     u"A gas turbine gen-set. Offered for a Method 2 capacity of 750 kW or more: greyed out "
+     u"while Method 2 sizes the gen-set smaller, since turbines are not made that small.\n"
+     u"Example: a 1,000 kW turbine"},
+    {"optMicroturbine", "",
+     u"A microturbine gen-set. Offered for a Method 2 capacity of 10 to 250 kW: greyed out "
+     u"outside that range, where microturbines are not made.\nExample: a 65 kW microturbine"},
+    {"optFuelCell", "",
+     u"A fuel cell. Offered for a Method 2 capacity of up to 2,000 kW; greyed out above "
+     u"that.\nExample: a 200 kW phosphoric acid fuel cell"},
+    {"optLow", "",
+     u"Low installation costs: the base installation cost of the prime mover's cost table."},
+    {"optTypical", "",
+     u"Typical installation costs, the usual choice: the cost table's \"Typical\" share."},
+    {"optHigh", "",
+     u"High installation costs, for a site that is hard to reach or to connect: the cost "
+     u"table's \"High\" share."},
+    {"optRetrofit", "",
+     u"Very high costs for a retrofit installation into an existing plant: the cost table's "
+     u"\"Retrofit\" share."},
+    {"optGasWaterHeater", "",
+     u"The water heaters burn natural gas: Method 2 prices the boiler fuel that recovered "
+     u"heat saves at the gas price."},
+    {"optOilWaterHeater", "",
+     u"The water heaters burn fuel #1: Method 2 prices the boiler fuel that recovered heat "
+     u"saves at the average cost of fuel #1 (at the gas price when fuel #1 has no costs)."},
+    {"optHeatingOnly", "",
+     u"Method 2 uses the recovered heat for space heating and hot water only, with no "
+     u"absorption cooling."},
+    {"OptHeatingPriority", "",
+     u"Method 2 uses the recovered heat for heating and hot water first and for absorption "
+     u"cooling with what is left."},
+    {"optPriorityCooling", "",
+     u"Method 2 uses the recovered heat for absorption cooling first and for heating with "
+     u"what is left."},
+    {"Check1(0)", "", u"Shows the summary of the three methods' paybacks and sizes below."},
+    {"Check1(1)", "", u"Shows the \"Method 1\" tab with the details of Method 1."},
+    {"Check1(2)", "", u"Shows the \"Method 2\" tab with the details of Method 2."},
+    {"Check1(3)", "", u"Shows the \"Method 3\" tab with the details of Method 3."},
+    {"Check1(4)", "", u"Shows the tab that compares the three methods side by side."},
 }};
 
 QString monthName(int month) {

@@ -270,7 +270,8 @@ bool MonthlyDataTab::pasteBlock(QWidget* box, const QString& text) {
         return false;
     }
     // Rows go down the months, cells across the columns; what lies beyond the grid is left
-    // out. The texts are taken as typed: the recalculation reads and marks them.
+    // out. The texts are taken as typed: the recalculation that the caller runs reads and
+    // marks them.
     const QList<QStringList> rows = clipboardRows(text);
     for (qsizetype r = 0; r < rows.size(); ++r) {
         const int month = firstMonth + static_cast<int>(r);
@@ -287,7 +288,6 @@ bool MonthlyDataTab::pasteBlock(QWidget* box, const QString& text) {
                 toRecord(rows[r][c]);
         }
     }
-    emit recalculationRequested();
     return true;
 }
 

@@ -25,7 +25,8 @@ public:
     // Whether a control is a box of the month grid.
     bool isGridBox(const QWidget* widget) const;
     // Puts a block of cells copied from a spreadsheet into the grid, its first cell into
-    // `box`, then recalculates. False when `box` is no box of the grid.
+    // `box`, and leaves the recalculation to the caller, so that the block and its results
+    // are one undo step. False when `box` is no box of the grid.
     bool pasteBlock(QWidget* box, const QString& text);
 
 private:

@@ -33,8 +33,35 @@ double niceStep(double most, int ticks) {
 PaybackHistogramView::PaybackHistogramView(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("chtPaybackHistogram"));
-    setMinimumSize(280, 220);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+namespace {
+
+const QString kWithPaybackText = QStringLiteral("draws with a payback");
+const QString kNoPaybackText = QStringLiteral("draws without payback");
+
+QFont smallFont(const QFont& font) {
+    QFont small = font;
+    small.setPointSizeF(font.pointSizeF() * 0.85);
+    return small;
+}
+
+// A legend entry: its colour square, the text, and the gap to the next.
+int legendEntryWidth(const QFontMetrics& metrics, const QString& text) {
+    return 30 + metrics.horizontalAdvance(text);
+}
+
+} // namespace
+
+QSize PaybackHistogramView::minimumSizeHint() const {
+    const QFontMetrics metrics(font());
+    const QFontMetrics smallMetrics(smallFont(font()));
+    // The count axis (up to five digits), the legend, and the right margin.
+    const int width = metrics.height() + smallMetrics.horizontalAdvance(QStringLiteral("00000")) +
+                      12 + legendEntryWidth(smallMetrics, kWithPaybackText) +
+                      legendEntryWidth(smallMetrics, kNoPaybackText) + 10;
+    return {std::max(280, width), 220};
 }
 
 void PaybackHistogramView::showHistogram(int method, const PaybackHistogram& h, int draws) {
@@ -83,8 +110,7 @@ void PaybackHistogramView::paintEvent(QPaintEvent*) {
 
     QFont bold = font();
     bold.setBold(true);
-    QFont small = font();
-    small.setPointSizeF(font().pointSizeF() * 0.85);
+    const QFont small = smallFont(font());
     const QFontMetrics metrics(font());
     const QFontMetrics smallMetrics(small);
     const int line = metrics.height();
@@ -111,14 +137,12 @@ void PaybackHistogramView::paintEvent(QPaintEvent*) {
 
     // Legend under the title.
     painter.setFont(small);
-    const QString withText = QStringLiteral("draws with a payback");
-    const QString noneText = QStringLiteral("draws without payback");
     int x = area.left();
     for (const auto& [colour, text] :
-         {std::pair{kBinColour, withText}, std::pair{kNoneColour, noneText}}) {
+         {std::pair{kBinColour, kWithPaybackText}, std::pair{kNoneColour, kNoPaybackText}}) {
         painter.fillRect(QRect(x, line + 6, 10, 10), colour);
         painter.drawText(QPoint(x + 14, line + 6 + smallMetrics.ascent() - 1), text);
-        x += 30 + smallMetrics.horizontalAdvance(text);
+        x += legendEntryWidth(smallMetrics, text);
     }
 
     // Value axis with grid lines.

@@ -36,6 +36,8 @@ public:
     static std::vector<YearLabel> yearLabels(double low, double high, int most);
 
     QSize sizeHint() const override { return {480, 260}; }
+    // Wide enough for the legend whole: a wide table beside the chart must not cut it off.
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -66,8 +66,7 @@ QString editName(const ProjectInputs& before, const ProjectInputs& after) {
     return QStringLiteral("Edit");
 }
 
-ProjectUndo::ProjectUndo(ProjectSession& session, InputSnapshotCommand::Apply apply,
-                         QObject* parent)
+ProjectUndo::ProjectUndo(ProjectSession& session, Apply apply, QObject* parent)
     : QObject(parent)
     , m_session(session)
     , m_apply(std::move(apply))
@@ -75,6 +74,7 @@ ProjectUndo::ProjectUndo(ProjectSession& session, InputSnapshotCommand::Apply ap
     , m_undoAction(new QAction(QStringLiteral("&Undo"), this))
     , m_redoAction(new QAction(QStringLiteral("&Redo"), this))
     , m_settled(session.inputs()) {
+    noteSaved();
     m_undoAction->setObjectName(QStringLiteral("mnuEditUndo"));
     m_undoAction->setShortcut(QKeySequence::Undo);
     m_redoAction->setObjectName(QStringLiteral("mnuEditRedo"));
@@ -91,7 +91,7 @@ void ProjectUndo::commitEdits() {
     }
     const ProjectInputs before = m_settled;
     m_settled = m_session.inputs();
-    push(editName(before, m_settled), before);
+    push(editName(before, m_settled), before, m_session.fileState());
 }
 
 void ProjectUndo::settle() {
@@ -104,33 +104,65 @@ void ProjectUndo::settle() {
 void ProjectUndo::perform(const QString& text, const std::function<void()>& change) {
     commitEdits();
     const ProjectInputs before = m_session.inputs();
+    const ProjectSession::FileState beforeFile = m_session.fileState();
     change();
     m_settled = m_session.inputs();
     if (m_settled != before) {
-        push(text, before);
+        push(text, before, beforeFile);
     }
 }
 
 void ProjectUndo::clear() {
     m_stack->clear();
     m_settled = m_session.inputs();
+    m_savedTexts.clear();
+    noteSaved();
     updateActions();
+}
+
+void ProjectUndo::noteSaved() {
+    ProjectSession::FileState file = m_session.fileState();
+    if (!file.path.empty()) {
+        m_savedTexts[file.path] = std::move(file.unmodifiedText);
+    }
+}
+
+bool ProjectUndo::hasPendingEdits() const {
+    return !m_applying && m_session.inputs() != m_settled;
 }
 
 void ProjectUndo::noticeEdit() {
     updateActions();
 }
 
-void ProjectUndo::push(const QString& text, const ProjectInputs& before) {
+void ProjectUndo::push(const QString& text, const ProjectInputs& before,
+                       const ProjectSession::FileState& beforeFile) {
     // The snapshot holds the record as the user left it; undo and redo recalculate, which
-    // rewrites the texts again as they were shown.
-    m_stack->push(
-        new InputSnapshotCommand(text, before, m_settled, [this](const ProjectInputs& inputs) {
-            m_applying = true;
-            m_apply(inputs);
-            m_applying = false;
-            m_settled = m_session.inputs();
-        }));
+    // rewrites the texts again as they were shown. The file goes with it only when the step
+    // changed it: undoing a typed box after Save As keeps the new name.
+    InputSnapshotCommand::Snapshot from{before, std::nullopt};
+    InputSnapshotCommand::Snapshot to{m_settled, std::nullopt};
+    if (ProjectSession::FileState afterFile = m_session.fileState(); afterFile != beforeFile) {
+        from.file = beforeFile;
+        to.file = std::move(afterFile);
+    }
+    m_stack->push(new InputSnapshotCommand(
+        text, std::move(from), std::move(to),
+        [this](const InputSnapshotCommand::Snapshot& snapshot) { applySnapshot(snapshot); }));
+}
+
+void ProjectUndo::applySnapshot(const InputSnapshotCommand::Snapshot& snapshot) {
+    if (snapshot.file) {
+        ProjectSession::FileState file = *snapshot.file;
+        if (const auto saved = m_savedTexts.find(file.path); saved != m_savedTexts.end()) {
+            file.unmodifiedText = saved->second;
+        }
+        m_session.restoreFileState(std::move(file));
+    }
+    m_applying = true;
+    m_apply(snapshot.inputs);
+    m_applying = false;
+    m_settled = m_session.inputs();
 }
 
 void ProjectUndo::undo() {

@@ -4,6 +4,8 @@
 #include "ui/inputsnapshotcommand.h"
 
 #include <functional>
+#include <map>
+#include <string>
 
 #include <QObject>
 
@@ -18,14 +20,15 @@ class ProjectSession;
 // and after a change (InputSnapshotCommand): the typing in one box, ended by leaving the box;
 // a command such as Sample Data or Clear Form; a later import of bills. Undoing back to the
 // state that was last saved leaves nothing to save, since the change mark compares the inputs
-// with the saved file.
+// with the saved file. A step such as Clear Form also gives back the file the project
+// belonged to, so that Save writes there again.
 class ProjectUndo : public QObject {
     Q_OBJECT
 
 public:
     // `apply` puts an input record into the session, recalculates and shows it.
-    ProjectUndo(ProjectSession& session, InputSnapshotCommand::Apply apply,
-                QObject* parent = nullptr);
+    using Apply = std::function<void(const ProjectInputs&)>;
+    ProjectUndo(ProjectSession& session, Apply apply, QObject* parent = nullptr);
 
     QUndoStack& stack() { return *m_stack; }
     QAction* undoAction() const { return m_undoAction; }
@@ -41,6 +44,11 @@ public:
     void perform(const QString& text, const std::function<void()>& change);
     // Forgets every step: another project was opened.
     void clear();
+    // The project was saved: a step undone back to its file finds it as saved now.
+    void noteSaved();
+
+    // Whether something was typed since the last step or recalculation.
+    bool hasPendingEdits() const;
 
     // Refreshes the enabled state of Undo: typing not yet recorded can be undone too.
     void noticeEdit();
@@ -49,15 +57,20 @@ public:
     void redo();
 
 private:
-    void push(const QString& text, const ProjectInputs& before);
+    void push(const QString& text, const ProjectInputs& before,
+              const ProjectSession::FileState& beforeFile);
+    void applySnapshot(const InputSnapshotCommand::Snapshot& snapshot);
     void updateActions();
 
     ProjectSession& m_session;
-    InputSnapshotCommand::Apply m_apply;
+    Apply m_apply;
     QUndoStack* m_stack;
     QAction* m_undoAction;
     QAction* m_redoAction;
     ProjectInputs m_settled;
+    // The text each file was last opened or saved with, by path: the file may have been saved
+    // again since a step recorded it.
+    std::map<std::string, std::string> m_savedTexts;
     bool m_applying = false;
 };
 

@@ -267,16 +267,18 @@ QWidget* SensitivityTab::createTablesFrame() {
     sparkRows->addWidget(m_lblGenerationMargin);
     column->addWidget(spark);
 
-    auto* grid =
-        new QGroupBox(QStringLiteral("Method 2 payback (years): gas price x energy charge"), frame);
+    auto* grid = new QGroupBox(
+        QStringLiteral("Method 2 payback (years): gas price down, energy charge across"), frame);
+    m_fraGrid = grid;
     QStringList steps;
     for (int p = -40; p <= 40; p += 20) {
         steps << QStringLiteral("%1%2 %").arg(p > 0 ? QStringLiteral("+") : QString()).arg(p);
     }
     m_tblGrid = table("tblPaybackGrid", steps, steps, grid);
     m_tblGrid->setToolTip(QStringLiteral(
-        "Rows: gas price; columns: energy charge with the fuel adjustment; green is short, red "
-        "long or no payback"));
+        "Rows: gas price; columns: energy charge with the fuel adjustment. Green is a payback "
+        "at or below the target, shading through yellow to red at three times the target or "
+        "no payback"));
     (new QVBoxLayout(grid))->addWidget(m_tblGrid);
     column->addWidget(grid);
 
@@ -399,10 +401,17 @@ void SensitivityTab::showResults(std::uint64_t run,
     QStringList gasHeads;
     QStringList energyHeads;
     for (std::size_t i = 0; i < kGridSize; ++i) {
-        gasHeads << fromStd(
-            uncertainValueText(UncertainInput::GasPrice, r.grid.gasPrices[i], unit));
-        energyHeads << fromStd(
-            uncertainValueText(UncertainInput::EnergyCharge, r.grid.energyCharges[i], unit));
+        // Each head says both how far the price moved and what it then is; the units stand
+        // in the title, so that the columns stay narrow enough for the tab.
+        const double percent = r.grid.percents[i];
+        const QString step = QStringLiteral("%1%2 %").arg(
+            percent > 0 ? QStringLiteral("+") : QString(), QString::number(percent, 'g', 4));
+        gasHeads << step + QStringLiteral("  ") +
+                        fromStd(uncertainValueText(UncertainInput::GasPrice, r.grid.gasPrices[i],
+                                                   unit));
+        energyHeads << step + QLatin1Char('\n') +
+                           fromStd(uncertainValueText(UncertainInput::EnergyCharge,
+                                                      r.grid.energyCharges[i], unit));
         for (std::size_t e = 0; e < kGridSize; ++e) {
             const double years = r.grid.method2PaybackYears[i][e];
             setCell(m_tblGrid, int(i), int(e), paybackYearsText(years));
@@ -410,6 +419,9 @@ void SensitivityTab::showResults(std::uint64_t run,
                           paybackColour(years, r.options.targetPaybackYears));
         }
     }
+    m_fraGrid->setTitle(QStringLiteral("Method 2 payback (years): gas price ($%1) down, energy "
+                                       "charge ($/kWh) across")
+                            .arg(fromStd(unit)));
     setHeaderLabels(m_tblGrid, Qt::Vertical, gasHeads);
     setHeaderLabels(m_tblGrid, Qt::Horizontal, energyHeads);
 

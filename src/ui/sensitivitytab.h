@@ -81,6 +81,7 @@ private:
     QTableWidget* m_tblBreakEven = nullptr;
     QLabel* m_lblSparkSpread = nullptr;
     QLabel* m_lblGenerationMargin = nullptr;
+    QGroupBox* m_fraGrid = nullptr;
     QTableWidget* m_tblGrid = nullptr;
     QTableWidget* m_tblMonteCarlo = nullptr;
     PaybackHistogramView* m_histogram = nullptr;

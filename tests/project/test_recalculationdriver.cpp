@@ -222,6 +222,14 @@ TEST(RecalculationTest, InputsNotUsedAsTypedAreWarnedAbout) {
     ASSERT_EQ(session.results().warnings.size(), 1u);
     EXPECT_EQ(session.results().warnings[0].field, "GasCost");
 
+    // A state that the climate data do not hold is named on its own, before its city.
+    in.State = "Narnia";
+    session.recalculate();
+    ASSERT_EQ(session.results().warnings.size(), 3u);
+    EXPECT_EQ(session.results().warnings[1],
+              (InputWarning{"State", "State", "\"Narnia\" is not a state of the climate data"}));
+    EXPECT_EQ(session.results().warnings[2].field, "City");
+
     session.resetInputs();
     EXPECT_TRUE(session.results().warnings.empty());
 }

@@ -385,6 +385,15 @@ void ReportsTest::exportPdfStartsInDocuments() {
     QCOMPARE(m_dialogs->asked, QStringList{QStringLiteral("save:Plenara.pdf")});
     QCOMPARE(m_dialogs->folders, QStringList{documentsFolder()});
     QVERIFY(QFileInfo(pdf).size() > 0);
+
+    // A home without a documents folder: the dialog starts at home, not where the platform
+    // happens to fall back to.
+    const QByteArray home = qgetenv("HOME");
+    const QTemporaryDir bareHome;
+    qputenv("HOME", QFile::encodeName(bareHome.path()));
+    const QString folder = documentsFolder();
+    qputenv("HOME", home);
+    QCOMPARE(folder, QDir(bareHome.path()).absolutePath());
 }
 
 // A page's chart lies over the body lines the page leaves empty for it: ink there, in the

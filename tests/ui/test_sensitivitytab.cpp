@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
+#include <QGroupBox>
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QTabWidget>
@@ -149,6 +150,16 @@ void SensitivityTabTest::showsTheFiguresOfTheProject() {
 
     // The grid's centre is today's Method 2 payback, 5.7 years.
     QCOMPARE(cell("tblPaybackGrid", 2, 2), QStringLiteral("5.7"));
+    // Its heads give the step and the price, its title the units: gas $1.3119/CCF x 0.6 =
+    // $0.7871, energy and fuel adjustment ($0.0444 + $0.0733) x 0.6 = $0.0706, x 1.4 = $0.1648.
+    auto* grid = test::findNamed<QTableWidget>(*m_window, QStringLiteral("tblPaybackGrid"));
+    QCOMPARE(grid->verticalHeaderItem(0)->text(), QStringLiteral("-40 %  $0.7871"));
+    QCOMPARE(grid->verticalHeaderItem(2)->text(), QStringLiteral("0 %  $1.3119"));
+    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("-40 %\n$0.0706"));
+    QCOMPARE(grid->horizontalHeaderItem(4)->text(), QStringLiteral("+40 %\n$0.1648"));
+    QCOMPARE(qobject_cast<QGroupBox*>(grid->parentWidget())->title(),
+             QStringLiteral("Method 2 payback (years): gas price ($/CCF) down, energy charge "
+                            "($/kWh) across"));
     QVERIFY(test::findNamed<QLabel>(*m_window, QStringLiteral("lblSparkSpread"))
                 ->text()
                 .startsWith(QStringLiteral("Spark spread: $21.67/MMBtu")));

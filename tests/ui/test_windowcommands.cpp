@@ -1,3 +1,4 @@
+#include "project/projectfile.h"
 #include "ui/aboutplenara.h"
 #include "ui/chartbarview.h"
 #include "ui/frmspecifycapacity.h"
@@ -9,6 +10,7 @@
 #include "ui/recentfiles.h"
 #include "ui/uitestsupport.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -17,13 +19,16 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -69,14 +74,18 @@ private slots:
     void ctrlTabVisitsOnlyShownTabs();
     void undoRedoOfATypedBill();
     void undoRedoOfSampleDataAndClearForm();
+    void undoOfClearFormGivesBackItsFile();
     void undoStepsAreNamedByTheirInput();
+    void pasteOfABlockFillsTheGrid_data();
     void pasteOfABlockFillsTheGrid();
     void pasteBeyondTheGridKeepsWhatFits();
+    void saveFromATypedBoxSavesWhatLeavingShows();
     void boxesNotReadAsTypedAreMarked_data();
     void boxesNotReadAsTypedAreMarked();
     void everyInputBoxExplainsItself();
     void textsOfTheRecordAreWindows1252();
     void recentFilesSurviveARestart();
+    void recentFilesOfOneNameShowTheirFolders();
     void savedNameWithoutExtensionGetsTav();
     void aboutNamesVersionSourcesAndLicence();
     void chartsTellTheirValuesAndSaveThemselves();
@@ -85,6 +94,8 @@ private:
     QWidget* control(const QString& name) const { return test::findNamed(*m_window, name); }
     InputBox* box(const QString& name) const { return test::findNamed<InputBox>(*m_window, name); }
     QAction* action(const QString& name) const { return test::findNamed<QAction>(*m_window, name); }
+    // Pastes the clipboard into the focused box by one of the ways a user can.
+    void pasteBy(const QString& way);
     // Types a text into a box and leaves it with Tab, as a user does.
     void typeAndLeave(const QString& name, int tabIndex, const QString& text);
 
@@ -330,6 +341,8 @@ void WindowCommandsTest::undoRedoOfSampleDataAndClearForm() {
     undo.undo();
     QVERIFY(m_window->session().inputs() == blank);
     QCOMPARE(shownInputs(*m_window), shownBlank);
+    // The blank form as it was: nothing to save.
+    QVERIFY(!m_window->isWindowModified());
     undo.redo();
     QVERIFY(m_window->session().inputs() == sample);
     QCOMPARE(shownInputs(*m_window), shownSample);
@@ -343,7 +356,78 @@ void WindowCommandsTest::undoRedoOfSampleDataAndClearForm() {
     QCOMPARE(undo.stack().count(), 2);
 }
 
+void WindowCommandsTest::pasteBy(const QString& way) {
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    if (way == QLatin1String("menu")) {
+        action(QStringLiteral("mnuEditPaste"))->trigger();
+    } else if (way == QLatin1String("Ctrl+V")) {
+        QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
+    } else if (way == QLatin1String("Shift+Insert")) {
+        QTest::keyClick(focus, Qt::Key_Insert, Qt::ShiftModifier);
+    } else {
+        // The box's own right-click menu.
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                focus->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(focus, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction* paste = nullptr;
+        for (QAction* a : menu->actions()) {
+            if (a->text().startsWith(QStringLiteral("&Paste"))) {
+                paste = a;
+            }
+        }
+        QVERIFY(paste);
+        menu->close();
+        paste->trigger();
+    }
+}
+
+void WindowCommandsTest::undoOfClearFormGivesBackItsFile() {
+    const QString saved = m_folder.filePath(QStringLiteral("CLEARED.TAV"));
+    m_window->mnuFSampleData_Click();
+    m_dialogs->saveNames = {saved};
+    QVERIFY(m_window->mnuFSaveAs_Click());
+    const ProjectInputs sample = m_window->session().inputs();
+    const QString savedTitle = m_window->windowTitle();
+    QVERIFY(savedTitle.contains(QStringLiteral("CLEARED.TAV")));
+
+    // Clear Form, then undo: the file is the project's again and nothing is to save.
+    m_window->mnuFClear_Click();
+    QVERIFY(!m_window->windowTitle().contains(QStringLiteral("CLEARED.TAV")));
+    m_window->undoSteps().undo();
+    QVERIFY(m_window->session().inputs() == sample);
+    QCOMPARE(m_window->windowTitle(), savedTitle);
+    QVERIFY(!m_window->isWindowModified());
+    // Save writes the file without asking for a name.
+    const int asked = static_cast<int>(m_dialogs->asked.size());
+    QVERIFY(m_window->mnuFSave_Click());
+    QCOMPARE(m_dialogs->asked.size(), asked);
+
+    // A change saved after the step was recorded is what the file holds when the step is
+    // undone back to it.
+    m_window->undoSteps().redo();
+    m_window->undoSteps().undo();
+    typeAndLeave(monthBox("txtPowerBill", 1), tab::MonthlyUtilityData, QStringLiteral("999"));
+    QVERIFY(m_window->mnuFSave_Click());
+    m_window->mnuFClear_Click();
+    m_window->undoSteps().undo();
+    QVERIFY(!m_window->isWindowModified());
+    // Undoing the typing after it was saved leaves a change to save.
+    m_window->undoSteps().undo();
+    QVERIFY(m_window->isWindowModified());
+}
+
+void WindowCommandsTest::pasteOfABlockFillsTheGrid_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"menu", "Ctrl+V", "Shift+Insert", "right-click Paste"}) {
+        QTest::newRow(way) << QString::fromLatin1(way);
+    }
+}
+
 void WindowCommandsTest::pasteOfABlockFillsTheGrid() {
+    QFETCH(QString, way);
     m_window->mnuFSampleData_Click();
     const ProjectInputs sample = m_window->session().inputs();
     // Twelve rows of kWh, kW and bill, as a spreadsheet copies them.
@@ -354,7 +438,7 @@ void WindowCommandsTest::pasteOfABlockFillsTheGrid() {
     QGuiApplication::clipboard()->setText(block);
     m_window->tabs()->setCurrentIndex(tab::MonthlyUtilityData);
     box(monthBox("txtkWh", 0))->setFocus();
-    action(QStringLiteral("mnuEditPaste"))->trigger();
+    pasteBy(way);
 
     const ProjectInputs& in = m_window->session().inputs();
     for (int m = 0; m < 12; ++m) {
@@ -372,9 +456,44 @@ void WindowCommandsTest::pasteOfABlockFillsTheGrid() {
     QCOMPARE(test::findNamed<QLabel>(*m_window, QStringLiteral("lblAnnualPower"))->text(),
              QStringLiteral("600,066"));
 
-    // The whole block is one step.
+    // The whole block is one step, named as such.
+    QCOMPARE(action(QStringLiteral("mnuEditUndo"))->text(), QStringLiteral("&Undo Paste"));
     m_window->undoSteps().undo();
     QVERIFY(m_window->session().inputs() == sample);
+
+    // A box outside the grid takes the block's first cell, never the block run together.
+    QGuiApplication::clipboard()->setText(QStringLiteral("2.5\t7\r\n3\t9\r\n"));
+    m_window->tabs()->setCurrentIndex(tab::UtilityRateData);
+    InputBox* gas = box(QStringLiteral("txtGasCost"));
+    gas->setFocus();
+    gas->selectAll();
+    pasteBy(way);
+    QCOMPARE(gas->text(), QStringLiteral("2.5"));
+    QCOMPARE(m_window->session().inputs().GasCost, std::string("2.5"));
+}
+
+void WindowCommandsTest::saveFromATypedBoxSavesWhatLeavingShows() {
+    const QString saved = m_folder.filePath(QStringLiteral("TYPED.TAV"));
+    m_window->mnuFSampleData_Click();
+    m_dialogs->saveNames = {saved};
+    QVERIFY(m_window->mnuFSaveAs_Click());
+
+    // A kWh typed and saved without leaving the box: the file holds the project recalculated,
+    // and leaving the box afterwards changes nothing.
+    m_window->tabs()->setCurrentIndex(tab::MonthlyUtilityData);
+    InputBox* january = box(monthBox("txtkWh", 0));
+    january->setFocus(Qt::TabFocusReason);
+    january->selectAll();
+    QTest::keyClicks(january, QStringLiteral("5"));
+    QVERIFY(m_window->mnuFSave_Click());
+    QVERIFY(!m_window->isWindowModified());
+    QTest::keyClick(january, Qt::Key_Tab);
+    QVERIFY(!m_window->isWindowModified());
+
+    ProjectInputs read;
+    QVERIFY(ReadProjectFile(QFile::encodeName(saved).toStdString(), read).ok());
+    QCOMPARE(projectFileText(read), projectFileText(m_window->session().inputs()));
+    QCOMPARE(read.MonthlyKWh[0], std::string("5"));
 }
 
 void WindowCommandsTest::pasteBeyondTheGridKeepsWhatFits() {
@@ -458,6 +577,16 @@ void WindowCommandsTest::everyInputBoxExplainsItself() {
     QCOMPARE(box(monthBox("txtkW", 6))->toolTip(),
              QStringLiteral("Peak electric demand in July, in kW (kilowatts), from the electric "
                             "bill.\nExample: 260"));
+    // Every option and switch of the tabs says what choosing it means; a greyed prime mover
+    // says when it is offered.
+    for (const QAbstractButton* option : m_window->findChildren<QAbstractButton*>()) {
+        if (qobject_cast<const QRadioButton*>(option) || qobject_cast<const QCheckBox*>(option)) {
+            QVERIFY2(!option->toolTip().isEmpty(), qPrintable(option->objectName()));
+        }
+    }
+    QVERIFY(test::findNamed<QRadioButton>(*m_window, QStringLiteral("optGasTurbine"))
+                ->toolTip()
+                .contains(QStringLiteral("750 kW or more")));
 
     // A city that the climate data do not hold is marked too.
     m_window->mnuFSampleData_Click();
@@ -470,6 +599,18 @@ void WindowCommandsTest::everyInputBoxExplainsItself() {
                  QStringLiteral("200"));
     QCOMPARE(m_window->inputMarks().marked(), std::vector<QWidget*>{city});
     QVERIFY(city->toolTip().startsWith(QStringLiteral("\"Atlantis\" is not in the climate data")));
+
+    // So is a state that the climate data do not hold.
+    auto* state = test::findNamed<InputComboBox>(*m_window, QStringLiteral("cmbStates"));
+    state->setFocus();
+    state->lineEdit()->selectAll();
+    QTest::keyClicks(state->lineEdit(), QStringLiteral("Narnia"));
+    typeAndLeave(QStringLiteral("txtNoOccupants"), tab::MiscInputInformation,
+                 QStringLiteral("200"));
+    const std::vector<QWidget*> marked = m_window->inputMarks().marked();
+    QVERIFY(std::find(marked.begin(), marked.end(), state) != marked.end());
+    QCOMPARE(state->toolTip().section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("\"Narnia\" is not a state of the climate data"));
 }
 
 // Project files hold their texts in Windows-1252: the byte 0xE9 is shown as "é", and an "é"
@@ -524,10 +665,40 @@ void WindowCommandsTest::recentFilesSurviveARestart() {
     QCOMPARE(menu->actions().size(), 7);
     QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("&2 P7.TAV"));
 
+    // The entries show their full paths on hover.
+    QVERIFY(menu->toolTipsVisible());
+    QCOMPARE(menu->actions().at(1)->toolTip(), QDir::toNativeSeparators(projects[7]));
+
     // Choosing one opens it.
     menu->actions().at(1)->trigger();
     QCOMPARE(QFile::decodeName(QByteArray::fromStdString(m_window->session().currentProjectFile())),
              projects[7]);
+}
+
+void WindowCommandsTest::recentFilesOfOneNameShowTheirFolders() {
+    // Two projects of one name, in folders of one name: the entries name as many folders as
+    // tell them apart; a file of a name of its own shows the name alone.
+    const QStringList projects = {
+        m_folder.filePath(QStringLiteral("north/2023/HOUSE.TAV")),
+        m_folder.filePath(QStringLiteral("south/2023/HOUSE.TAV")),
+        m_folder.filePath(QStringLiteral("south/OTHER.TAV")),
+    };
+    for (const QString& project : projects) {
+        QVERIFY(QDir().mkpath(QFileInfo(project).absolutePath()));
+        m_dialogs->saveNames = {project};
+        QVERIFY(m_window->mnuFSaveAs_Click());
+    }
+    auto* menu = m_window->findChild<QMenu*>(QStringLiteral("mnuRecentFiles"));
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (const QAction* entry : menu->actions()) {
+        texts << entry->text();
+    }
+    QCOMPARE(texts, (QStringList{QStringLiteral("&1 OTHER.TAV"),
+                                 QStringLiteral("&2 HOUSE.TAV (") +
+                                     QDir::toNativeSeparators(QStringLiteral("south/2023)")),
+                                 QStringLiteral("&3 HOUSE.TAV (") +
+                                     QDir::toNativeSeparators(QStringLiteral("north/2023)"))}));
 }
 
 void WindowCommandsTest::savedNameWithoutExtensionGetsTav() {
