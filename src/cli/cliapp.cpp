@@ -452,9 +452,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         PortfolioExport exporter;
         std::string problem = exportedRowProblem(inputs, session.climate());
         if (!problem.empty()) {
-            problem = "error: " +
-                      (o.sample ? std::string("the sample") : shownPath(o.projectFile)) +
-                      ": not exported, as " + problem;
+            problem =
+                "error: " + (o.sample ? std::string("the sample") : shownPath(o.projectFile)) +
+                ": not exported, as " + problem;
         } else if (problem = exporter.open(o.exportCsvDir); problem.empty()) {
             exporter.add(o.sample ? "Sample" : idOfFile(o.projectFile), inputs);
             problem = exporter.commit();

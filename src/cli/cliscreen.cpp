@@ -58,8 +58,7 @@ int exportPortfolio(const ScreenCliOptions& o, const ClimateTable& climate, std:
         }
         // Only a row that screens as the project does is written; the others fail here
         // rather than in the screening of the pair.
-        if (std::string problem = exportedRowProblem(building.inputs, climate);
-            !problem.empty()) {
+        if (std::string problem = exportedRowProblem(building.inputs, climate); !problem.empty()) {
             err << "plenara-cli: error: "
                 << (building.origin.projectFile.empty() ? building.id
                                                         : shownPath(building.origin.projectFile))
@@ -113,10 +112,9 @@ std::string screenOptionsProblem(const ScreenCliOptions& o) {
     for (std::size_t i = 0; i < o.inputs.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j) {
             std::error_code ec;
-            const bool same =
-                fs::path(o.inputs[i]).lexically_normal() ==
-                    fs::path(o.inputs[j]).lexically_normal() ||
-                fs::equivalent(o.inputs[i], o.inputs[j], ec);
+            const bool same = fs::path(o.inputs[i]).lexically_normal() ==
+                                  fs::path(o.inputs[j]).lexically_normal() ||
+                              fs::equivalent(o.inputs[i], o.inputs[j], ec);
             if (same) {
                 return "the INPUT '" + o.inputs[i] + "' is named twice; name each input once";
             }

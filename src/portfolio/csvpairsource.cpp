@@ -342,9 +342,9 @@ void CsvPairSource::readBills(BuildingInput& building) {
         const std::size_t before = m_rowCount;
         readRun(building.id, true);
         if (m_rowCount - before < run.rows) {
-            building.error = shown + ": " +
-                             (m_bills.error().empty() ? "the file changed while it was read."
-                                                      : m_bills.error());
+            building.error =
+                shown + ": " +
+                (m_bills.error().empty() ? "the file changed while it was read." : m_bills.error());
             return;
         }
     }

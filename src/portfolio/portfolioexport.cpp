@@ -35,9 +35,8 @@ std::string exportedRowProblem(const ProjectInputs& inputs, const ClimateTable& 
             return place.State == inputs.State && place.City == inputs.City;
         });
     if (!placeKnown) {
-        return "buildings.csv would not screen it: " +
-               quotedCell(windows1252ToUtf8(inputs.City)) + " is no city of " +
-               quotedCell(windows1252ToUtf8(inputs.State)) +
+        return "buildings.csv would not screen it: " + quotedCell(windows1252ToUtf8(inputs.City)) +
+               " is no city of " + quotedCell(windows1252ToUtf8(inputs.State)) +
                " in the climate data (a row must name the state of its city).";
     }
     if (std::string problem = fuelsProblem(inputs); !problem.empty()) {

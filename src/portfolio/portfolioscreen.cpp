@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 #include <oneapi/tbb/concurrent_queue.h>
-#include <oneapi/tbb/global_control.h>
 #include <oneapi/tbb/enumerable_thread_specific.h>
+#include <oneapi/tbb/global_control.h>
 #include <oneapi/tbb/info.h>
 #include <oneapi/tbb/parallel_pipeline.h>
 #include <oneapi/tbb/task_arena.h>

@@ -46,7 +46,7 @@ QString PlatformFileDialogs::openFileName(QWidget* parent, const QString& folder
 }
 
 QStringList PlatformFileDialogs::openFileNames(QWidget* parent, const QString& folder,
-                                              const QString& filters) {
+                                               const QString& filters) {
     return QFileDialog::getOpenFileNames(parent, kTitle, folder, dialogFilters(filters));
 }
 

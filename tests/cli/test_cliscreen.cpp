@@ -257,8 +257,7 @@ TEST_F(ScreenFolder, ExportedProjectsScreenAlike) {
               std::string::npos)
         << odd.err;
     EXPECT_NE(odd.err.find("exported 0 buildings, 2 failed"), std::string::npos) << odd.err;
-    const CliRun oneOdd =
-        run({path("odd/OtherState.TAV"), "--export-csv", path("oneOddCsv")});
+    const CliRun oneOdd = run({path("odd/OtherState.TAV"), "--export-csv", path("oneOddCsv")});
     EXPECT_EQ(oneOdd.status, 1);
     EXPECT_NE(oneOdd.err.find("not exported"), std::string::npos) << oneOdd.err;
     EXPECT_FALSE(fs::exists(path("oneOddCsv/buildings.csv")));

@@ -622,6 +622,16 @@ TEST(BillsFileTest, FillsTheGridOrSaysWhyNot) {
     ASSERT_EQ(file.importInto(0, project), "");
     EXPECT_EQ(project.MonthlyFuel1Cost[6], "13553");
 
+    // Sorted by month, each building's rows stand apart; rows of commas alone are no building.
+    const std::string byMonth =
+        folder.write("bymonth.csv", kBillsHeader + billsByMonth({"A", "B"}) + ",,,,,,,,\n");
+    ASSERT_EQ(file.open(byMonth), "");
+    EXPECT_EQ(file.ids(), (std::vector<std::string>{"A", "B"}));
+    project = before;
+    ASSERT_EQ(file.importInto(1, project), "");
+    EXPECT_EQ(project.MonthlyFuel1Cost[6], "13553");
+    EXPECT_EQ(project.MonthlyKWh[11], "69000");
+
     EXPECT_EQ(file.open(folder.write("nomonth.csv", "id,kWh\nA,1\n")),
               shownPath(folder.path().string()) +
                   "/nomonth.csv, line 1: the header names no column \"month\", which every row "

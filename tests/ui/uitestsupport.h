@@ -60,8 +60,7 @@ public:
     }
     // Files chosen together, where a test gives them; otherwise one from openNames.
     std::deque<QStringList> openNameLists;
-    QStringList openFileNames(QWidget* parent, const QString& folder,
-                              const QString& f) override {
+    QStringList openFileNames(QWidget* parent, const QString& folder, const QString& f) override {
         if (openNameLists.empty()) {
             return FileDialogs::openFileNames(parent, folder, f);
         }
