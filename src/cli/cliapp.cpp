@@ -184,9 +184,10 @@ std::string cliUsage() {
            "told on standard error as a warning, one line each.\n"
            "\n"
            "Exit status: 0 on success; 1 when a file cannot be read or written (or --pdf is not\n"
-           "available in this build), or when the --capacity lies outside the sizes that\n"
-           "Method 2 swept (the other outputs are still written); 2 for bad options, and with\n"
-           "--strict for an input that is not used as typed.\n";
+           "available in this build), when the standard output cannot be written, or when the\n"
+           "--capacity lies outside the sizes that Method 2 swept (the other outputs are still\n"
+           "written); 2 for bad options, and with --strict for an input that is not used as\n"
+           "typed.\n";
 }
 
 CliParse parseCliArguments(const std::vector<std::string>& args) {
@@ -329,8 +330,10 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     return parse;
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const ReportPdfWriter& writePdf, bool errIsTerminal) {
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const ReportPdfWriter& writePdf, bool errIsTerminal) {
     const CliParse parse = parseCliArguments(args);
     const CliOptions& o = parse.options;
     if (!parse.error.empty()) {
@@ -465,6 +468,22 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
     }
 
+    const bool report = o.report || !o.pdfPath.empty();
+    std::vector<ReportPage> pages;
+    if (report) {
+        // The dialog's default: the input data and summary page alone.
+        const ReportChoice chosen = o.report.value_or(ReportChoice{true});
+        pages = composeReport(session, chosen, o.runId, todayShortDate());
+    }
+    // A PDF that cannot be written fails the run before anything is printed, as every other
+    // file does.
+    if (!o.pdfPath.empty()) {
+        if (const std::string error = writePdf(pages, o.pdfPath); !error.empty()) {
+            err << "plenara-cli: " << error << "\n";
+            return 1;
+        }
+    }
+
     if (o.json) {
         nlohmann::ordered_json doc = resultsJson(inputs, results);
         if (sensitivityResults) {
@@ -496,18 +515,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             out << interpolated.caption << "\n";
         }
     }
-    const bool report = o.report || !o.pdfPath.empty();
-    if (report) {
-        // The dialog's default: the input data and summary page alone.
-        const ReportChoice chosen = o.report.value_or(ReportChoice{true});
-        const std::vector<ReportPage> pages =
-            composeReport(session, chosen, o.runId, todayShortDate());
-        if (o.pdfPath.empty()) {
-            writeReportText(out, pages);
-        } else if (const std::string error = writePdf(pages, o.pdfPath); !error.empty()) {
-            err << "plenara-cli: " << error << "\n";
-            return 1;
-        }
+    if (report && o.pdfPath.empty()) {
+        writeReportText(out, pages);
     }
     if (!o.panels && !o.capacity && !report && o.exportCsvDir.empty()) {
         writeSummary(out, results);
@@ -517,6 +526,19 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         for (const std::string& line : sensitivityLines(*sensitivityResults)) {
             out << line << '\n';
         }
+    }
+    return status;
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const ReportPdfWriter& writePdf, bool errIsTerminal) {
+    const int status = runCommand(args, out, err, writePdf, errIsTerminal);
+    // Results that did not reach their reader (a full disk, a closed pipe) are no success.
+    if (status == 0 && !out.flush()) {
+        err << "plenara-cli: the standard output could not be written.\n";
+        return 1;
     }
     return status;
 }

@@ -108,7 +108,11 @@ ClimateReadResult readClimateText(std::string_view content, const std::string& p
     }
 
     std::vector<ClimateRecord> rows;
-    std::size_t start = 0;
+    // A UTF-8 byte-order mark, which some editors put at the start of a file they save, is no
+    // part of the first state's name.
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    std::size_t start =
+        content.substr(0, byteOrderMark.size()) == byteOrderMark ? byteOrderMark.size() : 0;
     int lineNumber = 0;
     while (start < content.size()) {
         std::size_t end = content.find('\n', start);

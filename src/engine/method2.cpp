@@ -388,7 +388,9 @@ Method2Output updateMethod2a(const Method2Inputs& in, std::array<std::string, 12
 }
 
 std::string method2EfficiencyLine(double boilerEfficiency) {
-    const double percent = std::nearbyint(boilerEfficiency * 100.0);
+    // The percent as typed: 57.5 % is held as 0.575, whose product with 100 falls just below
+    // 57.5, and must round as the half that it is.
+    const double percent = std::nearbyint(std::round(boilerEfficiency * 1e8) / 1e6);
     return "      efficiency of " + FormatPattern(percent, "0") + "%";
 }
 

@@ -104,7 +104,10 @@ bool readsWhole(std::string_view text) {
             return false; // grouping commas stand only before the decimal point
         }
     }
-    return digit;
+    // A number beyond what a double holds (some 309 digits, or as many decimals) reads as 0,
+    // which is not the number typed.
+    return digit &&
+           (text.find_first_of("123456789") == std::string_view::npos || Number(text) != 0.0);
 }
 
 std::optional<double> percentText(std::string_view text) {

@@ -68,14 +68,14 @@ std::string numberCellProblem(std::string_view cell) {
                                    : "has a sign, which an input does not take";
     }
     if (!readsWhole(text)) {
+        // A number beyond what a double holds (some 309 digits, or as many decimals) reads as 0.
+        if (Number(text) == 0.0 && text.find_first_of("123456789") != std::string_view::npos) {
+            return "has too many digits to be read as a number";
+        }
         return "is no number";
     }
     if (!commasGroupThousands(text.substr(text.empty() || text.front() != '$' ? 0 : 1))) {
         return "is no number (the decimal mark is a point; a comma only groups thousands)";
-    }
-    // A number beyond what a double holds (some 309 digits, or as many decimals) reads as 0.
-    if (Number(text) == 0.0 && text.find_first_of("123456789") != std::string_view::npos) {
-        return "has too many digits to be read as a number";
     }
     return {};
 }

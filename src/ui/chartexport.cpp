@@ -21,7 +21,7 @@ const QString kFilters =
     QStringLiteral("PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|All Files (*.*)|*.*");
 
 QString cannotWrite(const QString& path, const QString& reason) {
-    return QStringLiteral("The picture %1 could not be written: %2")
+    return QStringLiteral("The picture \"%1\" could not be written: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 

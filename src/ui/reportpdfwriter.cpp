@@ -17,7 +17,7 @@ namespace plenara {
 namespace {
 
 QString cannotWrite(const QString& path, const QString& reason) {
-    return QStringLiteral("The PDF file %1 could not be written: %2")
+    return QStringLiteral("The PDF file \"%1\" could not be written: %2")
         .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason);
 }
 

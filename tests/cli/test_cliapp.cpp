@@ -685,11 +685,28 @@ TEST(CliReportTest, PdfGoesThroughTheWriterItIsGiven) {
     };
     std::ostringstream out2;
     std::ostringstream err2;
-    EXPECT_EQ(runCli({"--sample", "--report", "0,1", "--pdf", "out.pdf", "--climate", climate},
+    // Nothing is printed, the panels asked for beside it neither.
+    EXPECT_EQ(runCli({"--sample", "--panels", "--report", "0,1", "--pdf", "out.pdf", "--climate",
+                      climate},
                      out2, err2, failing),
               1);
     EXPECT_TRUE(out2.str().empty());
     EXPECT_NE(err2.str().find("disk full"), std::string::npos);
+}
+
+// Results that never reach the standard output (a full disk, a closed pipe) are no success.
+TEST(CliTest, AStandardOutputThatFailsIsAFailure) {
+    const std::string climate = std::string(PLENARA_SHIPPED_DATA_DIR) + "/ClimateData.Dat";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--sample", "--climate", climate},
+          {"--sample", "--json", "--climate", climate},
+          {"--sample", "--panels", "--climate", climate}}) {
+        std::ostringstream out;
+        out.setstate(std::ios::badbit);
+        std::ostringstream err;
+        EXPECT_EQ(runCli(args, out, err), 1) << args[1];
+        EXPECT_EQ(err.str(), "plenara-cli: the standard output could not be written.\n");
+    }
 }
 
 TEST(CliReportTest, PdfWithoutAWriterFailsClearly) {

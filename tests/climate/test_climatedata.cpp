@@ -53,9 +53,13 @@ TEST_F(ClimateFileTest, TheLastLineEndIsOptionalAndLineFeedsAlsoEndLines) {
     const ClimateReadResult with = read();
     write("Ohio|Akron|5982|654|50.0\nOhio|Dayton|5600|900|52.1\n");
     const ClimateReadResult unixEnds = read();
-    ASSERT_TRUE(without.ok() && with.ok() && unixEnds.ok());
+    // An editor's UTF-8 byte-order mark is no part of the first state.
+    write("\xEF\xBB\xBFOhio|Akron|5982|654|50.0\r\nOhio|Dayton|5600|900|52.1\r\n");
+    const ClimateReadResult marked = read();
+    ASSERT_TRUE(without.ok() && with.ok() && unixEnds.ok() && marked.ok());
     EXPECT_EQ(without.table.rows, with.table.rows);
     EXPECT_EQ(unixEnds.table.rows, with.table.rows);
+    EXPECT_EQ(marked.table.rows, with.table.rows);
     EXPECT_EQ(with.table.rows[1].AvgTemp, "52.1");
 }
 

@@ -272,6 +272,19 @@ TEST(Method2BasisOfResultsTest, MonthNameAndTrimmedKWhText) {
     EXPECT_EQ(runMethod2(in).out.lblBasisOfResults, "Results for December (69,000 kWh)");
 }
 
+// Line 9 of the assumptions names the efficiency used, rounded to a whole percent with halves
+// to the even number: 57.5 % is a half although 0.575 x 100 falls just below it in binary.
+TEST(Method2AssumptionsTest, EfficiencyLineNamesTheEfficiencyUsed) {
+    const std::pair<double, const char*> cases[] = {{0.80, "80"},  {0.62, "62"},  {0.625, "62"},
+                                                    {0.575, "58"}, {0.635, "64"}, {0.754, "75"},
+                                                    {1.0, "100"}};
+    for (const auto& [efficiency, percent] : cases) {
+        EXPECT_EQ(method2EfficiencyLine(efficiency),
+                  std::string("      efficiency of ") + percent + "%")
+            << efficiency;
+    }
+}
+
 TEST(Method2EdgeTest, BillsWithNoKWhAtAll) {
     Method2Inputs in = sampleBuilding(HeatAllocation::CoolingPriority);
     for (MonthlyBill& bill : in.bills) {

@@ -44,6 +44,10 @@ TEST(NumberTest, ReadsWholeOnlyWhatThePatternsWrite) {
          {"abc", "1e12", "-3", "1.2.3", "12 kW", "$", ".", "1 000", "95%", "1.5,0", "$$5", "5$"}) {
         EXPECT_FALSE(readsWhole(part)) << '"' << part << '"';
     }
+    // Beyond a double, a number reads as 0: not what was typed. Zeros alone are still 0.
+    EXPECT_FALSE(readsWhole(std::string(310, '9')));
+    EXPECT_FALSE(readsWhole("0." + std::string(400, '0') + "1"));
+    EXPECT_TRUE(readsWhole(std::string(400, '0')));
 }
 
 TEST(NumberTest, HugeDigitStringsGiveAFiniteValue) {
