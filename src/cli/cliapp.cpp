@@ -7,6 +7,7 @@
 #include "engine/interpolation.h"
 #include "engine/number.h"
 #include "engine/textfields.h"
+#include "fileio/regularfile.h"
 #include "lifecycle/emissiondata.h"
 #include "output/reportcomposer.h"
 #include "portfolio/portfolioexport.h"
@@ -466,8 +467,12 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (!o.exportCsvDir.empty()) {
         PortfolioExport exporter;
-        std::string problem = exporter.open(o.exportCsvDir);
-        if (problem.empty()) {
+        std::string problem = exportedRowProblem(inputs, session.climate());
+        if (!problem.empty()) {
+            problem =
+                "error: " + (o.sample ? std::string("the sample") : shownPath(o.projectFile)) +
+                ": not exported, as " + problem;
+        } else if (problem = exporter.open(o.exportCsvDir); problem.empty()) {
             exporter.add(o.sample ? "Sample" : idOfFile(o.projectFile), inputs);
             problem = exporter.commit();
         }

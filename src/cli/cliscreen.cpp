@@ -2,6 +2,7 @@
 
 #include "cli/clivalidators.h"
 #include "cli/progressbar.h"
+#include "fileio/regularfile.h"
 #include "portfolio/portfolioexport.h"
 #include "portfolio/portfolioreader.h"
 #include "portfolio/portfolioscreen.h"
@@ -11,6 +12,7 @@
 #include <CLI/CLI.hpp>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <ostream>
 
@@ -54,6 +56,16 @@ int exportPortfolio(const ScreenCliOptions& o, const ClimateTable& climate, std:
             ++summary.failed;
             continue;
         }
+        // Only a row that screens as the project does is written; the others fail here
+        // rather than in the screening of the pair.
+        if (std::string problem = exportedRowProblem(building.inputs, climate); !problem.empty()) {
+            err << "plenara-cli: error: "
+                << (building.origin.projectFile.empty() ? building.id
+                                                        : shownPath(building.origin.projectFile))
+                << ": not exported, as " << problem << "\n";
+            ++summary.failed;
+            continue;
+        }
         exporter.add(building.id, building.inputs);
         ++summary.screened;
     }
@@ -91,8 +103,28 @@ CLI::App* addScreenCommand(CLI::App& app, ScreenCliOptions& o, std::string& clim
 }
 
 std::string screenOptionsProblem(const ScreenCliOptions& o) {
+    namespace fs = std::filesystem;
     if (o.inputs.empty()) {
         return "screen needs an INPUT: a project file, a folder, or buildings.csv and bills.csv";
+    }
+    // An input given twice would fail each of its buildings as a duplicate of itself, or
+    // take a buildings.csv for its own bills.
+    for (std::size_t i = 0; i < o.inputs.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            std::error_code ec;
+            const bool same = fs::path(o.inputs[i]).lexically_normal() ==
+                                  fs::path(o.inputs[j]).lexically_normal() ||
+                              fs::equivalent(o.inputs[i], o.inputs[j], ec);
+            if (same) {
+                return "the INPUT '" + o.inputs[i] + "' is named twice; name each input once";
+            }
+        }
+    }
+    if (o.xlsxPath == "-") {
+        return "--xlsx needs a file name: a spreadsheet cannot go to standard output";
+    }
+    if (o.csvPath == "-" && o.jsonlPath == "-") {
+        return "-o - and --jsonl - would mix two formats on standard output; give one a file";
     }
     return {};
 }
@@ -109,8 +141,9 @@ std::string screenUsage() {
            "INPUT is a project file, a folder of project files (*.TAV), a folder that holds\n"
            "buildings.csv and bills.csv, or the two CSV files named together.\n"
            "\n"
-           "  -o FILE             write the results as CSV to FILE\n"
+           "  -o FILE             write the results as CSV to FILE (- for standard output)\n"
            "  --jsonl FILE        write the results as JSON lines (one object a line) to FILE\n"
+           "                      (- for standard output)\n"
            "  --xlsx FILE         write the results as a spreadsheet to FILE\n"
            "                      (without any of the three, CSV goes to standard output)\n"
            "  --rank              order the rows by the best payback, buildings without a\n"
@@ -150,10 +183,20 @@ int runScreen(const ScreenCliOptions& o, const ClimateTable& climate, const Emis
         if (path->empty()) {
             continue;
         }
+        if (*path == "-") {
+            writers.push_back(streamResultWriter(out, format));
+            continue;
+        }
         std::string problem;
         writers.push_back(fileResultWriter(*path, format, problem));
         if (!problem.empty()) {
-            err << "plenara-cli: " << problem << "\n";
+            // A device such as /dev/stdout is refused: results replace a file only whole.
+            std::error_code ec;
+            const bool plainOrNew = !std::filesystem::exists(*path, ec) ||
+                                    std::filesystem::is_regular_file(*path, ec) ||
+                                    std::filesystem::is_directory(*path, ec);
+            err << "plenara-cli: " << problem
+                << (plainOrNew ? "" : " Give - for standard output, or a file name.") << "\n";
             return 1;
         }
     }

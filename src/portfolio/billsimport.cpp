@@ -39,14 +39,11 @@ std::string BillsFile::open(const std::string& path) {
             current = place->second;
             if (added) {
                 m_ids.push_back(id);
-                m_groups.push_back({row.offset, row.line, 0, 0});
-            } else if (m_groups[current].strayLine == 0) {
-                m_groups[current].strayLine = row.line;
+                m_groups.emplace_back();
             }
+            m_groups[current].runs.push_back({row.offset, row.line, 0});
         }
-        if (m_groups[current].strayLine == 0) {
-            ++m_groups[current].rows;
-        }
+        ++m_groups[current].runs.back().rows;
     }
     if (!reader.error().empty()) {
         return shown + ": " + reader.error();
@@ -62,23 +59,20 @@ std::string BillsFile::importInto(std::size_t index, ProjectInputs& inputs) cons
     if (index >= m_groups.size()) {
         return shown + " holds no such building.";
     }
-    const Group& group = m_groups[index];
-    if (group.strayLine != 0) {
-        return shown + ", line " + std::to_string(group.strayLine) + ": a row of " +
-               quotedCell(m_ids[index]) + " stands apart from its others (from line " +
-               std::to_string(group.line) + "); the rows of one building must stand together.";
-    }
     CsvReader reader;
     if (std::string refused = reader.open(m_path); !refused.empty()) {
         return "Cannot read " + inQuotes(shown) + ": " + refused;
     }
-    reader.seek(group.offset, group.line);
-    std::vector<CsvRecord> rows(group.rows);
-    for (CsvRecord& row : rows) {
-        if (!reader.next(row)) {
-            return shown + ": " +
-                   (reader.error().empty() ? "the file changed since it was chosen."
-                                           : reader.error());
+    std::vector<CsvRecord> rows;
+    for (const Run& run : m_groups[index].runs) {
+        reader.seek(run.offset, run.line);
+        for (std::size_t r = 0; r < run.rows; ++r) {
+            rows.emplace_back();
+            if (!reader.next(rows.back())) {
+                return shown + ": " +
+                       (reader.error().empty() ? "the file changed since it was chosen."
+                                               : reader.error());
+            }
         }
     }
     // Every column of the grid is replaced: one that the file leaves out is cleared, as a

@@ -27,11 +27,14 @@ public:
     std::string importInto(std::size_t index, ProjectInputs& inputs) const;
 
 private:
-    struct Group {
+    // Rows of one building that stand together; a file sorted by month has twelve runs.
+    struct Run {
         unsigned long long offset = 0;
         long long line = 0;
         std::size_t rows = 0;
-        long long strayLine = 0;
+    };
+    struct Group {
+        std::vector<Run> runs;
     };
     std::string m_path;
     BillsLayout m_layout;

@@ -48,11 +48,18 @@ BuildingColumn percentColumn(const char* name, Text field) {
             [field](const ProjectInputs& p) {
                 // A text that the recalculation does not take counts as the fraction of a new
                 // window, 75 %.
-                if (const auto fraction = percentText(p.*field);
-                    fraction && *fraction > 0.0 && *fraction <= 1.0) {
+                const auto fraction = percentText(p.*field);
+                if (!fraction || *fraction <= 0.0 || *fraction > 1.0) {
+                    return std::string("75%");
+                }
+                if ((p.*field).find('%') != std::string::npos) {
                     return p.*field;
                 }
-                return std::string("75%");
+                // With the percent sign the project leaves out: it reads "80" as 80 % and "0.8"
+                // as 0.8 %, where a cell without the sign is a fraction (0.8 is 80 %).
+                char text[40];
+                std::snprintf(text, sizeof text, "%.10g%%", *fraction * 100.0);
+                return std::string(text);
             },
             [field](std::string_view cell, ProjectInputs& p) {
                 if (cell.find('%') != std::string_view::npos) {

@@ -117,7 +117,10 @@ void readBuildingRow(const CsvRecord& row, const std::vector<int>& columnOfField
     }
     building.cityPlace = where + ", column city";
     if (row.fields.size() != columnOfField.size()) {
-        // The id, state and city still name the building in its row of results.
+        // The id, state and city still name the building in its row of results: those the
+        // row gives, not the place of a new project.
+        building.inputs.State.clear();
+        building.inputs.City.clear();
         for (std::size_t i = 0; i < std::min(row.fields.size(), columnOfField.size()); ++i) {
             const int c = columnOfField[i];
             if (c >= 0 && (columns[static_cast<std::size_t>(c)].name == "state" ||
@@ -222,7 +225,7 @@ void CsvPairSource::indexBills(unsigned long long offset, long long line) {
     const std::string& shown = m_shownBills;
     const auto idField = static_cast<std::size_t>(m_billsLayout.id);
     std::string runId;
-    BillGroup* run = nullptr;
+    BillRun* run = nullptr;
     long long rowsWithoutId = 0;
     long long firstWithoutId = 0;
     CsvRecord row;
@@ -231,23 +234,23 @@ void CsvPairSource::indexBills(unsigned long long offset, long long line) {
             if (rowsWithoutId++ == 0) {
                 firstWithoutId = row.line;
             }
+            run = nullptr; // a run is read back row after row, and would stop here
             continue;
         }
         const std::string& id = row.fields[idField];
         if (run == nullptr || id != runId) {
             runId = id;
             const auto [place, added] = m_billGroups.try_emplace(id);
-            run = &place->second;
+            BillGroup& group = place->second;
             if (added) {
-                run->offset = row.offset;
-                run->line = row.line;
-            } else if (run->strayLine == 0) {
-                run->strayLine = row.line;
+                group.first = {row.offset, row.line, 0};
+                run = &group.first;
+            } else {
+                group.more.push_back({row.offset, row.line, 0});
+                run = &group.more.back();
             }
         }
-        if (run->strayLine == 0) {
-            ++run->rows;
-        }
+        ++run->rows;
     }
     if (!m_bills.error().empty()) {
         m_billsError = shown + ": " + m_bills.error();
@@ -264,9 +267,10 @@ void CsvPairSource::indexBills(unsigned long long offset, long long line) {
 
 // Reads the rows of bills.csv from the lookahead on while they belong to `id`; false when
 // the next row belongs to another.
-bool CsvPairSource::readRun(const std::string& id) {
+bool CsvPairSource::readRun(const std::string& id, bool append) {
     const auto idField = static_cast<std::size_t>(m_billsLayout.id);
-    m_rowCount = 0;
+    const std::size_t before = append ? m_rowCount : 0;
+    m_rowCount = before;
     while (m_haveLookahead && m_lookahead.fields.size() > idField &&
            m_lookahead.fields[idField] == id) {
         if (m_rowCount == m_rows.size()) {
@@ -275,7 +279,7 @@ bool CsvPairSource::readRun(const std::string& id) {
         std::swap(m_rows[m_rowCount++], m_lookahead);
         m_haveLookahead = m_bills.next(m_lookahead);
     }
-    return m_rowCount > 0;
+    return m_rowCount > before;
 }
 
 void CsvPairSource::readBills(BuildingInput& building) {
@@ -327,23 +331,22 @@ void CsvPairSource::readBills(BuildingInput& building) {
     if (!building.error.empty()) {
         return;
     }
-    if (bills.strayLine != 0) {
-        building.error = shown + ", line " + std::to_string(bills.strayLine) + ": a row of " +
-                         quotedCell(building.id) + " stands apart from its others (from line " +
-                         std::to_string(bills.line) +
-                         "); the rows of one building must stand together.";
-        return;
-    }
-    if (!m_haveLookahead || m_lookahead.offset != bills.offset) {
-        m_bills.seek(bills.offset, bills.line);
-        m_haveLookahead = m_bills.next(m_lookahead);
-    }
-    readRun(building.id);
-    if (m_rowCount < bills.rows) {
-        building.error =
-            shown + ": " +
-            (m_bills.error().empty() ? "the file changed while it was read." : m_bills.error());
-        return;
+    // The runs in the order of the file, so that a month given twice names its later line.
+    m_rowCount = 0;
+    for (std::size_t r = 0; r <= bills.more.size(); ++r) {
+        const BillRun& run = r == 0 ? bills.first : bills.more[r - 1];
+        if (!m_haveLookahead || m_lookahead.offset != run.offset) {
+            m_bills.seek(run.offset, run.line);
+            m_haveLookahead = m_bills.next(m_lookahead);
+        }
+        const std::size_t before = m_rowCount;
+        readRun(building.id, true);
+        if (m_rowCount - before < run.rows) {
+            building.error =
+                shown + ": " +
+                (m_bills.error().empty() ? "the file changed while it was read." : m_bills.error());
+            return;
+        }
     }
     building.error = applyBillRows(std::span<const CsvRecord>(m_rows.data(), m_rowCount),
                                    m_billsLayout, shown, building.inputs);
@@ -392,7 +395,7 @@ void CsvPairSource::noteUnusedBills() {
     std::vector<std::pair<long long, const std::string*>> unused;
     for (const auto& [id, group] : m_billGroups) {
         if (!group.used) {
-            unused.emplace_back(group.line, &id);
+            unused.emplace_back(group.first.line, &id);
         }
     }
     if (unused.empty()) {

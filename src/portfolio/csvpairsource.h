@@ -17,8 +17,9 @@ namespace plenara {
 // and as splitting both files by id keeps it), the two are read in step and memory holds one
 // building at a time. At the first building whose bills are not next, the rest of bills.csv
 // is read once to note where the rows of each id stand, and the bills are read from there:
-// the files need not be in the same order, only the rows of one building must stand
-// together. The index then takes memory for each id.
+// the files need not be in the same order, and the rows of one building may stand anywhere
+// (a file sorted by month holds twelve runs of one row per building). The index then takes
+// memory for each run of rows of each id.
 class CsvPairSource : public BuildingSource {
 public:
     CsvPairSource(std::string buildingsFile, std::string billsFile, const ClimateTable& climate);
@@ -32,18 +33,24 @@ public:
     static BuildingInput readBuilding(const BuildingOrigin& origin, const ClimateTable& climate);
 
 private:
-    // Where the bills of one id stand in bills.csv.
-    struct BillGroup {
+    // Rows of one id that stand together in bills.csv.
+    struct BillRun {
         unsigned long long offset = 0;
         long long line = 0;
         std::size_t rows = 0;
-        long long strayLine = 0; // a row of the id apart from the others
+    };
+    // Where the bills of one id stand: most often one run; a second takes room only then.
+    struct BillGroup {
+        BillRun first;
+        std::vector<BillRun> more;
         bool used = false;
     };
 
     bool start();
     void indexBills(unsigned long long offset, long long line);
-    bool readRun(const std::string& id);
+    // Reads the rows of `id` from the lookahead on into m_rows, after the m_rowCount read
+    // before when `append`; false when none is next.
+    bool readRun(const std::string& id, bool append = false);
     void readBills(BuildingInput& building);
     // Fails a building whose bills give quantities of a fuel or unit that is not known.
     void checkFuels(BuildingInput& building) const;

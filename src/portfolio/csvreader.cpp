@@ -11,6 +11,7 @@ namespace plenara {
 namespace {
 
 constexpr std::size_t kBufferBytes = 1 << 16;
+constexpr std::size_t kBytesAfterSeek = 1 << 12;
 // A CSV file of buildings or bills has short fields and a few dozen columns; anything far
 // beyond is another kind of file, whose reading must not take all memory.
 constexpr std::size_t kMostFieldBytes = 1 << 20;
@@ -92,7 +93,17 @@ std::string CsvReader::open(const std::string& path) {
         first = kByteOrderMark.size();
         start.remove_prefix(kByteOrderMark.size());
     }
-    const std::string_view headerLine = start.substr(0, start.find('\n'));
+    // The header is the first line that holds anything: a blank line before it is no record.
+    std::string_view headerLine = start;
+    while (!headerLine.empty()) {
+        const std::string_view line = headerLine.substr(0, headerLine.find('\n'));
+        if (std::any_of(line.begin(), line.end(),
+                        [](char c) { return c != ' ' && c != '\t' && c != '\r'; })) {
+            headerLine = line;
+            break;
+        }
+        headerLine.remove_prefix(std::min(headerLine.size(), line.size() + 1));
+    }
     m_delimiter = fieldCount(headerLine, ';') > fieldCount(headerLine, ',') ? ';' : ',';
 
     seek(first, 1);
@@ -122,6 +133,9 @@ void CsvReader::seek(unsigned long long offset, long long line) {
     m_bufferStart = 0;
     m_bufferEnd = 0;
     m_endOfFile = false;
+    // After a jump a few rows are wanted, most often: the bills of one building of a file
+    // sorted by month stand a row here and a row there.
+    m_readBytes = std::min(m_buffer.size(), kBytesAfterSeek);
     m_line = line;
     m_atLineStart = true;
     m_inRecord = false;
@@ -154,10 +168,18 @@ void CsvReader::fieldRead(void* bytes, std::size_t length, void* data) {
 void CsvReader::recordRead(int, void* data) {
     auto& reader = *static_cast<CsvReader*>(data);
     reader.m_inRecord = false;
+    ++reader.m_recordsEnded;
     if (reader.m_tooManyFields) {
         reader.m_error = "line " + std::to_string(reader.m_recordLine) + " holds more than " +
                          std::to_string(kMostFields) +
                          " fields, which no CSV file of buildings or bills holds.";
+        return;
+    }
+    // A row of delimiters alone, as spreadsheets write below their data, is no record, as an
+    // empty line is none.
+    if (std::all_of(reader.m_fields.begin(), reader.m_fields.end(),
+                    [](const std::string& field) { return field.empty(); })) {
+        reader.m_fields.clear();
         return;
     }
     CsvRecord record;
@@ -180,7 +202,8 @@ bool CsvReader::feed() {
         }
         m_bufferOffset += m_bufferEnd;
         m_bufferStart = 0;
-        m_bufferEnd = m_file.read(m_buffer.data(), m_buffer.size(), m_error);
+        m_bufferEnd = m_file.read(m_buffer.data(), m_readBytes, m_error);
+        m_readBytes = std::min(m_buffer.size(), m_readBytes * 2);
         if (!m_error.empty()) {
             return false;
         }
@@ -199,7 +222,7 @@ bool CsvReader::feed() {
         m_recordLine = m_line;
         m_recordOffset = m_bufferOffset + m_bufferStart;
     }
-    const std::size_t readyBefore = m_ready.size();
+    const std::size_t endedBefore = m_recordsEnded;
     const std::size_t fieldsBefore = m_fieldsRead;
     if (csv_parse(m_parser.get(), begin, length, fieldRead, recordRead, this) != length) {
         m_error = "line " + std::to_string(m_line) + " cannot be read (" +
@@ -213,7 +236,7 @@ bool CsvReader::feed() {
     } else if (m_quoteLine == 0 || m_fieldsRead != fieldsBefore) {
         m_quoteLine = m_line;
     }
-    if (m_ready.size() == readyBefore && !m_inRecord) {
+    if (m_recordsEnded == endedBefore && !m_inRecord) {
         m_inRecord = std::any_of(begin, begin + length, [](char c) {
             return c != ' ' && c != '\t' && c != '\r' && c != '\n';
         });

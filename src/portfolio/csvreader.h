@@ -26,7 +26,8 @@ struct CsvRecord {
 // Windows-1252 and converted, so files of either kind read alike. The fields stay UTF-8 (an
 // id such as "Дом 1" would lose its letters in Windows-1252 and meet "Сад 1" as "??? 1");
 // the cells that go into a project are converted there. A UTF-8 byte-order mark
-// is skipped; blanks around an unquoted field are dropped; empty lines are no records.
+// is skipped; blanks around an unquoted field are dropped; empty lines, and lines of
+// delimiters alone, are no records.
 class CsvReader {
 public:
     CsvReader();
@@ -71,6 +72,7 @@ private:
     std::vector<char> m_buffer;
     std::size_t m_bufferStart = 0; // next byte of m_buffer to parse
     std::size_t m_bufferEnd = 0;
+    std::size_t m_readBytes = 0; // of the next read: small after a seek, growing from there
     unsigned long long m_bufferOffset = 0; // file offset of m_buffer[0]
     bool m_endOfFile = false;
     bool m_finished = false; // the parser has been given the end of the file
@@ -82,6 +84,7 @@ private:
     long long m_recordLine = 1; // where the record being read began
     long long m_quoteLine = 0;  // where the quoted field left open began; 0 when none is
     std::size_t m_fieldsRead = 0;
+    std::size_t m_recordsEnded = 0; // skipped ones too
     unsigned long long m_recordOffset = 0;
     std::vector<std::string> m_fields;
     std::deque<CsvRecord> m_ready;

@@ -6,6 +6,7 @@
 #include "portfolio/buildingcolumns.h"
 #include "portfolio/csvcells.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace plenara {
@@ -26,6 +27,22 @@ std::string csvLine(const std::vector<std::string>& cells) {
         line += csvField(i == 0 ? cells[i] : windows1252ToUtf8(cells[i]));
     }
     return line + '\n';
+}
+
+std::string exportedRowProblem(const ProjectInputs& inputs, const ClimateTable& climate) {
+    const bool placeKnown =
+        std::any_of(climate.rows.begin(), climate.rows.end(), [&](const ClimateRecord& place) {
+            return place.State == inputs.State && place.City == inputs.City;
+        });
+    if (!placeKnown) {
+        return "buildings.csv would not screen it: " + quotedCell(windows1252ToUtf8(inputs.City)) +
+               " is no city of " + quotedCell(windows1252ToUtf8(inputs.State)) +
+               " in the climate data (a row must name the state of its city).";
+    }
+    if (std::string problem = fuelsProblem(inputs); !problem.empty()) {
+        return "buildings.csv would not screen it: " + problem + ".";
+    }
+    return {};
 }
 
 std::string PortfolioExport::open(const std::string& folder) {

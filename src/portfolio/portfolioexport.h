@@ -1,5 +1,6 @@
 #pragma once
 
+#include "climate/climatedata.h"
 #include "fileio/safefilewriter.h"
 #include "project/projectinputs.h"
 
@@ -35,6 +36,12 @@ private:
     std::string m_billsBlock;
     std::size_t m_count = 0;
 };
+
+// Why the row of a project, once exported, would fail where the project itself is screened:
+// a city that the climate data hold only in another state (a project finds its city
+// anywhere; a row must name the city of its own state), or bills of a fuel or unit whose heat
+// is not known (see fuelsProblem). Returns the reason, without the file, or an empty text.
+std::string exportedRowProblem(const ProjectInputs& inputs, const ClimateTable& climate);
 
 // The CSV line of a list of cells, written as UTF-8 and ended by a line feed: the first
 // cell, the id or a name of the header, is UTF-8, the others Windows-1252.

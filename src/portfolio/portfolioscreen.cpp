@@ -1,8 +1,10 @@
 #include "portfolio/portfolioscreen.h"
 
+#include <algorithm>
 #include <memory>
 #include <oneapi/tbb/concurrent_queue.h>
 #include <oneapi/tbb/enumerable_thread_specific.h>
+#include <oneapi/tbb/global_control.h>
 #include <oneapi/tbb/info.h>
 #include <oneapi/tbb/parallel_pipeline.h>
 #include <oneapi/tbb/task_arena.h>
@@ -27,7 +29,12 @@ ScreenSummary screenPortfolio(PortfolioReader& reader, const ClimateTable& clima
                               const EmissionData& emissions, const ScreenSettings& settings,
                               const std::function<void(const ScreenRow&)>& emit,
                               const std::function<void(double, const ScreenSummary&)>& progress) {
-    const int threads = settings.threads > 0 ? settings.threads : tbb::info::default_concurrency();
+    // More threads than TBB allows would only make it print a warning of its own on stderr;
+    // the rows do not depend on the number of threads.
+    const int allowed = static_cast<int>(
+        tbb::global_control::active_value(tbb::global_control::max_allowed_parallelism));
+    const int threads = std::min(
+        settings.threads > 0 ? settings.threads : tbb::info::default_concurrency(), allowed);
     const std::size_t window = settings.window > 0
                                    ? settings.window
                                    : kWindowPerThread * static_cast<std::size_t>(threads);

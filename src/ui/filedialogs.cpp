@@ -48,6 +48,11 @@ QString PlatformFileDialogs::openFileName(QWidget* parent, const QString& folder
                                         dialogFilters(filters));
 }
 
+QStringList PlatformFileDialogs::openFileNames(QWidget* parent, const QString& folder,
+                                               const QString& filters) {
+    return QFileDialog::getOpenFileNames(parent, kTitle, folder, dialogFilters(filters));
+}
+
 QString PlatformFileDialogs::saveFileName(QWidget* parent, const QString& folder,
                                           const QString& proposedName, const QString& filters) {
     return QFileDialog::getSaveFileName(parent, kTitle, startPath(folder, proposedName),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -18,6 +19,13 @@ public:
     // A file to open, or an empty string when the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& folder,
                                  const QString& proposedName, const QString& filters) = 0;
+    // Files to open, chosen together; none when the user cancelled. One at a time where a
+    // dialog offers no more.
+    virtual QStringList openFileNames(QWidget* parent, const QString& folder,
+                                      const QString& filters) {
+        const QString name = openFileName(parent, folder, {}, filters);
+        return name.isEmpty() ? QStringList() : QStringList{name};
+    }
     // A file to save to, or an empty string when the user cancelled. The dialog asks nothing
     // about an existing file; the caller does.
     virtual QString saveFileName(QWidget* parent, const QString& folder,
@@ -37,6 +45,8 @@ class PlatformFileDialogs : public FileDialogs {
 public:
     QString openFileName(QWidget* parent, const QString& folder, const QString& proposedName,
                          const QString& filters) override;
+    QStringList openFileNames(QWidget* parent, const QString& folder,
+                              const QString& filters) override;
     QString saveFileName(QWidget* parent, const QString& folder, const QString& proposedName,
                          const QString& filters) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;

@@ -167,9 +167,10 @@ QStringList PortfolioWindow::inputs() const {
 }
 
 void PortfolioWindow::addFiles() {
-    const QString path = m_dialogs.openFileName(this, {}, {}, kInputFilters);
-    if (!path.isEmpty()) {
-        m_inputs->addItem(path);
+    // buildings.csv and bills.csv are chosen together, as a pair.
+    const QStringList paths = m_dialogs.openFileNames(this, {}, kInputFilters);
+    if (!paths.isEmpty()) {
+        m_inputs->addItems(paths);
         updateControls();
     }
 }

@@ -3,6 +3,7 @@
 #include "cli/cliapp.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,6 +33,19 @@ inline CliRun run(std::vector<std::string> args) {
     r.out = out.str();
     r.err = err.str();
     return r;
+}
+
+// What a shell command printed on standard output.
+inline std::string commandOutput(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            output.append(buffer, n);
+        }
+        pclose(pipe);
+    }
+    return output;
 }
 
 } // namespace plenara

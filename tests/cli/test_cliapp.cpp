@@ -718,18 +718,6 @@ TEST(CliReportTest, PdfWithoutAWriterFailsClearly) {
 }
 
 // Runs a shell command and returns its standard output.
-std::string commandOutput(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            output.append(buffer, n);
-        }
-        pclose(pipe);
-    }
-    return output;
-}
-
 TEST(CliReportTest, ProgramWithoutPdfOutputRefusesPdf) {
 #ifdef PLENARA_CLI_HAS_PDF
     GTEST_SKIP() << "plenara-cli was built with PDF output";

@@ -63,6 +63,11 @@ TEST(CliScreenTest, UsageErrors) {
           {"screen", kProjects, "-o", "--rank"},
           {"screen", kProjects, "--xlsx", "-j", "2"},
           {"screen", kProjects, "--no-such-option"},
+          // An input named twice would fail each building as a copy of itself.
+          {"screen", kProjects, kProjects + "/"},
+          {"screen", kPair + "/buildings.csv", kPair + "/buildings.csv"},
+          {"screen", kProjects, "--xlsx", "-"},
+          {"screen", kProjects, "-o", "-", "--jsonl", "-"},
           {"--sample", "screen", kProjects}}) {
         const CliRun r = run(bad);
         EXPECT_EQ(r.status, 2) << bad.back();
@@ -130,6 +135,36 @@ TEST_F(ScreenFolder, OutputFilesThreadsAndRanking) {
                                         "DesertPalms", "BayouGardens", "ElmStreetTowers"}));
 }
 
+// "-" is standard output; a device is refused, as the safe writer replaces files only, with a
+// message that says what to give instead.
+TEST_F(ScreenFolder, StandardOutputAsAnOutputFile) {
+    const std::string elm = kProjects + "/ElmStreetTowers.TAV";
+    const CliRun plain = run({"screen", elm});
+    const CliRun dash = run({"screen", elm, "-o", "-"});
+    EXPECT_EQ(dash.status, 0) << dash.err;
+    EXPECT_EQ(dash.out, plain.out);
+    const CliRun jsonl = run({"screen", elm, "--jsonl", "-", "-o", path("r.csv")});
+    EXPECT_EQ(jsonl.status, 0) << jsonl.err;
+    EXPECT_EQ(jsonl.out.rfind("{\"id\":\"ElmStreetTowers\"", 0), 0u) << jsonl.out;
+    EXPECT_EQ(fileText(path("r.csv")), plain.out);
+    EXPECT_FALSE(fs::exists("-"));
+    const CliRun device = run({"screen", elm, "-o", "/dev/null"});
+    EXPECT_EQ(device.status, 1);
+    EXPECT_NE(device.err.find("not a plain file"), std::string::npos) << device.err;
+    EXPECT_NE(device.err.find("Give - for standard output"), std::string::npos) << device.err;
+}
+
+// More threads than the machine allows run on those it has, silently, to the same rows.
+TEST(CliScreenTest, MoreThreadsThanCoresWithoutAWarning) {
+    const std::string command = std::string("'") + PLENARA_CLI_PROGRAM + "' screen '" + kProjects +
+                                "' -j 1024 --climate '" + PLENARA_SHIPPED_DATA_DIR +
+                                "/ClimateData.Dat' --emission-data '" + PLENARA_SHIPPED_DATA_DIR +
+                                "' 2>&1 >/dev/null";
+    const std::string err = commandOutput(command);
+    EXPECT_EQ(err.find("TBB"), std::string::npos) << err;
+    EXPECT_NE(err.find("screened 5 buildings, 0 failed"), std::string::npos) << err;
+}
+
 // --draws adds the spread of each payback; the other figures stay as they are.
 TEST(CliScreenTest, DrawsGiveTheSpreadOfThePaybacks) {
     const std::string lakeshore = kProjects + "/LakeshoreApartments.TAV";
@@ -184,6 +219,48 @@ TEST_F(ScreenFolder, ExportedProjectsScreenAlike) {
     EXPECT_EQ(fileText(path("all/buildings.csv")), fileText(kPair + "/buildings.csv"));
     EXPECT_EQ(fileText(path("all/bills.csv")), fileText(kPair + "/bills.csv"));
     EXPECT_EQ(run({"screen", path("all")}).out, run({"screen", kProjects}).out);
+
+    // Percentages are exported with their sign: a project reads "80" as 80 % and "0.8" as
+    // 0.8 %, where a cell "0.8" would be 80 %.
+    const std::string lakeshore = fileText(kProjects + "/LakeshoreApartments.TAV");
+    const auto edited = [&](const std::string& from, const std::string& to) {
+        std::string text = lakeshore;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    fs::create_directories(path("percent"));
+    std::ofstream(path("percent/Whole.TAV"), std::ios::binary) << edited("80%^78%", "80^72");
+    std::ofstream(path("percent/Fraction.TAV"), std::ios::binary) << edited("80%^78%", "0.8^72");
+    const CliRun percent = run({"screen", path("percent"), "--export-csv", path("percentCsv")});
+    ASSERT_EQ(percent.status, 0) << percent.err;
+    const CliRun fromProjects = run({"screen", path("percent")});
+    const CliRun fromPair = run({"screen", path("percentCsv")});
+    EXPECT_EQ(fromPair.status, 0) << fromPair.err;
+    EXPECT_EQ(fromPair.out, fromProjects.out);
+
+    // A row that the pair would fail is not exported: the export fails it, naming the file.
+    fs::create_directories(path("odd"));
+    std::ofstream(path("odd/OtherState.TAV"), std::ios::binary)
+        << edited("Illinois^Chicago", "Ohio^Philadelphia");
+    std::ofstream(path("odd/Coal.TAV"), std::ios::binary)
+        << edited("natural gas^therms", "Coal^tons");
+    ASSERT_EQ(run({"screen", path("odd")}).status, 0);
+    const CliRun odd = run({"screen", path("odd"), "--export-csv", path("oddCsv")});
+    EXPECT_EQ(odd.status, 1);
+    EXPECT_NE(odd.err.find(path("odd/OtherState.TAV") +
+                           ": not exported, as buildings.csv would not screen it: "
+                           "\"Philadelphia\" is no city of \"Ohio\" in the climate data"),
+              std::string::npos)
+        << odd.err;
+    EXPECT_NE(odd.err.find(path("odd/Coal.TAV") + ": not exported, as buildings.csv would not "
+                                                  "screen it: column fuel1Type: \"Coal\""),
+              std::string::npos)
+        << odd.err;
+    EXPECT_NE(odd.err.find("exported 0 buildings, 2 failed"), std::string::npos) << odd.err;
+    const CliRun oneOdd = run({path("odd/OtherState.TAV"), "--export-csv", path("oneOddCsv")});
+    EXPECT_EQ(oneOdd.status, 1);
+    EXPECT_NE(oneOdd.err.find("not exported"), std::string::npos) << oneOdd.err;
+    EXPECT_FALSE(fs::exists(path("oneOddCsv/buildings.csv")));
 }
 
 TEST(ProgressBarTest, PartRateAndTimeLeft) {

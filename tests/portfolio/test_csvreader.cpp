@@ -79,7 +79,20 @@ INSTANTIATE_TEST_SUITE_P(
                  ';',
                  {"id", "city"},
                  {{2, {"A", "Caf\xC3\xA9"}}}},
-        ReadCase{"HeaderOnly", "id,month\n", ',', {"id", "month"}, {}}),
+        ReadCase{"HeaderOnly", "id,month\n", ',', {"id", "month"}, {}},
+        // The delimiter is that of the header, below blank lines too: the empty first line
+        // holds no more commas than semicolons.
+        ReadCase{"SemicolonsBelowBlankLines",
+                 "\r\n \nid;kWh;cost\r\nA;1;2,5\r\n",
+                 ';',
+                 {"id", "kWh", "cost"},
+                 {{4, {"A", "1", "2,5"}}}},
+        // Rows of delimiters alone, as spreadsheets write below their data, are no records.
+        ReadCase{"RowsOfDelimitersAlone",
+                 "id,kWh,cost\nA,1,2\n,,\n , ,\r\nB,2,3\n,,,,,,\n",
+                 ',',
+                 {"id", "kWh", "cost"},
+                 {{2, {"A", "1", "2"}}, {5, {"B", "2", "3"}}}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 TEST(CsvReaderTest, GoesBackToARecordReadBefore) {

@@ -74,7 +74,20 @@ struct ScreenCase {
     // Method 1's payback of the buildings screened: the sample's 4.7 years where they have
     // its rates, none where the rates are left out (nothing to save on).
     double method1Payback = 4.7;
+    // "state|city" of each failed row, where a case asks for them.
+    std::vector<std::string> failedPlaces = {};
 };
+
+// A bills.csv sorted by month, then by id: the rows of each building stand twelve apart.
+std::string billsByMonth(const std::vector<std::string>& ids) {
+    std::string rows;
+    for (const int m : kAllMonths) {
+        for (const std::string& id : ids) {
+            rows += bills(id, {m});
+        }
+    }
+    return rows;
+}
 
 void PrintTo(const ScreenCase& c, std::ostream* out) {
     *out << c.name;
@@ -102,9 +115,13 @@ TEST_P(BadInputTest, FailsTheBuildingAndScreensTheOthers) {
     }
     PortfolioReader reader({folder.path().string()}, climate());
     std::vector<Outcome> outcomes;
+    std::vector<std::string> failedPlaces;
     screenPortfolio(reader, climate(), emissions(), ScreenSettings{1, 2, nullptr, 0},
                     [&](const ScreenRow& row) {
                         outcomes.push_back({row.id, row.error});
+                        if (row.failed()) {
+                            failedPlaces.push_back(row.state + "|" + row.city);
+                        }
                         if (!row.failed()) {
                             EXPECT_NEAR(row.methods[0].paybackYears, c.method1Payback, 0.05)
                                 << row.id;
@@ -116,6 +133,9 @@ TEST_P(BadInputTest, FailsTheBuildingAndScreensTheOthers) {
         expected.push_back({o.id, withFolder(o.error, shown)});
     }
     EXPECT_EQ(outcomes, expected);
+    if (!c.failedPlaces.empty()) {
+        EXPECT_EQ(failedPlaces, c.failedPlaces);
+    }
     std::vector<std::string> notes;
     for (const std::string& note : c.notes) {
         notes.push_back(withFolder(note, shown));
@@ -360,14 +380,42 @@ INSTANTIATE_TEST_SUITE_P(
                    kBillsHeader + bills("B") + bills("A"),
                    {{"A", ""}, {"B", ""}},
                    {}},
+        // The rows of a building may stand apart, in a file sorted by month too; a month
+        // given twice fails it wherever the second stands.
         ScreenCase{"RowsApart",
                    kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\n",
                    kBillsHeader + bills("A", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) + bills("B") +
                        bills("A", {12}),
-                   {{"A", "{dir}/bills.csv, line 25: a row of \"A\" stands apart from its others "
-                          "(from line 2); the rows of one building must stand together."},
+                   {{"A", ""}, {"B", ""}},
+                   {}},
+        ScreenCase{"BillsSortedByMonth",
+                   kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\n",
+                   kBillsHeader + billsByMonth({"A", "B"}),
+                   {{"A", ""}, {"B", ""}},
+                   {}},
+        ScreenCase{"MonthTwiceApart",
+                   kHeader + "A," + kSampleValues + "\nB," + kSampleValues + "\n",
+                   kBillsHeader + bills("B") + bills("A") + bills("A", {1}),
+                   {{"A", "{dir}/bills.csv, line 26: January is given twice (first on line 14)."},
                     {"B", ""}},
                    {}},
+        // Rows of commas alone, as spreadsheets leave below their data, are no rows.
+        ScreenCase{"RowsOfDelimitersAlone",
+                   kHeader + "A," + kSampleValues + "\n,,,,,,,,,,,,\n,,\n",
+                   kBillsHeader + bills("A") + ",,,,,,,,\n",
+                   {{"A", ""}},
+                   {}},
+        // A row cut short shows the state and city it gives, not those of a new project.
+        ScreenCase{"FewerFieldsThanTheHeader",
+                   "id,heatedFloorSpace,state,city\nA,98000\nB,98000,Ohio\n",
+                   kBillsHeader + bills("A") + bills("B"),
+                   {{"A", "{dir}/buildings.csv, line 2 has 2 fields where the header names 4 (is "
+                          "a comma inside a number or text not quoted?)."},
+                    {"B", "{dir}/buildings.csv, line 3 has 3 fields where the header names 4 (is "
+                          "a comma inside a number or text not quoted?)."}},
+                   {},
+                   0.0,
+                   {"|", "Ohio|"}},
         ScreenCase{"BillsOfNoBuilding",
                    kHeader + "A," + kSampleValues + "\n",
                    kBillsHeader + bills("A") + bills("Z") + bills("Y"),
@@ -510,6 +558,9 @@ TEST(PortfolioExportTest, TextsComeBackAsTheyWere) {
     project.Fuel1Type = "fioul n\xB0"
                         "2";
     project.RunTimeFractionText = " 95%";
+    // A project reads a number without its sign as a percentage: "0.8" is 0.8 %, which a
+    // cell "0.8" would take for 80 %.
+    project.BoilerEfficiencyText = "0.8";
     ScratchFolder folder;
     PortfolioExport exporter;
     ASSERT_EQ(exporter.open(folder.path().string()), "");
@@ -528,6 +579,7 @@ TEST(PortfolioExportTest, TextsComeBackAsTheyWere) {
     EXPECT_EQ(building.inputs.Fuel1Type, "fioul n\xB0"
                                          "2");
     EXPECT_EQ(building.inputs.RunTimeFractionText, " 95%");
+    EXPECT_EQ(building.inputs.BoilerEfficiencyText, "0.8%");
 }
 
 // Import Bills: a 12-row file without ids, or one building of a portfolio's bills.csv; a bad
@@ -569,6 +621,16 @@ TEST(BillsFileTest, FillsTheGridOrSaysWhyNot) {
     EXPECT_EQ(project, before);
     ASSERT_EQ(file.importInto(0, project), "");
     EXPECT_EQ(project.MonthlyFuel1Cost[6], "13553");
+
+    // Sorted by month, each building's rows stand apart; rows of commas alone are no building.
+    const std::string byMonth =
+        folder.write("bymonth.csv", kBillsHeader + billsByMonth({"A", "B"}) + ",,,,,,,,\n");
+    ASSERT_EQ(file.open(byMonth), "");
+    EXPECT_EQ(file.ids(), (std::vector<std::string>{"A", "B"}));
+    project = before;
+    ASSERT_EQ(file.importInto(1, project), "");
+    EXPECT_EQ(project.MonthlyFuel1Cost[6], "13553");
+    EXPECT_EQ(project.MonthlyKWh[11], "69000");
 
     EXPECT_EQ(file.open(folder.write("nomonth.csv", "id,kWh\nA,1\n")),
               shownPath(folder.path().string()) +

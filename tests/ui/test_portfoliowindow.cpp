@@ -196,6 +196,15 @@ void PortfolioWindowTest::screeningGivesTheRowsOfTheLibraryAndOpensThem() {
     screenPortfolio(reader, m_window->session().climate(), m_window->session().emissions(), {},
                     [&](const ScreenRow& row) { expected.push_back(row); });
 
+    // The two files of a pair are chosen in one dialog.
+    PortfolioWindow& chosen = m_window->portfolio().portfolioWindow();
+    chosen.setInputs({});
+    const QStringList pair = {kExamples + QStringLiteral("/csv/buildings.csv"),
+                              kExamples + QStringLiteral("/csv/bills.csv")};
+    m_dialogs->openNameLists.push_back(pair);
+    chosen.findChild<QPushButton*>(QStringLiteral("btnAddFiles"))->click();
+    QCOMPARE(chosen.inputs(), pair);
+
     PortfolioWindow& window = screen({kExamples + QStringLiteral("/csv")});
     QCOMPARE(window.model().rowCount(), 5);
     QCOMPARE(csvOf(window.model().rows()), csvOf(expected));

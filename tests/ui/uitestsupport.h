@@ -58,6 +58,17 @@ public:
         filters << f;
         return take(openNames);
     }
+    // Files chosen together, where a test gives them; otherwise one from openNames.
+    std::deque<QStringList> openNameLists;
+    QStringList openFileNames(QWidget* parent, const QString& folder, const QString& f) override {
+        if (openNameLists.empty()) {
+            return FileDialogs::openFileNames(parent, folder, f);
+        }
+        asked << QStringLiteral("open");
+        QStringList names = openNameLists.front();
+        openNameLists.pop_front();
+        return names;
+    }
     QString saveFileName(QWidget*, const QString& folder, const QString& proposed,
                          const QString& f) override {
         asked << QStringLiteral("save:") + proposed;
