@@ -174,12 +174,14 @@ void TornadoChartView::setYearRange(double low, double high) {
 void TornadoChartView::fitRangeToLabels() {
     // A narrow chart has too few pixels per year for the texts at the bar ends: the axis then
     // reaches further, until each text fits between its bar and the edge of the plot. Each
-    // pass widens the range, which shrinks the years per pixel; a few passes settle it.
+    // pass widens the range, which shrinks the years per pixel. On a narrow chart a text takes
+    // nearly half the plot and each pass closes only half the gap: four passes left the text
+    // of the longest bar beyond the edge, sixteen settle it.
     const double width = chart()->plotArea().width();
     double low = m_dataMinimum;
     double high = m_dataMaximum;
     if (width > 40.0) {
-        for (int pass = 0; pass < 4; ++pass) {
+        for (int pass = 0; pass < 16; ++pass) {
             const double yearsPerPixel = (high - low) / width;
             for (qsizetype i = 0; i < m_labelPoints.size() && i < m_labels.size(); ++i) {
                 const double end = m_labelPoints[i].x() + m_base;
