@@ -204,8 +204,16 @@ void TornadoChartView::fitRangeToLabels() {
 
 void TornadoChartView::placeLabels() {
     if (!m_fitting) {
+        // A new range can lay the chart out at once, with tick labels of another width and so
+        // another plot: the range is fitted again to the plot it gave.
         m_fitting = true;
-        fitRangeToLabels();
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            const QRectF before = chart()->plotArea();
+            fitRangeToLabels();
+            if (chart()->plotArea() == before) {
+                break;
+            }
+        }
         m_fitting = false;
     }
     QChart* c = chart();
