@@ -1,10 +1,12 @@
 #include "sensitivity/projectvariations.h"
 
+#include "engine/formatpattern.h"
 #include "engine/number.h"
 #include "lifecycle/cashflow.h"
 #include "lifecycle/incentives.h"
 #include "lifecycle/methodfigures.h"
 #include "project/lifecycleinputs.h"
+#include "project/recalculationdriver.h"
 
 #include <algorithm>
 #include <charconv>
@@ -124,6 +126,21 @@ double ProjectVariations::baseValue(UncertainInput input, int method) const {
 }
 
 double ProjectVariations::valueAt(UncertainInput input, int method, double factor) const {
+    // A price is the one the run uses: what its box shows once rewritten in its pattern
+    // ($0.0355 + $0.0586, not 80 % of $0.1177).
+    switch (input) {
+    case UncertainInput::GasPrice:
+        return m_inputs.GasCostUnit ? patternValue(Number(m_inputs.GasCost) * factor,
+                                                   gasCostPattern(*m_inputs.GasCostUnit))
+                                    : Number(m_inputs.GasCost) * factor;
+    case UncertainInput::EnergyCharge:
+        return patternValue(Number(m_inputs.EnergyCharge) * factor, kRatePattern) +
+               patternValue(Number(m_inputs.FuelAdjCharge) * factor, kRatePattern);
+    case UncertainInput::DemandCharge:
+        return patternValue(Number(m_inputs.DemandCharge) * factor, kChargePattern);
+    default:
+        break;
+    }
     const double value = baseValue(input, method) * factor;
     if (input == UncertainInput::RunTimeFraction || input == UncertainInput::BoilerEfficiency) {
         return std::min(value, 100.0);

@@ -81,14 +81,15 @@ TEST_F(SensitivityTest, TornadoRowsAreWholeProjectRunsWithTheInputTypedByHand) {
         void (*typeHigh)(ProjectInputs&);
     };
     const Case cases[] = {
-        // 1.3119 x 0.8 = 1.04952, x 1.2 = 1.57428 (shown $1.0495 and $1.5743).
-        {UncertainInput::GasPrice, 1.04952, 1.57428, [](ProjectInputs& p) { p.GasCost = "1.0495"; },
+        // 1.3119 x 0.8 = 1.04952, x 1.2 = 1.57428: the box shows, and the run uses, $1.0495 and
+        // $1.5743, which the row gives.
+        {UncertainInput::GasPrice, 1.0495, 1.5743, [](ProjectInputs& p) { p.GasCost = "1.0495"; },
          [](ProjectInputs& p) {
              p.GasCost = "1.5743";
          }},
-        // 0.0444 x 0.8 = 0.03552 (shown 0.0355), 0.0733 x 0.8 = 0.05864 (0.0586): 0.09416;
-        // x 1.2: 0.05328 (0.0533) and 0.08796 (0.0880): 0.14124.
-        {UncertainInput::EnergyCharge, 0.09416, 0.14124,
+        // 0.0444 x 0.8 = 0.03552 (shown 0.0355), 0.0733 x 0.8 = 0.05864 (0.0586): 0.0941 as
+        // run, not 0.09416; x 1.2: 0.05328 (0.0533) and 0.08796 (0.0880): 0.1413.
+        {UncertainInput::EnergyCharge, 0.0941, 0.1413,
          [](ProjectInputs& p) {
              p.EnergyCharge = "0.0355";
              p.FuelAdjCharge = "0.0586";
