@@ -213,6 +213,11 @@ std::vector<std::string> sensitivityLines(const SensitivityResults& r) {
     lines.push_back("Generation margin     " + tableCell(s.generationMargin, 10) +
                     "/MWh    (Method 2 gen-set: " + s.heatRate + " MMBtu/MWh, O&M " + s.om +
                     "/MWh)");
+    if (r.sparkSpread.method2BuysNone) {
+        lines.push_back(
+            "  (Method 2 buys none, as no size saves: these are the figures of the 1 kW "
+            "it reports)");
+    }
     lines.emplace_back();
 
     lines.push_back("Method 2 payback (years): gas price down, energy charge across");

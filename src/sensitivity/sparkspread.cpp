@@ -22,6 +22,7 @@ SparkSpread computeSparkSpread(const ProjectVariations& project) {
     s.omPerMWh = genSet.omCostPerKWh * 1000.0;
     s.generationMarginPerMWh =
         s.averagePowerCostPerKWh * 1000.0 - s.gasPricePerMMBtu * s.heatRateMMBtuPerMWh - s.omPerMWh;
+    s.method2BuysNone = base.method2.selectedStep == 0;
     return s;
 }
 

@@ -19,6 +19,9 @@ struct SparkSpread {
     double omPerMWh = 0.0;
     // Power cost per MWh - gas $/MMBtu x heat rate (MMBtu/MWh) - O&M per MWh.
     double generationMarginPerMWh = 0.0;
+    // No size of Method 2 saves: it buys no gen-set, and the figures are those of the 1 kW
+    // that its panel reports.
+    bool method2BuysNone = false;
 };
 
 SparkSpread computeSparkSpread(const ProjectVariations& project);

@@ -395,8 +395,12 @@ void SensitivityTab::showResults(std::uint64_t run,
         QStringLiteral("Spark spread: %1/MMBtu (power %2/kWh x 293.07 less gas %3/MMBtu)")
             .arg(fromStd(s.sparkSpread), fromStd(s.powerCost), fromStd(s.gasPrice)));
     m_lblGenerationMargin->setText(
-        QStringLiteral("Generation margin: %1/MWh (heat rate %2 MMBtu/MWh, O&M %3/MWh)")
-            .arg(fromStd(s.generationMargin), fromStd(s.heatRate), fromStd(s.om)));
+        QStringLiteral("Generation margin: %1/MWh (%2heat rate %3 MMBtu/MWh, O&M %4/MWh)")
+            .arg(fromStd(s.generationMargin),
+                 r.sparkSpread.method2BuysNone
+                     ? QStringLiteral("Method 2 buys none, as no size saves; at 1 kW: ")
+                     : QString(),
+                 fromStd(s.heatRate), fromStd(s.om)));
 
     QStringList gasHeads;
     QStringList energyHeads;

@@ -1,8 +1,10 @@
 #include "engine/formatpattern.h"
 #include "project/projectsession.h"
 #include "sensitivity/sensitivity.h"
+#include "sensitivity/sensitivitytext.h"
 #include "sensitivity/sensitivityworker.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <mutex>
@@ -248,6 +250,13 @@ TEST_F(SensitivityTest, ANewProjectGivesNoFigures) {
     // fraction and boiler efficiency.
     EXPECT_EQ(r.tornado[1].size(), 6u);
     EXPECT_EQ(r.sparkSpread.averagePowerCostPerKWh, 0.0);
+    // No size of Method 2 saves: its margin is that of the 1 kW the panel reports, and said so.
+    EXPECT_TRUE(r.sparkSpread.method2BuysNone);
+    const std::vector<std::string> lines = sensitivityLines(r);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line == "  (Method 2 buys none, as no size saves: these are the figures of the 1 kW "
+                       "it reports)";
+    }));
 }
 
 // With X = 0 every draw is the project as it stands.
@@ -359,6 +368,7 @@ TEST_F(SensitivityTest, SparkSpreadAndGenerationMarginByHand) {
     EXPECT_NEAR(r.sparkSpread.sparkSpreadPerMMBtu, 21.665591, 1e-5);
     EXPECT_NEAR(r.sparkSpread.heatRateMMBtuPerMWh, 11.459963, 1e-6);
     EXPECT_NEAR(r.sparkSpread.generationMarginPerMWh, -45.411385, 1e-4);
+    EXPECT_FALSE(r.sparkSpread.method2BuysNone);
     EXPECT_FALSE(r.monteCarlo);
     EXPECT_EQ(r.gasPriceUnit, "/CCF");
     // The grid's centre is the project as it stands; its corners are typed-by-hand runs.
