@@ -105,9 +105,11 @@ bool readsWhole(std::string_view text) {
         }
     }
     // A number beyond what a double holds (some 309 digits, or as many decimals) reads as 0,
-    // which is not the number typed.
+    // which is not the number typed; a shorter text never does, and is not read again.
+    constexpr std::size_t shortestBeyondDouble = 300;
     return digit &&
-           (text.find_first_of("123456789") == std::string_view::npos || Number(text) != 0.0);
+           (text.size() < shortestBeyondDouble ||
+            text.find_first_of("123456789") == std::string_view::npos || Number(text) != 0.0);
 }
 
 std::optional<double> percentText(std::string_view text) {

@@ -6,6 +6,7 @@
 #include "project/lifecycleinputs.h"
 #include "project/sensitivityranges.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -198,11 +199,16 @@ std::vector<InputWarning> InputWarnings::list(const ProjectInputs& inputs,
     addPercentageWarning(warnings, "BoilerEfficiencyText", "Annual Average Boiler Efficiency",
                          inputs.BoilerEfficiencyText, boilerEfficiency);
 
-    if (!inputs.State.empty() && citiesOfState(climate, inputs.State).empty()) {
+    const ClimateRecord* row = findCity(climate, inputs.State, inputs.City);
+    // The usual case, the city found in its state, needs no second look through the rows.
+    const bool stateKnown =
+        (row != nullptr && row->State == inputs.State) ||
+        std::any_of(climate.rows.begin(), climate.rows.end(),
+                    [&](const ClimateRecord& r) { return r.State == inputs.State; });
+    if (!inputs.State.empty() && !stateKnown) {
         warnings.push_back(
             {"State", "State", quoted(inputs.State) + " is not a state of the climate data"});
     }
-    const ClimateRecord* row = findCity(climate, inputs.State, inputs.City);
     const std::string where = inputs.State.empty() ? std::string("the climate data")
                                                    : "the climate data of " + inputs.State;
     if (row == nullptr) {
