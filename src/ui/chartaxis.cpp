@@ -9,6 +9,15 @@
 namespace plenara {
 
 void setNiceRange(QValueAxis& axis, double minimum, double maximum, int tickCount) {
+    // Nice numbers over an empty range divide by zero: a chart of nothing but zeros (a new
+    // project's cash flows) spans one unit up from its value, as on a report page.
+    if (!std::isfinite(minimum) || !std::isfinite(maximum)) {
+        minimum = 0.0;
+        maximum = 1.0;
+    }
+    if (maximum <= minimum) {
+        maximum = minimum + 1.0;
+    }
     axis.setRange(minimum, maximum);
     axis.setTickCount(tickCount);
     axis.applyNiceNumbers();

@@ -10,14 +10,10 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QGraphicsLayout>
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLegend>
 #include <QLocale>
-#include <QMenu>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
@@ -236,23 +232,6 @@ bool ChartBarView::viewportEvent(QEvent* event) {
         return true;
     }
     return QChartView::viewportEvent(event);
-}
-
-QImage ChartBarView::picture() {
-    applyPending();
-    return grab().toImage();
-}
-
-void ChartBarView::copyToClipboard() {
-    QGuiApplication::clipboard()->setImage(picture());
-}
-
-void ChartBarView::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("chartMenu"));
-    menu.addAction(QStringLiteral("&Copy chart"), this, &ChartBarView::copyToClipboard);
-    menu.addAction(QStringLiteral("&Save chart as PNG/SVG..."), this, &ChartBarView::saveRequested);
-    menu.exec(event->globalPos());
 }
 
 } // namespace plenara

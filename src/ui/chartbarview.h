@@ -6,7 +6,6 @@
 #include <vector>
 
 #include <QChartView>
-#include <QImage>
 #include <QStringList>
 
 class QAbstractBarSeries;
@@ -21,7 +20,7 @@ namespace plenara {
 // that a recalculation costs no rebuilt chart. While its tab is not the one shown, new data
 // wait until it is (or until someone reads the chart): laying out a chart's axes is the
 // dearest part of a recalculation on screen. Hovering a bar tells its month's value with
-// its unit; the context menu copies the chart or asks to save it as a picture.
+// its unit.
 class ChartBarView : public QChartView {
     Q_OBJECT
 
@@ -32,10 +31,6 @@ public:
 
     // What hovering the bar of a series and month shows: "July, Utility Power: 138,000 kWh".
     QString barText(int series, int month);
-    // The chart as a picture, as it is shown.
-    QImage picture();
-    // Puts the picture on the clipboard ("Copy chart").
-    void copyToClipboard();
 
     QAbstractBarSeries* series() {
         applyPending();
@@ -50,12 +45,7 @@ public:
         return m_categoryAxis;
     }
 
-signals:
-    // "Save chart as PNG/SVG..." was chosen.
-    void saveRequested();
-
 protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 

@@ -1,15 +1,18 @@
 #include "ui/chartexport.h"
 
 #include "fileio/safefilewriter.h"
-#include "ui/chartbarview.h"
 #include "ui/filedialogs.h"
 
+#include <QAbstractScrollArea>
 #include <QBuffer>
 #include <QChart>
+#include <QChartView>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -25,31 +28,51 @@ QString cannotWrite(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-QByteArray svgBytes(QChartView& chart) {
+QByteArray svgBytes(QWidget& chart) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setSize(chart.size());
     generator.setViewBox(QRect(QPoint(0, 0), chart.size()));
-    generator.setTitle(chart.chart() ? chart.chart()->title() : QString());
+    generator.setTitle(chartTitle(chart));
     generator.setDescription(QStringLiteral("Plenara"));
     QPainter painter(&generator);
-    chart.render(&painter);
+    // A chart scene is drawn as shapes and text; a chart painted directly draws itself.
+    if (auto* view = qobject_cast<QChartView*>(&chart)) {
+        view->render(&painter);
+    } else {
+        chart.render(&painter);
+    }
     painter.end();
     return buffer.data();
 }
 
-QByteArray pngBytes(QChartView& chart) {
+QByteArray pngBytes(QWidget& chart) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    chart.grab().toImage().save(&buffer, "PNG");
+    chartPicture(chart).save(&buffer, "PNG");
     return buffer.data();
 }
 
 } // namespace
 
-QString saveChart(QChartView& chart, const QString& path) {
+QString chartTitle(const QWidget& chart) {
+    QString title;
+    if (const auto* view = qobject_cast<const QChartView*>(&chart); view && view->chart()) {
+        title = view->chart()->title();
+    }
+    if (title.isEmpty()) {
+        title = chart.accessibleName();
+    }
+    return title.isEmpty() ? QStringLiteral("chart") : title;
+}
+
+QImage chartPicture(QWidget& chart) {
+    return chart.grab().toImage();
+}
+
+QString saveChart(QWidget& chart, const QString& path) {
     const bool svg =
         QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
     const QByteArray bytes = svg ? svgBytes(chart) : pngBytes(chart);
@@ -62,9 +85,8 @@ QString saveChart(QChartView& chart, const QString& path) {
     return error.empty() ? QString() : cannotWrite(path, QString::fromStdString(error));
 }
 
-void saveChartWithDialog(QWidget* parent, FileDialogs& dialogs, ChartBarView& chart) {
-    QString proposed = chart.chart() ? chart.chart()->title() : QString();
-    proposed = (proposed.isEmpty() ? QStringLiteral("chart") : proposed) + QStringLiteral(".png");
+void saveChartWithDialog(QWidget* parent, FileDialogs& dialogs, QWidget& chart) {
+    QString proposed = chartTitle(chart) + QStringLiteral(".png");
     while (true) {
         QString path = dialogs.saveFileName(parent, documentsFolder(), proposed, kFilters);
         if (path.isEmpty()) {
@@ -93,6 +115,24 @@ void saveChartWithDialog(QWidget* parent, FileDialogs& dialogs, ChartBarView& ch
         }
         return;
     }
+}
+
+void addChartMenu(QWidget* chart, std::function<void()> save) {
+    chart->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(chart, &QWidget::customContextMenuRequested, chart,
+                     [chart, save = std::move(save)](const QPoint& position) {
+                         // A scrolled view tells the position on its viewport.
+                         const auto* area = qobject_cast<QAbstractScrollArea*>(chart);
+                         const QWidget* origin = area ? area->viewport() : chart;
+                         auto* menu = new QMenu(chart);
+                         menu->setObjectName(QStringLiteral("chartMenu"));
+                         menu->setAttribute(Qt::WA_DeleteOnClose);
+                         menu->addAction(QStringLiteral("&Copy chart"), chart, [chart] {
+                             QGuiApplication::clipboard()->setImage(chartPicture(*chart));
+                         });
+                         menu->addAction(QStringLiteral("&Save chart as PNG/SVG..."), chart, save);
+                         menu->popup(origin->mapToGlobal(position));
+                     });
 }
 
 } // namespace plenara

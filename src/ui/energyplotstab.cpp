@@ -3,6 +3,7 @@
 #include "output/chartseries.h"
 #include "project/projectsession.h"
 #include "ui/chartbarview.h"
+#include "ui/chartexport.h"
 #include "ui/resultwidgets.h"
 
 #include <QGridLayout>
@@ -48,8 +49,7 @@ EnergyPlotsTab::EnergyPlotsTab(ProjectSession& session, QWidget* parent)
     for (std::size_t i = 0; i < m_charts.size(); ++i) {
         m_charts[i] = new ChartBarView(names[i], contents);
         (i < 3 ? upper : lower)->addWidget(m_charts[i], 1);
-        connect(m_charts[i], &ChartBarView::saveRequested, this,
-                [this, chart = m_charts[i]] { emit chartSaveRequested(chart); });
+        addChartMenu(m_charts[i], [this, chart = m_charts[i]] { emit chartSaveRequested(chart); });
     }
 
     auto* done = new QPushButton(QStringLiteral("Done"), contents);

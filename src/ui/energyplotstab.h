@@ -26,8 +26,6 @@ public:
 signals:
     // "Done" was pressed.
     void doneClicked();
-    // "Save chart as PNG/SVG..." was chosen on a chart.
-    void chartSaveRequested(ChartBarView* chart);
 
 private:
     QLabel* m_lblCharts1 = nullptr;

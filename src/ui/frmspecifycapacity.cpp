@@ -4,6 +4,7 @@
 #include "engine/number.h"
 #include "output/chartseries.h"
 #include "ui/chartaxis.h"
+#include "ui/chartexport.h"
 #include "ui/inputtips.h"
 
 #include <algorithm>
@@ -108,6 +109,7 @@ frmSpecifyCapacity::frmSpecifyCapacity(const QString& capacityIteration, QWidget
     m_chtSimplePayback->setObjectName(QStringLiteral("chtSimplePayback"));
     m_chtSimplePayback->setRenderHint(QPainter::Antialiasing);
     m_chtSimplePayback->setMinimumSize(600, 400);
+    addChartMenu(m_chtSimplePayback, [this] { emit chartSaveRequested(m_chtSimplePayback); });
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(desired);

@@ -55,6 +55,8 @@ public slots:
 signals:
     // "Return" was pressed with this text in the capacity box.
     void capacityReturned(const QString& capacity);
+    // "Save chart as PNG/SVG..." was chosen on the payback curve.
+    void chartSaveRequested(QWidget* chart);
 
 protected:
     bool event(QEvent* event) override;

@@ -178,10 +178,10 @@ void frmTAVCHPScreening::createTabs() {
             m_undo->noticeEdit();
             updateTitle();
         });
+        connect(t, &ProjectTab::chartSaveRequested, this,
+                [this](QWidget* chart) { saveChartWithDialog(this, *m_dialogs, *chart); });
     }
     connect(m_energyPlotsTab, &EnergyPlotsTab::doneClicked, this, &QWidget::close);
-    connect(m_energyPlotsTab, &EnergyPlotsTab::chartSaveRequested, this,
-            [this](ChartBarView* chart) { saveChartWithDialog(this, *m_dialogs, *chart); });
     connect(m_method2Tab, &Method2Tab::paybackGraphRequested, this,
             &frmTAVCHPScreening::cmdRun_Click);
 }
@@ -499,6 +499,10 @@ void frmTAVCHPScreening::cmdRun_Click() {
                     m_method2Tab->refresh();
                     m_undo->commitEdits();
                     updateTitle();
+                });
+        connect(m_frmSpecifyCapacity, &frmSpecifyCapacity::chartSaveRequested, this,
+                [this](QWidget* chart) {
+                    saveChartWithDialog(m_frmSpecifyCapacity, *m_dialogs, *chart);
                 });
     }
     const auto& annual = m_session.results().method2.annualResults;

@@ -3,6 +3,7 @@
 #include "output/lifecyclereport.h"
 #include "project/lifecycleinputs.h"
 #include "project/projectsession.h"
+#include "ui/chartexport.h"
 #include "ui/fixedfont.h"
 #include "ui/helpcontexts.h"
 #include "ui/inputbox.h"
@@ -152,6 +153,7 @@ QGroupBox* LifeCycleTab::createResultsFrame() {
     m_lblCO2Basis->setWordWrap(true);
     m_chtLifeCycle = new LifeCycleChartView(frame);
     m_chtLifeCycle->setMinimumSize(520, 300);
+    addChartMenu(m_chtLifeCycle, [this] { emit chartSaveRequested(m_chtLifeCycle); });
 
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(m_lblLifeCycleResults);

@@ -69,6 +69,8 @@ void PaybackHistogramView::showHistogram(int method, const PaybackHistogram& h, 
     m_title = QStringLiteral("Method %1 simple payback over %2 draws")
                   .arg(method)
                   .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(draws));
+    // The title it is painted with is the name a picture of it is saved under.
+    setAccessibleName(m_title);
     update();
 }
 

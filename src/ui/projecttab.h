@@ -29,6 +29,8 @@ signals:
     void recalculationRequested();
     // An input changed that starts no recalculation (the window updates its title mark).
     void inputEdited();
+    // "Save chart as PNG/SVG..." was chosen on a chart of the tab.
+    void chartSaveRequested(QWidget* chart);
 
 protected:
     ProjectSession& m_session;

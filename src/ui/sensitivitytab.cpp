@@ -3,6 +3,7 @@
 #include "output/tornadochart.h"
 #include "project/projectsession.h"
 #include "sensitivity/sensitivitytext.h"
+#include "ui/chartexport.h"
 #include "ui/helpcontexts.h"
 #include "ui/inputbox.h"
 #include "ui/inputfields.h"
@@ -139,6 +140,8 @@ SensitivityTab::SensitivityTab(ProjectSession& session, QWidget* parent)
     m_histogram = new PaybackHistogramView(contents);
     m_histogram->setToolTip(
         QStringLiteral("How the paybacks of the Monte Carlo draws spread for the chosen method"));
+    addChartMenu(m_tornado, [this] { emit chartSaveRequested(m_tornado); });
+    addChartMenu(m_histogram, [this] { emit chartSaveRequested(m_histogram); });
 
     // The net present values at the bar ends sit under the tornado chart, beside the
     // histogram, where the tables on the right leave room.

@@ -6,6 +6,7 @@
 #include "ui/inputbox.h"
 #include "ui/inputcombobox.h"
 #include "ui/inputmarks.h"
+#include "ui/projecttab.h"
 #include "ui/projectundo.h"
 #include "ui/recentfiles.h"
 #include "ui/uitestsupport.h"
@@ -15,6 +16,7 @@
 #include <map>
 #include <memory>
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -29,6 +31,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -88,7 +91,9 @@ private slots:
     void recentFilesOfOneNameShowTheirFolders();
     void savedNameWithoutExtensionGetsTav();
     void aboutNamesVersionSourcesAndLicence();
-    void chartsTellTheirValuesAndSaveThemselves();
+    void chartsTellTheirValues();
+    void everyChartCopiesAndSavesItself_data();
+    void everyChartCopiesAndSavesItself();
 
 private:
     QWidget* control(const QString& name) const { return test::findNamed(*m_window, name); }
@@ -106,6 +111,8 @@ private:
 };
 
 void WindowCommandsTest::init() {
+    // A chart asked for an axis over nothing warns and keeps a range that draws no ticks.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("NaN|invalid range")));
     auto dialogs = std::make_unique<test::FakeFileDialogs>();
     m_dialogs = dialogs.get();
     m_window = std::make_unique<frmTAVCHPScreening>(test::shippedClimate(), std::move(dialogs));
@@ -728,7 +735,7 @@ void WindowCommandsTest::aboutNamesVersionSourcesAndLicence() {
     QCOMPARE(action(QStringLiteral("mnuAbout"))->text(), QStringLiteral("&About Plenara"));
 }
 
-void WindowCommandsTest::chartsTellTheirValuesAndSaveThemselves() {
+void WindowCommandsTest::chartsTellTheirValues() {
     m_window->mnuFSampleData_Click();
     m_window->tabs()->setCurrentIndex(tab::EnergyPlots);
     QApplication::processEvents();
@@ -750,23 +757,82 @@ void WindowCommandsTest::chartsTellTheirValuesAndSaveThemselves() {
     QVERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), QStringLiteral("July, Utility Power: 138,000 kWh"));
     emit bars->hovered(false, 6, bars->barSets().constFirst());
+}
 
-    power->copyToClipboard();
-    QCOMPARE(QGuiApplication::clipboard()->image().size(), power->size());
+void WindowCommandsTest::everyChartCopiesAndSavesItself_data() {
+    QTest::addColumn<int>("tabIndex"); // -1: the payback graph of Method 2
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("energy plot") << tab::EnergyPlots << QStringLiteral("chtPower")
+                                 << QStringLiteral("Monthly Power Consumption");
+    QTest::newRow("life cycle") << tab::LifeCycle << QStringLiteral("chtLifeCycle")
+                                << QStringLiteral("Cumulative discounted cash flow");
+    QTest::newRow("tornado") << tab::Sensitivity << QStringLiteral("chtTornado")
+                             << QStringLiteral(
+                                    "Method 2 simple payback, each input alone at -20 % and +20 %");
+    QTest::newRow("histogram") << tab::Sensitivity << QStringLiteral("chtPaybackHistogram")
+                               << QStringLiteral("Method 2 simple payback over 1,000 draws");
+    QTest::newRow("payback graph")
+        << -1 << QStringLiteral("chtSimplePayback") << QStringLiteral("Simple Payback");
+}
 
-    const QString png = m_folder.filePath(QStringLiteral("power"));
-    const QString svg = m_folder.filePath(QStringLiteral("power.svg"));
+void WindowCommandsTest::everyChartCopiesAndSavesItself() {
+    QFETCH(int, tabIndex);
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    m_window->show();
+    m_window->mnuFSampleData_Click();
+    if (tabIndex >= 0) {
+        m_window->tabs()->setCurrentIndex(tabIndex);
+        auto* page = qobject_cast<ProjectTab*>(m_window->tabs()->currentWidget());
+        QVERIFY(page);
+        QTRY_VERIFY_WITH_TIMEOUT(page->settled(), 20000);
+    } else {
+        m_window->cmdRun_Click();
+    }
+    QApplication::processEvents();
+    auto* chart = test::findNamed<QWidget>(*m_window, name);
+    QVERIFY(chart->isVisible());
+
+    // Chooses an entry of the chart's right-click menu.
+    const auto choose = [chart](const QString& entry) {
+        auto* area = qobject_cast<QAbstractScrollArea*>(chart);
+        QWidget* target = area ? area->viewport() : chart;
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                target->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(target, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction* chosen = nullptr;
+        for (QAction* a : menu->actions()) {
+            if (a->text() == entry) {
+                chosen = a;
+            }
+        }
+        QVERIFY(chosen);
+        menu->close();
+        chosen->trigger();
+    };
+
+    QGuiApplication::clipboard()->clear();
+    choose(QStringLiteral("&Copy chart"));
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), chart->size());
+
+    // A name without an extension becomes a PNG picture; ".svg" a drawing.
+    const QString png = m_folder.filePath(name);
+    const QString svg = m_folder.filePath(name + QStringLiteral(".svg"));
     m_dialogs->saveNames = {png, svg};
-    emit power->saveRequested();
-    emit power->saveRequested();
-    QCOMPARE(m_dialogs->asked, (QStringList{QStringLiteral("save:Monthly Power Consumption.png"),
-                                            QStringLiteral("save:Monthly Power Consumption.png")}));
-    QCOMPARE(QImage(png + QStringLiteral(".png")).size(), power->size());
+    choose(QStringLiteral("&Save chart as PNG/SVG..."));
+    choose(QStringLiteral("&Save chart as PNG/SVG..."));
+    const QString proposed = QStringLiteral("save:") + title + QStringLiteral(".png");
+    QCOMPARE(m_dialogs->asked, (QStringList{proposed, proposed}));
+    QCOMPARE(QImage(png + QStringLiteral(".png")).size(), chart->size());
     QFile drawing(svg);
     QVERIFY(drawing.open(QIODevice::ReadOnly));
     const QByteArray bytes = drawing.readAll();
     QVERIFY(bytes.contains("<svg"));
-    QVERIFY(bytes.contains("Monthly Power Consumption"));
+    QVERIFY(
+        bytes.contains((QStringLiteral("<title>") + title + QStringLiteral("</title>")).toUtf8()));
     QVERIFY(m_dialogs->errors.isEmpty());
 }
 
