@@ -346,6 +346,27 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
 
 namespace {
 
+// The settings of the "Sensitivity" tab given where nothing reads them: no sensitivity
+// figures, no project file that keeps them and no sensitivity page.
+std::vector<std::string> unusedSensitivityOptions(const CliOptions& o) {
+    constexpr std::size_t kSensitivityPage = kReportOptionCount - 1; // the last print option
+    const bool pagePrinted = o.report && (*o.report)[kSensitivityPage];
+    if (o.sensitivity || !o.savePath.empty() || pagePrinted) {
+        return {};
+    }
+    std::vector<std::string> unused;
+    if (o.targetPayback) {
+        unused.emplace_back("--target-payback");
+    }
+    if (o.draws) {
+        unused.emplace_back("--draws");
+    }
+    if (o.sensitivityMethod) {
+        unused.emplace_back("--sensitivity-method");
+    }
+    return unused;
+}
+
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const ReportPdfWriter& writePdf, bool errIsTerminal) {
     const CliParse parse = parseCliArguments(args);
@@ -444,11 +465,16 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     const ProjectResults& results = session.results();
 
     // Inputs that are not used as typed: told on the error stream, or refused with --strict.
+    const std::vector<std::string> unused = unusedSensitivityOptions(o);
+    for (const std::string& option : unused) {
+        err << "plenara-cli: " << (o.strict ? "error: " : "warning: ") << option
+            << " changes nothing without --sensitivity, --save or report page 6\n";
+    }
     for (const InputWarning& warning : results.warnings) {
         err << "plenara-cli: " << (o.strict ? "error: " : "warning: ")
             << windows1252ToUtf8(warning.text()) << "\n";
     }
-    if (o.strict && !results.warnings.empty()) {
+    if (o.strict && (!results.warnings.empty() || !unused.empty())) {
         return 2;
     }
 

@@ -368,6 +368,30 @@ TEST(CliTest, WarningsAndStrict) {
     const CliRun clean = run({"--sample", "--strict"});
     EXPECT_EQ(clean.status, 0);
     EXPECT_TRUE(clean.err.empty());
+
+    // A setting of the "Sensitivity" tab where nothing reads it is told, not dropped silently.
+    const std::string unused = " changes nothing without --sensitivity, --save or report page 6\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } settings[] = {
+        {{"--sample", "--draws", "500", "--target-payback", "8"},
+         "plenara-cli: warning: --target-payback" + unused + "plenara-cli: warning: --draws" +
+             unused},
+        {{"--sample", "--sensitivity-method", "3", "--report", "0,1"},
+         "plenara-cli: warning: --sensitivity-method" + unused},
+        {{"--sample", "--draws", "500", "--sensitivity"}, ""},
+        {{"--sample", "--draws", "500", "--report", "6"}, ""},
+        {{"--sample", "--draws", "500", "--save", (folder / "KEPT.TAV").string()}, ""},
+    };
+    for (const auto& c : settings) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, 0) << c.args.back();
+        EXPECT_EQ(r.err, c.err) << c.args.back();
+    }
+    std::vector<std::string> strictArgs = settings[0].args;
+    strictArgs.emplace_back("--strict");
+    EXPECT_EQ(run(strictArgs).status, 2);
     fs::remove_all(folder);
 }
 
