@@ -82,6 +82,11 @@ void fitTable(QTableWidget* t) {
     if (t->property(kNeedsFit).toBool()) {
         t->resizeColumnsToContents();
         t->resizeRowsToContents();
+        // A table beside a chart keeps its width whole: a narrow window shrinks the chart (or
+        // scrolls the tab) rather than cutting off the last column of a large project's figures.
+        // The row heads' own hint: their widget takes its width only at the next layout.
+        t->setMinimumWidth(t->verticalHeader()->sizeHint().width() +
+                           t->horizontalHeader()->length() + 2 * t->frameWidth());
         t->setProperty(kNeedsFit, false);
     }
 }

@@ -1,4 +1,6 @@
+#include "engine/number.h"
 #include "output/tornadochart.h"
+#include "project/projectfile.h"
 #include "sensitivity/sensitivitytext.h"
 #include "ui/frmtavchpscreening.h"
 #include "ui/helpcontexts.h"
@@ -16,10 +18,12 @@
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace plenara {
@@ -39,6 +43,7 @@ private slots:
     void boxesOutOfRangeAreMarked();
     void histogramYearsAreRoundAndEvenlySpaced();
     void wideMovesKeepTheTextsOffTheBars();
+    void tablesOfALargeProjectShowWhole();
 
 private:
     SensitivityTab* tab() const { return m_window->findChild<SensitivityTab*>(); }
@@ -327,6 +332,31 @@ void SensitivityTabTest::wideMovesKeepTheTextsOffTheBars() {
         }
     }
     QCOMPARE(checked, labels.size());
+}
+
+// Sixty sample buildings in one: net present values of eight digits. Every table keeps its
+// last column whole beside the charts; the page scrolls instead where the window is narrow.
+void SensitivityTabTest::tablesOfALargeProjectShowWhole() {
+    ProjectInputs large = m_window->session().inputs();
+    for (MonthTexts* column : {&large.MonthlyKWh, &large.MonthlyKW, &large.MonthlyPowerBill,
+                               &large.MonthlyFuel1, &large.MonthlyFuel1Cost}) {
+        for (std::string& text : *column) {
+            text = std::to_string(static_cast<long long>(Number(text) * 60.0));
+        }
+    }
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("LARGE.TAV"));
+    QVERIFY(WriteProjectFile(path.toStdString(), large).ok());
+    m_window->resize(1000, 700);
+    QVERIFY(m_window->openProject(path));
+    QTRY_VERIFY_WITH_TIMEOUT(tab()->upToDate(), 20000);
+    QCOMPARE(cell("tblTornadoNpv", 0, 1).size(), 11); // "$30,416,348"
+    for (const char* name : {"tblTornadoNpv", "tblBreakEven", "tblPaybackGrid", "tblMonteCarlo"}) {
+        auto* table = test::findNamed<QTableWidget>(*m_window, QString::fromLatin1(name));
+        const int contents = table->verticalHeader()->width() +
+                             table->horizontalHeader()->length() + 2 * table->frameWidth();
+        QTRY_VERIFY2(table->width() >= contents, name);
+    }
 }
 
 } // namespace plenara
