@@ -208,8 +208,8 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         app.add_option("--water-heater")->check(CLI::IsMember({"gas", "fuel1"}));
     int month = 0;
     int firstStep = 0;
-    CLI::Option* monthOption = app.add_option("--month", month)->check(CLI::Range(0, 11));
-    CLI::Option* stepOption = app.add_option("--first-step", firstStep)->check(CLI::Range(0, 11));
+    CLI::Option* monthOption = app.add_option("--month", month)->check(wholeNumber(0, 11));
+    CLI::Option* stepOption = app.add_option("--first-step", firstStep)->check(wholeNumber(0, 11));
     CLI::Option* panels = app.add_flag("--panels", o.panels);
     CLI::Option* json = app.add_flag("--json", o.json);
     std::string capacity;
@@ -242,10 +242,10 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     CLI::Option* target = app.add_option("--target-payback")->check(kTargetPayback);
     int draws = 0;
     CLI::Option* drawsOption =
-        app.add_option("--draws", draws)->check(CLI::Range(kFewestDraws, kMostDraws));
+        app.add_option("--draws", draws)->check(wholeNumber(kFewestDraws, kMostDraws));
     int method = 0;
     CLI::Option* methodOption =
-        app.add_option("--sensitivity-method", method)->check(CLI::Range(1, 3));
+        app.add_option("--sensitivity-method", method)->check(wholeNumber(1, 3));
     app.add_option("--export-csv", o.exportCsvDir)->check(kPath);
     CLI::App* screen = addScreenCommand(app, o.screenOptions, o.climateFile, o.emissionFolder);
     sample->excludes(project);

@@ -92,9 +92,9 @@ CLI::App* addScreenCommand(CLI::App& app, ScreenCliOptions& o, std::string& clim
     CLI::Option* jsonl = screen->add_option("--jsonl", o.jsonlPath)->check(kPath);
     CLI::Option* xlsx = screen->add_option("--xlsx", o.xlsxPath)->check(kPath);
     CLI::Option* rank = screen->add_flag("--rank", o.rank);
-    screen->add_option("-j", o.threads)->check(CLI::Range(1, 1024));
+    screen->add_option("-j", o.threads)->check(wholeNumber(1, 1024));
     CLI::Option* draws =
-        screen->add_option("--draws", o.draws)->check(CLI::Range(kFewestDraws, kMostDraws));
+        screen->add_option("--draws", o.draws)->check(wholeNumber(kFewestDraws, kMostDraws));
     CLI::Option* exportCsv = screen->add_option("--export-csv", o.exportDir)->check(kPath);
     screen->add_option("--climate", climateFile)->check(kPath);
     screen->add_option("--emission-data", emissionFolder)->check(kPath);

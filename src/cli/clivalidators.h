@@ -12,4 +12,8 @@ extern const CLI::Validator kPath;
 // A text typed as into an input box: not empty, and no option name for the same reason.
 extern const CLI::Validator kText;
 
+// A whole number written in digits from `low` to `high`: "1e3" or "2.0" is refused as no
+// whole number rather than said to lie outside a range it is in.
+CLI::Validator wholeNumber(int low, int high);
+
 } // namespace plenara

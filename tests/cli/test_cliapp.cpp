@@ -78,6 +78,9 @@ TEST(CliTest, HelpAndUsageErrors) {
                                                 {"--sample", "--sensitivity", "-5"},
                                                 {"--sample", "--draws", "99"},
                                                 {"--sample", "--draws", "10001"},
+                                                {"--sample", "--draws", "1e3"},
+                                                {"--sample", "--month", "x"},
+                                                {"--sample", "--sensitivity-method", "2.0"},
                                                 {"--sample", "--sensitivity-method", "4"},
                                                 {"--sample", "--target-payback", "x"},
                                                 // A text option with no value does not take
@@ -105,6 +108,11 @@ TEST(CliTest, HelpAndUsageErrors) {
         EXPECT_TRUE(r.out.empty());
         EXPECT_NE(r.err.find("Usage:"), std::string::npos);
     }
+    // A count written otherwise than in digits is no whole number, whatever its value.
+    EXPECT_EQ(run({"--sample", "--draws", "1e3"})
+                  .err.rfind(
+                      "plenara-cli: --draws: takes a whole number from 100 to 10000, not '1e3'", 0),
+              0u);
 }
 
 TEST(CliTest, SampleBuildingPaybackRangeAndComparison) {
