@@ -103,22 +103,20 @@ CLI::App* addScreenCommand(CLI::App& app, ScreenCliOptions& o, std::string& clim
 }
 
 std::string screenOptionsProblem(const ScreenCliOptions& o) {
-    namespace fs = std::filesystem;
     if (o.inputs.empty()) {
         return "screen needs an INPUT: a project file, a folder, or buildings.csv and bills.csv";
     }
     // An input given twice would fail each of its buildings as a duplicate of itself, or
     // take a buildings.csv for its own bills.
-    for (std::size_t i = 0; i < o.inputs.size(); ++i) {
-        for (std::size_t j = 0; j < i; ++j) {
-            std::error_code ec;
-            const bool same = fs::path(o.inputs[i]).lexically_normal() ==
-                                  fs::path(o.inputs[j]).lexically_normal() ||
-                              fs::equivalent(o.inputs[i], o.inputs[j], ec);
-            if (same) {
-                return "the INPUT '" + o.inputs[i] + "' is named twice; name each input once";
-            }
+    if (const auto repeated = repeatedInput(o.inputs)) {
+        const std::string& input = o.inputs[repeated->input];
+        const std::string& earlier = o.inputs[repeated->earlier];
+        if (!repeated->inFolder) {
+            return "the INPUT '" + input + "' is named twice; name each input once";
         }
+        return "the INPUTs '" + earlier + "' and '" + input +
+               "' screen the same files: one is a folder that holds the other; name each "
+               "input once";
     }
     if (o.xlsxPath == "-") {
         return "--xlsx needs a file name: a spreadsheet cannot go to standard output";

@@ -108,6 +108,51 @@ std::vector<PortfolioReader::Input> PortfolioReader::resolve(const std::vector<s
     return resolved;
 }
 
+namespace {
+
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return fs::path(a).lexically_normal() == fs::path(b).lexically_normal() ||
+           fs::equivalent(a, b, ec);
+}
+
+// Whether the folder input `folder` screens the file input `file` as well.
+bool folderScreens(const std::string& folder, const std::string& file) {
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec) || fs::is_directory(file, ec)) {
+        return false;
+    }
+    fs::path parent = fs::path(file).parent_path();
+    if (parent.empty()) {
+        parent = ".";
+    }
+    if (!sameFile(parent.string(), folder)) {
+        return false;
+    }
+    const std::string buildings = fileNamed(folder, "buildings.csv");
+    if (!buildings.empty()) {
+        const std::string bills = fileNamed(folder, "bills.csv");
+        return sameFile(file, buildings) || (!bills.empty() && sameFile(file, bills));
+    }
+    return equalsIgnoringCase(fs::path(file).extension().string(), ".tav");
+}
+
+} // namespace
+
+std::optional<RepeatedInput> repeatedInput(const std::vector<std::string>& inputs) {
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (sameFile(inputs[i], inputs[j])) {
+                return RepeatedInput{i, j, false};
+            }
+            if (folderScreens(inputs[j], inputs[i]) || folderScreens(inputs[i], inputs[j])) {
+                return RepeatedInput{i, j, true};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 bool PortfolioReader::next(BuildingInput& building) {
     while (m_current < m_inputs.size()) {
         Input& input = m_inputs[m_current];

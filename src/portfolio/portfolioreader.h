@@ -4,6 +4,7 @@
 #include "portfolio/buildinginput.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -48,5 +49,16 @@ private:
     std::unordered_map<std::string, FirstPlace> m_seen;
     std::vector<std::string> m_notes;
 };
+
+// An input that screens again what an earlier one screens: the same file or folder named
+// twice, or a file named beside the folder that holds it and screens it (its project files,
+// or its buildings.csv and bills.csv). Each of its buildings would fail as a duplicate of
+// itself.
+struct RepeatedInput {
+    std::size_t input = 0;   // the index of the input screened twice
+    std::size_t earlier = 0; // the index of the input that screens it too
+    bool inFolder = false;   // `input` is a file of the folder `earlier`, or the other way
+};
+std::optional<RepeatedInput> repeatedInput(const std::vector<std::string>& inputs);
 
 } // namespace plenara

@@ -5,6 +5,7 @@
 #include "ui/portfolioresultsmodel.h"
 #include "ui/portfoliosortmodel.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -187,6 +188,23 @@ void PortfolioWindow::start() {
     if (isRunning() || m_inputs->count() == 0) {
         return;
     }
+    std::vector<std::string> paths;
+    for (const QString& input : inputs()) {
+        paths.push_back(input.toStdString());
+    }
+    // Each building of an input listed twice would fail as a duplicate of itself.
+    if (const auto repeated = repeatedInput(paths)) {
+        const QString input = inputs().at(static_cast<int>(repeated->input));
+        const QString earlier = inputs().at(static_cast<int>(repeated->earlier));
+        m_status->setText(
+            repeated->inFolder
+                ? QStringLiteral("\"%1\" and \"%2\" screen the same files: one "
+                                 "is a folder that holds the other. Remove one of them.")
+                      .arg(QDir::toNativeSeparators(earlier), QDir::toNativeSeparators(input))
+                : QStringLiteral("\"%1\" is listed twice. Remove one of them.")
+                      .arg(QDir::toNativeSeparators(input)));
+        return;
+    }
     m_model->clear();
     m_table->sortByColumn(-1, Qt::AscendingOrder);
     m_progress->setValue(0);
@@ -200,10 +218,6 @@ void PortfolioWindow::start() {
     m_notes.clear();
     m_started = std::chrono::steady_clock::now();
 
-    std::vector<std::string> paths;
-    for (const QString& input : inputs()) {
-        paths.push_back(input.toStdString());
-    }
     // One thread of the window's own, which leaves the others of the machine to the
     // screening: the window thread only takes rows and draws.
     m_worker = std::thread([this, paths = std::move(paths)] {

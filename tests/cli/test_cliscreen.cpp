@@ -66,6 +66,9 @@ TEST(CliScreenTest, UsageErrors) {
           // An input named twice would fail each building as a copy of itself.
           {"screen", kProjects, kProjects + "/"},
           {"screen", kPair + "/buildings.csv", kPair + "/buildings.csv"},
+          // So would a file beside the folder that screens it.
+          {"screen", kPair, kPair + "/buildings.csv", kPair + "/bills.csv"},
+          {"screen", kProjects + "/ElmStreetTowers.TAV", kProjects},
           {"screen", kProjects, "--xlsx", "-"},
           {"screen", kProjects, "-o", "-", "--jsonl", "-"},
           {"--sample", "screen", kProjects}}) {
@@ -74,6 +77,14 @@ TEST(CliScreenTest, UsageErrors) {
         EXPECT_TRUE(r.out.empty());
         EXPECT_NE(r.err.find("Usage: plenara-cli screen"), std::string::npos) << r.err;
     }
+    EXPECT_EQ(
+        run({"screen", kProjects, kProjects + "/BayouGardens.TAV"})
+            .err.rfind(
+                "plenara-cli: the INPUTs '" + kProjects + "' and '" + kProjects +
+                    "/BayouGardens.TAV' screen the same files: one is a folder that holds the "
+                    "other; name each input once",
+                0),
+        0u);
     const CliRun help = run({"screen", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: plenara-cli screen INPUT...", 0), 0u);

@@ -204,6 +204,17 @@ void PortfolioWindowTest::screeningGivesTheRowsOfTheLibraryAndOpensThem() {
     m_dialogs->openNameLists.push_back(pair);
     chosen.findChild<QPushButton*>(QStringLiteral("btnAddFiles"))->click();
     QCOMPARE(chosen.inputs(), pair);
+    // With the folder that holds them as well, each building would fail as a copy of itself:
+    // the window says so and screens nothing.
+    chosen.setInputs(pair + QStringList{kExamples + QStringLiteral("/csv")});
+    chosen.findChild<QPushButton*>(QStringLiteral("btnScreen"))->click();
+    QVERIFY(!chosen.isRunning());
+    QCOMPARE(chosen.model().rowCount(), 0);
+    QVERIFY(chosen.findChild<QLabel*>(QStringLiteral("lblStatus"))
+                ->text()
+                .endsWith(QStringLiteral(
+                    "screen the same files: one is a folder that holds the other. Remove one "
+                    "of them.")));
 
     PortfolioWindow& window = screen({kExamples + QStringLiteral("/csv")});
     QCOMPARE(window.model().rowCount(), 5);
