@@ -116,8 +116,8 @@ Method3Results computeMethod3(const Method3Inputs& in) {
     r.baselineFuel =
         Int(r.potableHotWaterLoad / boilerEfficiency) + Int(r.spaceHeatingLoad / boilerEfficiency);
     r.baselineGasCost = Int(in.gasPrice * r.baselineFuel);
-    r.chpFuel = Int((r.spaceHeatingLoad - r.heatToSpaceHeating) / boilerEfficiency) +
-                Int(r.heatRate * r.generation / kBtuPerMMBtu) +
+    r.genSetFuel = Int(r.heatRate * r.generation / kBtuPerMMBtu);
+    r.chpFuel = Int((r.spaceHeatingLoad - r.heatToSpaceHeating) / boilerEfficiency) + r.genSetFuel +
                 Int((r.potableHotWaterLoad - r.heatToHotWater) / boilerEfficiency);
     r.chpGasCost = Int(in.gasPrice * r.chpFuel);
     r.omCost = Int(r.omRate * r.generation);

@@ -65,6 +65,7 @@ struct Method3Results {
     double chpElectricCost = 0.0;      // $/yr
     double baselineFuel = 0.0;         // MMBtu/yr
     double chpFuel = 0.0;              // MMBtu/yr
+    double genSetFuel = 0.0;           // MMBtu/yr of chpFuel burnt by the gen-set
     double baselineGasCost = 0.0;      // $/yr
     double chpGasCost = 0.0;           // $/yr
     double omCost = 0.0;               // $/yr

@@ -9,6 +9,9 @@ constexpr double kKgPerTonne = 1000.0;
 constexpr double kKWhPerMWh = 1000.0;
 constexpr double kBtuPerKWh = 3413.0;
 constexpr double kBtuPerMMBtu = 1'000'000.0;
+// The EPA factors are per MMBtu of higher heating value; gen-set heat rates are quoted on the
+// lower, which for natural gas (methane: 55.5 against 50.1 MJ/kg) is 1.108 times less.
+constexpr double kGasHigherPerLowerHeatingValue = 1.108;
 
 const std::optional<double>& rateOf(const GridCO2Row& row, GridCO2Basis basis) {
     return basis == GridCO2Basis::StateAverage ? row.totalLbPerMWh : row.nonBaseloadLbPerMWh;
@@ -58,6 +61,7 @@ CO2Rates co2Rates(const EmissionData& data, const GridRateChoice& grid, double g
     };
     bool gasAtGridRate = false;
     rates.gasTonnesPerMMBtu = perMMBtu("natural gas", gasAtGridRate);
+    rates.genSetTonnesPerMMBtu = rates.gasTonnesPerMMBtu * kGasHigherPerLowerHeatingValue;
     rates.fuel1TonnesPerMMBtu = perMMBtu(fuel1Type, rates.fuel1AtGridRate);
     rates.fuel2TonnesPerMMBtu = perMMBtu(fuel2Type, rates.fuel2AtGridRate);
     return rates;
@@ -65,7 +69,8 @@ CO2Rates co2Rates(const EmissionData& data, const GridRateChoice& grid, double g
 
 double co2Tonnes(const CaseFigures& f, const CO2Rates& rates) {
     return f.gridKWh * rates.gridTonnesPerKWh + f.gasMMBtu * rates.gasTonnesPerMMBtu +
-           f.fuel1MMBtu * rates.fuel1TonnesPerMMBtu + f.fuel2MMBtu * rates.fuel2TonnesPerMMBtu;
+           f.genSetMMBtu * rates.genSetTonnesPerMMBtu + f.fuel1MMBtu * rates.fuel1TonnesPerMMBtu +
+           f.fuel2MMBtu * rates.fuel2TonnesPerMMBtu;
 }
 
 } // namespace plenara

@@ -28,6 +28,7 @@ GridRateChoice gridRateFor(const EmissionData& data, std::string_view state, Gri
 struct CO2Rates {
     double gridTonnesPerKWh = 0.0; // grossed up for the power lost on the way to the meter
     double gasTonnesPerMMBtu = 0.0;
+    double genSetTonnesPerMMBtu = 0.0; // per MMBtu of the heat rate's lower heating value
     double fuel1TonnesPerMMBtu = 0.0;
     double fuel2TonnesPerMMBtu = 0.0;
     bool fuel1AtGridRate = false; // the fuel has no factor of its own (electricity, say)

@@ -9,7 +9,8 @@ namespace {
 bool finite(const CaseFigures& c) {
     return std::isfinite(c.electricityCost) && std::isfinite(c.fuelCost) &&
            std::isfinite(c.omCost) && std::isfinite(c.gridKWh) && std::isfinite(c.gasMMBtu) &&
-           std::isfinite(c.fuel1MMBtu) && std::isfinite(c.fuel2MMBtu);
+           std::isfinite(c.genSetMMBtu) && std::isfinite(c.fuel1MMBtu) &&
+           std::isfinite(c.fuel2MMBtu);
 }
 
 bool finite(const MethodFigures& f) {

@@ -21,7 +21,8 @@ MethodFigures method1Figures(const Method1Results& r) {
     f.chp.fuelCost = r.chpGasCost;
     f.chp.omCost = r.omCost;
     f.chp.gridKWh = r.annualPower - r.onSiteGeneration;
-    f.chp.gasMMBtu = r.genFuelMMBtu + r.chpWaterHeaterFuel;
+    f.chp.gasMMBtu = r.chpWaterHeaterFuel;
+    f.chp.genSetMMBtu = r.genFuelMMBtu;
     return f;
 }
 
@@ -41,7 +42,7 @@ MethodFigures method2Figures(const Method2Results& r) {
             figures.fuelCost += month.FuelCost;
             figures.omCost += month.OMCost;
             figures.gridKWh += month.UtilityKWh;
-            figures.gasMMBtu += month.GenSetFuelMMBtu;
+            figures.genSetMMBtu += month.GenSetFuelMMBtu;
             figures.*boilerFuel += month.HeaterFuelMMBtu;
         }
     };
@@ -66,7 +67,8 @@ MethodFigures method3Figures(const Method3Results& r) {
     f.chp.fuelCost = r.chpGasCost;
     f.chp.omCost = r.omCost;
     f.chp.gridKWh = r.coolingPower + r.nonCoolingPower - r.generation;
-    f.chp.gasMMBtu = r.chpFuel;
+    f.chp.gasMMBtu = r.chpFuel - r.genSetFuel;
+    f.chp.genSetMMBtu = r.genSetFuel;
     return f;
 }
 

@@ -15,9 +15,11 @@ struct CaseFigures {
     double fuelCost = 0.0;        // $/yr: gen-set, boiler and water-heater fuel
     double omCost = 0.0;          // $/yr: gen-set operation and maintenance
     double gridKWh = 0.0;         // kWh/yr bought from the utility
-    double gasMMBtu = 0.0;        // MMBtu/yr of natural gas the method prices as such
+    double gasMMBtu = 0.0;        // MMBtu/yr of natural gas burnt by a boiler or water heater
     double fuel1MMBtu = 0.0;      // MMBtu/yr of fuel 1 burnt by the boiler or water heater
     double fuel2MMBtu = 0.0;      // MMBtu/yr of fuel 2
+    double genSetMMBtu = 0.0;     // MMBtu/yr of natural gas burnt by the gen-set: the heat
+                                  // rate's lower heating value, as the method prices it
 
     double totalCost() const { return electricityCost + fuelCost + omCost; }
 

@@ -35,12 +35,13 @@ TEST(MethodFigures, SplitOfEachMethod) {
     one.baselineWaterHeaterFuel = 4'000;
     one.chpWaterHeaterFuel = 1'000;
     // The summer fuels of the bills size the water heater, but the method prices its fuel as
-    // gas, and gas is what it counts: 4,000 MMBtu, and 8,000 + 1,000 with CHP.
+    // gas, and gas is what it counts: 4,000 MMBtu, and 1,000 with CHP beside the gen-set's
+    // 8,000 (of the lower heating value, counted apart).
     one.summerFuel1MMBtu = 300;
     one.summerFuel2MMBtu = 100;
     const MethodFigures f1 = method1Figures(one);
     EXPECT_EQ(f1.baseline, (CaseFigures{120'000, 40'000, 0, 900'000, 4'000, 0, 0}));
-    EXPECT_EQ(f1.chp, (CaseFigures{30'000, 80'000, 11'000, 156'000, 9'000, 0, 0}));
+    EXPECT_EQ(f1.chp, (CaseFigures{30'000, 80'000, 11'000, 156'000, 1'000, 0, 0, 8'000}));
     EXPECT_EQ(f1.installedCost, 250'000);
     EXPECT_EQ(f1.capacityKW, 100);
 
@@ -64,18 +65,19 @@ TEST(MethodFigures, SplitOfEachMethod) {
         two.months[3][m].GenSetFuelMMBtu = 60;
         two.months[3][m].HeaterFuelMMBtu = 20;
     }
-    // Priced as gas, the boiler's fuel counts as gas: 720 + 240 = 960 MMBtu with CHP.
+    // Priced as gas, the boiler's fuel counts as gas: 240 MMBtu with CHP, beside the gen-set's
+    // 720.
     two.boilerBurnsGas = true;
     const MethodFigures f2 = method2Figures(two);
     EXPECT_EQ(f2.baseline, (CaseFigures{12'000, 6'000, 0, 120'000, 480, 0, 0}));
-    EXPECT_EQ(f2.chp, (CaseFigures{4'800, 10'800, 1'200, 24'000, 960, 0, 0}));
+    EXPECT_EQ(f2.chp, (CaseFigures{4'800, 10'800, 1'200, 24'000, 240, 0, 0, 720}));
     EXPECT_EQ(f2.installedCost, 120'000);
     EXPECT_EQ(f2.capacityKW, 60);
     // Priced as fuel 1, it counts as fuel 1; the gen-set still burns gas.
     two.boilerBurnsGas = false;
     const MethodFigures fuel1 = method2Figures(two);
     EXPECT_EQ(fuel1.baseline, (CaseFigures{12'000, 6'000, 0, 120'000, 0, 480, 0}));
-    EXPECT_EQ(fuel1.chp, (CaseFigures{4'800, 10'800, 1'200, 24'000, 720, 240, 0}));
+    EXPECT_EQ(fuel1.chp, (CaseFigures{4'800, 10'800, 1'200, 24'000, 0, 240, 0, 720}));
     // No step saves: the sweep keeps step 0, which generates nothing, so nothing is bought
     // whatever the panel's 1 kW costs.
     two.selectedStep = 0;
@@ -99,9 +101,10 @@ TEST(MethodFigures, SplitOfEachMethod) {
     three.omCost = 9'000;
     three.baselineFuel = 3'000;
     three.chpFuel = 7'000;
+    three.genSetFuel = 6'000; // of the 7,000
     const MethodFigures f3 = method3Figures(three);
     EXPECT_EQ(f3.baseline, (CaseFigures{60'000, 30'000, 0, 466'920.5, 3'000, 0, 0}));
-    EXPECT_EQ(f3.chp, (CaseFigures{5'000, 70'000, 9'000, -233'080, 7'000, 0, 0}));
+    EXPECT_EQ(f3.chp, (CaseFigures{5'000, 70'000, 9'000, -233'080, 1'000, 0, 0, 6'000}));
     EXPECT_EQ(f3.installedCost, 400'000);
 
     // A method that sizes no gen-set (bills of nothing) buys none, whatever its cost curve
@@ -125,13 +128,16 @@ TEST(CO2, OneCaseByHand) {
     EXPECT_TRUE(rates.fuel2AtGridRate);
     // 1,000 kWh: 0.67938 t; 10 MMBtu of gas x 53.06 kg: 0.5306 t; 20 MMBtu of #2 oil x 73.96
     // kg: 1.4792 t; 5 MMBtu of "electricity" are 5,000,000 / 3,413 = 1,464.98 kWh at the grid
-    // rate: 0.99529 t. In all 3.68447 t.
+    // rate: 0.99529 t. In all 3.68447 t. A gen-set's 10 MMBtu of the lower heating value are
+    // 11.08 of the higher, which the factor is per: 11.08 x 0.05306 = 0.58790 t more.
     CaseFigures c;
     c.gridKWh = 1'000;
     c.gasMMBtu = 10;
     c.fuel1MMBtu = 20;
     c.fuel2MMBtu = 5;
     EXPECT_NEAR(co2Tonnes(c, rates), 3.68447, 1e-5);
+    c.genSetMMBtu = 10;
+    EXPECT_NEAR(co2Tonnes(c, rates), 4.27237, 1e-5);
 }
 
 // A method's life cycle from its figures: net cost, first-year savings, the cash flows and

@@ -27,12 +27,14 @@ TEST(LifeCycleOfTheSample, Method1ByHand) {
     // heater burns 10,142 MMBtu without CHP and 3,056 with it, priced (and counted) as natural
     // gas like the gen-set's 11,172 MMBtu. The grid's 1,434.88 lb/MWh over 0.958 delivered are
     // 0.00067938 t per kWh: 984,000 x 0.00067938 + 10,142 x 0.05306 = 668.51 + 538.13
-    // = 1,206.65 t; with CHP (11,172 + 3,056) x 0.05306 = 754.94 t; 451.71 t less, -37.44 %.
-    // The panel's figures are rounded to whole MMBtu.
+    // = 1,206.65 t. The gen-set's MMBtu follow its heat rate's lower heating value, 1.108 times
+    // less than the higher one the factor is per: with CHP (11,172 x 1.108 + 3,056) x 0.05306
+    // = (12,378.58 + 3,056) x 0.05306 = 818.96 t; 387.69 t less, -32.13 %. The panel's figures
+    // are rounded to whole MMBtu.
     EXPECT_NEAR(m.co2.baselineTonnes, 1206.65, 0.1);
-    EXPECT_NEAR(m.co2.chpTonnes, 754.94, 0.1);
-    EXPECT_NEAR(m.co2.changeTonnes, -451.71, 0.1);
-    EXPECT_NEAR(*m.co2.changePercent, -37.44, 0.02);
+    EXPECT_NEAR(m.co2.chpTonnes, 818.96, 0.1);
+    EXPECT_NEAR(m.co2.changeTonnes, -387.69, 0.1);
+    EXPECT_NEAR(*m.co2.changePercent, -32.13, 0.02);
 
     // The panel's savings of $48,018 (electricity $115,817, fuel -$52,306, O&M -$15,492) all
     // rise 2 % a year: PV = 48,018 / 1.06 x (1 - q^20) / (1 - q) with q = 1.02 / 1.06, that is
