@@ -14,7 +14,7 @@ namespace plenara {
 namespace {
 
 constexpr std::size_t kLabelWidth = 35;
-constexpr std::size_t kColumnWidth = 16;
+constexpr std::size_t kColumnWidth = 17;
 constexpr std::size_t kTextWidth = kLabelWidth + 3 * kColumnWidth;
 
 // The cash-flow table: the year, then three figures of each method.
@@ -46,9 +46,14 @@ std::string methodName(std::size_t i) {
 using Cell = std::function<std::string(const MethodLifeCycle&)>;
 
 std::string tableLine(const std::string& label, const LifeCycleResults& r, const Cell& cell) {
-    std::string line = padOrCut(label, kLabelWidth);
+    // A label longer than its field ("Net present value (40 years, 12.25%)") is kept whole and
+    // takes its room from the first column, whose figures keep their place while they fit.
+    const std::size_t overflow = label.size() > kLabelWidth ? label.size() - kLabelWidth : 0;
+    std::string line = overflow > 0 ? label : padOrCut(label, kLabelWidth);
+    std::size_t width = kColumnWidth > overflow ? kColumnWidth - overflow : 1;
     for (const MethodLifeCycle& m : r.methods) {
-        line += tableCell(m.valid ? cell(m) : kNotAvailable, kColumnWidth);
+        line += tableCell(m.valid ? cell(m) : kNotAvailable, width);
+        width = kColumnWidth;
     }
     return line;
 }
@@ -108,7 +113,7 @@ std::vector<std::string> lifeCycleResultLines(const LifeCycleResults& r) {
         return m.simplePaybackYears ? years(*m.simplePaybackYears) : std::string("none");
     }));
     lines.push_back(tableLine("Net present value (" + period + ", " +
-                                  FormatPattern(p.discountRate, "##0.0%") + ")",
+                                  FormatPattern(p.discountRate, "##0.0#%") + ")",
                               r, [](const MethodLifeCycle& m) { return money(m.flows.npv); }));
     lines.push_back(tableLine("Internal rate of return", r, [](const MethodLifeCycle& m) {
         return m.irr ? FormatPattern(*m.irr, "##0.0%") : std::string("none");
@@ -150,7 +155,7 @@ std::vector<std::string> lifeCycleCO2Lines(const LifeCycleResults& r) {
     if (!r.co2) {
         return wrappedLines("No CO2 figures: " + r.emissionProblem, kTextWidth);
     }
-    const std::string loss = FormatPattern(r.parameters.gridLossFraction, "##0.0%");
+    const std::string loss = FormatPattern(r.parameters.gridLossFraction, "##0.0#%");
     std::vector<std::string> lines = wrappedLines(
         "Grid power: " + FormatPattern(r.co2->grid.lbPerMWh, "#,##0.0") + " lb CO2/MWh (" +
             r.co2->grid.description + "), grossed up for a grid loss of " + loss +

@@ -12,7 +12,8 @@ namespace plenara {
 
 namespace {
 
-constexpr const char* kPercent = "##0.0";
+// One decimal as a rate is usually quoted, two where one is typed (7.25 %).
+constexpr const char* kPercent = "##0.0#";
 
 } // namespace
 

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -126,6 +127,15 @@ PortfolioWindow::PortfolioWindow(const ClimateTable& climate, const EmissionData
     });
     connect(m_screen, &QPushButton::clicked, this, &PortfolioWindow::start);
     connect(m_cancel, &QPushButton::clicked, this, &PortfolioWindow::cancel);
+    // Esc as in a dialog: it stops a screening that runs, else it closes the window.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (isRunning()) {
+            cancel();
+        } else {
+            close();
+        }
+    });
     connect(m_open, &QPushButton::clicked, this, [this] {
         const QModelIndexList selected = m_table->selectionModel()->selectedRows();
         if (!selected.isEmpty()) {

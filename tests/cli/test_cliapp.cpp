@@ -440,12 +440,12 @@ TEST(CliTest, LifeCycleOptionsPanelAndFile) {
     // ($26,451.61) and $10,000: $98,615.57. Method 2: $203,717.70 x 0.85 x 0.70 = $121,212.03,
     // less 110 kW x $200 and $10,000: $89,212.03.
     EXPECT_NE(std::find(life.begin(), life.end(),
-                        "Net installed cost                          $98,616         $89,212"
-                        "         $64,513"),
+                        "Net installed cost                           $98,616          $89,212"
+                        "          $64,513"),
               life.end())
         << r.out;
-    EXPECT_NE(r.out.find("711.4 lb CO2/MWh (Pennsylvania average, eGRID2022), grossed up for a\n"
-                         "grid loss of 5.0%."),
+    EXPECT_NE(r.out.find("711.4 lb CO2/MWh (Pennsylvania average, eGRID2022), grossed up for a "
+                         "grid\nloss of 5.0%."),
               std::string::npos);
     ProjectInputs saved;
     ASSERT_TRUE(ReadProjectFile(path, saved).ok());
@@ -632,7 +632,8 @@ TEST(CliReportTest, TheLifeCyclePage) {
     const std::vector<std::string> lines = linesOf(r.out);
     ASSERT_GT(lines.size(), 60u);
     EXPECT_EQ(lines[4], "Life-Cycle Economics and Emissions of the Three Methods:");
-    EXPECT_NE(r.out.find("Internal rate of return                       22.6%"), std::string::npos);
+    EXPECT_NE(r.out.find("Internal rate of return                        22.6%"),
+              std::string::npos);
     EXPECT_TRUE(isFooter(lines.back(), 1, 1));
     EXPECT_EQ(r.out.find('\f'), std::string::npos);
 

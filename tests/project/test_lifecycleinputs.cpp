@@ -122,7 +122,9 @@ TEST(LifeCycleBoxes, RewriteAndWarnings) {
          "Analysis period: \"12.5\" read as 12 whole years"},
         {&ProjectInputs::AnalysisYears, "0.4", "1",
          "Analysis period: \"0.4\" read as 0 whole years, below 1; 1 is used"},
-        {&ProjectInputs::DiscountRate, "7.25", "7.3", ""},
+        // Rates keep a second decimal when one is typed, and round beyond it.
+        {&ProjectInputs::DiscountRate, "7.25", "7.25", ""},
+        {&ProjectInputs::DiscountRate, "7.125", "7.13", ""},
         {&ProjectInputs::DiscountRate, "abc", "0.0", "Discount rate: \"abc\" read as 0"},
         {&ProjectInputs::ElectricEscalation, "-3", "-3.0", ""},
         {&ProjectInputs::FuelEscalation, "-25", "-10.0",

@@ -148,7 +148,7 @@ void LifeCycleTabTest::boxesAreTypedIntoAndRewritten() {
     type(QStringLiteral("txtGrant"), QStringLiteral("1000000"));
     QCOMPARE(box(QStringLiteral("txtGrant"))->text(), QStringLiteral("$1,000,000"));
     QCOMPARE(table->item(0, 3)->text(), QStringLiteral("$0"));
-    const QString none = QStringLiteral("none").rightJustified(16);
+    const QString none = QStringLiteral("none").rightJustified(17);
     QVERIFY(find<QLabel>(QStringLiteral("lblLifeCycleResults"))
                 ->text()
                 .contains(QStringLiteral("Internal rate of return").leftJustified(35) + none +

@@ -12,6 +12,7 @@
 #include "ui/uitestsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -125,6 +126,10 @@ void PortfolioWindowTest::menuEntries() {
     QVERIFY(m_window->portfolio().portfolioWindow().isVisible());
     QCOMPARE(m_window->portfolio().portfolioWindow().windowTitle(),
              QStringLiteral("Screen a Portfolio"));
+    // Esc closes it, as it closes a dialog.
+    QApplication::setActiveWindow(&m_window->portfolio().portfolioWindow());
+    QTest::keyClick(&m_window->portfolio().portfolioWindow(), Qt::Key_Escape);
+    QVERIFY(!m_window->portfolio().portfolioWindow().isVisible());
 }
 
 void PortfolioWindowTest::importBillsFillsTheGridAsOneChange() {
