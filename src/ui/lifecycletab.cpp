@@ -176,7 +176,8 @@ QGroupBox* LifeCycleTab::createCashFlowFrame() {
     m_tblCashFlows->verticalHeader()->setDefaultSectionSize(
         QFontMetrics(fixedFont(9.0)).lineSpacing() + 6);
     m_tblCashFlows->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_tblCashFlows->setMinimumHeight(260);
+    // Every year of the period shows at once: the page scrolls, not a box within it.
+    m_tblCashFlows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tblCashFlows->setToolTip(
         QStringLiteral("Year 0 is the net installed cost. Each later year: the savings of that "
                        "year (each part escalated at its rate), the same discounted to year 0, "
@@ -227,6 +228,10 @@ void LifeCycleTab::refresh() {
     }
     m_tblCashFlows->setHorizontalHeaderLabels(headings);
     m_tblCashFlows->setRowCount(static_cast<int>(table.rows.size()));
+    m_tblCashFlows->setFixedHeight(m_tblCashFlows->horizontalHeader()->height() +
+                                   m_tblCashFlows->rowCount() *
+                                       m_tblCashFlows->verticalHeader()->defaultSectionSize() +
+                                   2 * m_tblCashFlows->frameWidth());
     for (std::size_t row = 0; row < table.rows.size(); ++row) {
         for (std::size_t column = 0; column < table.rows[row].size(); ++column) {
             QTableWidgetItem* item =

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLegend>
@@ -137,6 +138,9 @@ void LifeCycleTabTest::boxesAreTypedIntoAndRewritten() {
     QCOMPARE(box(QStringLiteral("txtAnalysisYears"))->text(), QStringLiteral("40"));
     QCOMPARE(m_window->session().inputs().AnalysisYears, "40");
     QCOMPARE(table->rowCount(), 41);
+    // Every year shows, the last row whole: the page scrolls, not the table.
+    QApplication::processEvents();
+    QVERIFY(table->visualItemRect(table->item(40, 0)).bottom() < table->viewport()->height());
     QVERIFY(box(QStringLiteral("txtAnalysisYears"))
                 ->toolTip()
                 .startsWith(QStringLiteral("\"99\" is above 40; 40 is used")));
