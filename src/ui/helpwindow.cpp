@@ -166,7 +166,21 @@ void HelpWindow::showPage(const QUrl& page) {
 
 void HelpWindow::selectInContents(const QUrl& page) {
     QHelpContentWidget* contents = m_engine->contentWidget();
-    const QModelIndex entry = contents->indexOf(page);
+    QModelIndex entry = contents->indexOf(page);
+    // A section that opens the page of its first part ("Inputs", "Monthly utility data")
+    // gives way to that part, the entry the page is about.
+    QHelpContentModel* model = m_engine->contentModel();
+    for (bool deeper = entry.isValid(); deeper;) {
+        deeper = false;
+        for (int row = 0; row < model->rowCount(entry) && !deeper; ++row) {
+            const QModelIndex child = model->index(row, 0, entry);
+            const QHelpContentItem* item = model->contentItemAt(child);
+            if (item && item->url() == page) {
+                entry = child;
+                deeper = true;
+            }
+        }
+    }
     if (entry.isValid()) {
         contents->setCurrentIndex(entry);
         contents->scrollTo(entry);
