@@ -84,9 +84,14 @@ void fitTable(QTableWidget* t) {
         t->resizeRowsToContents();
         // A table beside a chart keeps its width whole: a narrow window shrinks the chart (or
         // scrolls the tab) rather than cutting off the last column of a large project's figures.
-        // The row heads' own hint: their widget takes its width only at the next layout.
-        t->setMinimumWidth(t->verticalHeader()->sizeHint().width() +
-                           t->horizontalHeader()->length() + 2 * t->frameWidth());
+        // The row heads' own hint: their widget takes its width only at the next layout. The
+        // width only grows: a table that narrowed and widened again with each price typed would
+        // lay the charts beside it out anew every time.
+        const int width = t->verticalHeader()->sizeHint().width() +
+                          t->horizontalHeader()->length() + 2 * t->frameWidth();
+        if (width > t->minimumWidth()) {
+            t->setMinimumWidth(width);
+        }
         t->setProperty(kNeedsFit, false);
     }
 }
