@@ -34,7 +34,7 @@ PortfolioCommands::PortfolioCommands(ProjectSession& session, FileDialogs& dialo
         return chosen ? static_cast<int>(ids.indexOf(id)) : -1;
     })
     , m_importBills(new QAction(QStringLiteral("&Import Bills..."), this))
-    , m_screen(new QAction(QStringLiteral("Screen a &Portfolio..."), this)) {
+    , m_screen(new QAction(QStringLiteral("Screen a Port&folio..."), this)) {
     m_importBills->setObjectName(QStringLiteral("mnuImportBills"));
     m_screen->setObjectName(QStringLiteral("mnuScreenPortfolio"));
     connect(m_importBills, &QAction::triggered, this, &PortfolioCommands::importBillsWithDialog);

@@ -92,6 +92,10 @@ PortfolioWindow::PortfolioWindow(const ClimateTable& climate, const EmissionData
     m_status->setWordWrap(true);
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // What a first-time user needs before the first run.
+    m_status->setText(QStringLiteral(
+        "Add project files (*.TAV) or a folder of them, or buildings.csv with bills.csv (or the "
+        "folder that holds them), then click Screen."));
 
     auto* inputButtons = new QVBoxLayout;
     inputButtons->addWidget(addFiles);

@@ -121,11 +121,17 @@ void PortfolioWindowTest::menuEntries() {
         texts << action->text();
     }
     QVERIFY(texts.contains(QStringLiteral("&Import Bills...")));
-    QVERIFY(texts.contains(QStringLiteral("Screen a &Portfolio...")));
+    QVERIFY(texts.contains(QStringLiteral("Screen a Port&folio...")));
     m_window->portfolio().screenAction()->trigger();
     QVERIFY(m_window->portfolio().portfolioWindow().isVisible());
     QCOMPARE(m_window->portfolio().portfolioWindow().windowTitle(),
              QStringLiteral("Screen a Portfolio"));
+    // Before the first run it says what to add.
+    QVERIFY(m_window->portfolio()
+                .portfolioWindow()
+                .findChild<QLabel*>(QStringLiteral("lblStatus"))
+                ->text()
+                .startsWith(QStringLiteral("Add project files (*.TAV)")));
     // Esc closes it, as it closes a dialog.
     QApplication::setActiveWindow(&m_window->portfolio().portfolioWindow());
     QTest::keyClick(&m_window->portfolio().portfolioWindow(), Qt::Key_Escape);

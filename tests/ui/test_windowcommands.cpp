@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -174,9 +175,19 @@ void WindowCommandsTest::fileMenuKeysAreTheDesktopsOwn() {
                        QStringLiteral("&Export PDF..."), QStringLiteral("&Open"),
                        QStringLiteral("&Recent Files"), QStringLiteral("&Save Current  Data"),
                        QStringLiteral("Save Current Data  &As"), QStringLiteral("-"),
-                       QStringLiteral("&Import Bills..."), QStringLiteral("Screen a &Portfolio..."),
+                       QStringLiteral("&Import Bills..."), QStringLiteral("Screen a Port&folio..."),
                        QStringLiteral("-"), QStringLiteral("E&xit"), QStringLiteral("-"),
                        QStringLiteral("&Capture Screen Shots")}));
+    // Each entry has a key of its own: a letter shared by two only toggles between them.
+    QSet<QChar> keys;
+    for (const QString& entry : file) {
+        const qsizetype amp = entry.indexOf(QLatin1Char('&'));
+        if (amp >= 0) {
+            const QChar key = entry.at(amp + 1).toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(entry));
+            keys.insert(key);
+        }
+    }
 
     // Ctrl+Q ends the program, after the question about unsaved changes.
     m_window->session().inputs().GasCost = "2";
