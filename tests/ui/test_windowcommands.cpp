@@ -21,7 +21,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -385,19 +384,8 @@ void WindowCommandsTest::pasteBy(const QString& way) {
         QTest::keyClick(focus, Qt::Key_Insert, Qt::ShiftModifier);
     } else {
         // The box's own right-click menu.
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                focus->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(focus, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        QAction* paste = nullptr;
-        for (QAction* a : menu->actions()) {
-            if (a->text().startsWith(QStringLiteral("&Paste"))) {
-                paste = a;
-            }
-        }
+        QAction* paste = test::contextMenuEntry(focus, QStringLiteral("&Paste"));
         QVERIFY(paste);
-        menu->close();
         paste->trigger();
     }
 }
@@ -808,20 +796,8 @@ void WindowCommandsTest::everyChartCopiesAndSavesItself() {
     // Chooses an entry of the chart's right-click menu.
     const auto choose = [chart](const QString& entry) {
         auto* area = qobject_cast<QAbstractScrollArea*>(chart);
-        QWidget* target = area ? area->viewport() : chart;
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                target->mapToGlobal(QPoint(20, 20)));
-        QApplication::sendEvent(target, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        QAction* chosen = nullptr;
-        for (QAction* a : menu->actions()) {
-            if (a->text() == entry) {
-                chosen = a;
-            }
-        }
+        QAction* chosen = test::contextMenuEntry(area ? area->viewport() : chart, entry);
         QVERIFY(chosen);
-        menu->close();
         chosen->trigger();
     };
 

@@ -5,7 +5,10 @@
 
 #include <deque>
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -117,6 +120,28 @@ T* findNamed(const QObject& parent, const QString& name) {
         qWarning("no child %s", qPrintable(name));
     }
     return child;
+}
+
+// Opens the right-click menu of `target` as a mouse does, closes it again and gives its entry
+// whose text starts with `entry`; null (with a warning) when there is no menu or no such entry.
+inline QAction* contextMenuEntry(QWidget* target, const QString& entry) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            target->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(target, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QAction* found = nullptr;
+    for (QAction* a : menu ? menu->actions() : QList<QAction*>()) {
+        if (!found && a->text().startsWith(entry)) {
+            found = a;
+        }
+    }
+    if (menu) {
+        menu->close();
+    }
+    if (!found) {
+        qWarning("no menu entry %s", qPrintable(entry));
+    }
+    return found;
 }
 
 // The climate data shipped with the program.
