@@ -70,7 +70,9 @@ void PaybackHistogramView::showHistogram(int method, const PaybackHistogram& h, 
                   .arg(method)
                   .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(draws));
     // The title it is painted with is the name a picture of it is saved under.
-    setAccessibleName(m_title);
+    if (accessibleName() != m_title) {
+        setAccessibleName(m_title);
+    }
     update();
 }
 
