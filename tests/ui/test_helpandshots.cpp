@@ -109,18 +109,12 @@ private:
 };
 
 void HelpAndShotsTest::init() {
-    auto dialogs = std::make_unique<test::FakeFileDialogs>();
-    m_dialogs = dialogs.get();
-    m_window = std::make_unique<frmTAVCHPScreening>(test::shippedClimate(), std::move(dialogs));
-    m_window->show();
+    test::openTestWindow(m_window, m_dialogs, m_watchdog);
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_watchdog = std::make_unique<test::ModalWatchdog>();
 }
 
 void HelpAndShotsTest::cleanup() {
-    QVERIFY2(m_watchdog->seen().isEmpty(),
-             qPrintable(m_watchdog->seen().join(QStringLiteral("; "))));
-    m_window.reset();
+    test::closeTestWindow(m_window, *m_watchdog);
 }
 
 QWidget* HelpAndShotsTest::control(const QString& name) const {

@@ -44,17 +44,11 @@ private:
 };
 
 void MainWindowTest::init() {
-    auto dialogs = std::make_unique<test::FakeFileDialogs>();
-    m_dialogs = dialogs.get();
-    m_window = std::make_unique<frmTAVCHPScreening>(test::shippedClimate(), std::move(dialogs));
-    m_window->show();
-    m_watchdog = std::make_unique<test::ModalWatchdog>();
+    test::openTestWindow(m_window, m_dialogs, m_watchdog);
 }
 
 void MainWindowTest::cleanup() {
-    QVERIFY2(m_watchdog->seen().isEmpty(),
-             qPrintable(m_watchdog->seen().join(QStringLiteral("; "))));
-    m_window.reset();
+    test::closeTestWindow(m_window, *m_watchdog);
 }
 
 void MainWindowTest::titleAndTabs() {

@@ -82,17 +82,11 @@ std::string csvOf(const std::vector<ScreenRow>& rows) {
 } // namespace
 
 void PortfolioWindowTest::init() {
-    auto dialogs = std::make_unique<test::FakeFileDialogs>();
-    m_dialogs = dialogs.get();
-    m_window = std::make_unique<frmTAVCHPScreening>(test::shippedClimate(), std::move(dialogs));
-    m_window->show();
-    m_watchdog = std::make_unique<test::ModalWatchdog>();
+    test::openTestWindow(m_window, m_dialogs, m_watchdog);
 }
 
 void PortfolioWindowTest::cleanup() {
-    QVERIFY2(m_watchdog->seen().isEmpty(),
-             qPrintable(m_watchdog->seen().join(QStringLiteral("; "))));
-    m_window.reset();
+    test::closeTestWindow(m_window, *m_watchdog);
 }
 
 QString PortfolioWindowTest::write(const QString& name, const QByteArray& bytes) {

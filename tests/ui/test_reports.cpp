@@ -171,18 +171,12 @@ private:
 };
 
 void ReportsTest::init() {
-    auto dialogs = std::make_unique<test::FakeFileDialogs>();
-    m_dialogs = dialogs.get();
-    m_window = std::make_unique<frmTAVCHPScreening>(test::shippedClimate(), std::move(dialogs));
-    m_window->show();
+    test::openTestWindow(m_window, m_dialogs, m_watchdog);
     m_window->mnuFSampleData_Click();
-    m_watchdog = std::make_unique<test::ModalWatchdog>();
 }
 
 void ReportsTest::cleanup() {
-    QVERIFY2(m_watchdog->seen().isEmpty(),
-             qPrintable(m_watchdog->seen().join(QStringLiteral("; "))));
-    m_window.reset();
+    test::closeTestWindow(m_window, *m_watchdog);
 }
 
 void ReportsTest::dialogCaptionsAndDefaults() {

@@ -70,9 +70,7 @@ void SensitivityTabTest::init() {
 }
 
 void SensitivityTabTest::cleanup() {
-    QVERIFY2(m_watchdog->seen().isEmpty(),
-             qPrintable(m_watchdog->seen().join(QStringLiteral("; "))));
-    m_window.reset();
+    test::closeTestWindow(m_window, *m_watchdog);
 }
 
 void SensitivityTabTest::type(const char* box, const QString& text) {

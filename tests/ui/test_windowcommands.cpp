@@ -113,18 +113,12 @@ private:
 void WindowCommandsTest::init() {
     // A chart asked for an axis over nothing warns and keeps a range that draws no ticks.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("NaN|invalid range")));
-    auto dialogs = std::make_unique<test::FakeFileDialogs>();
-    m_dialogs = dialogs.get();
-    m_window = std::make_unique<frmTAVCHPScreening>(test::shippedClimate(), std::move(dialogs));
-    m_window->show();
+    test::openTestWindow(m_window, m_dialogs, m_watchdog);
     QApplication::setActiveWindow(m_window.get());
-    m_watchdog = std::make_unique<test::ModalWatchdog>();
 }
 
 void WindowCommandsTest::cleanup() {
-    QVERIFY2(m_watchdog->seen().isEmpty(),
-             qPrintable(m_watchdog->seen().join(QStringLiteral("; "))));
-    m_window.reset();
+    test::closeTestWindow(m_window, *m_watchdog);
 }
 
 void WindowCommandsTest::typeAndLeave(const QString& name, int tabIndex, const QString& text) {

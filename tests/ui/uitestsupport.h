@@ -2,14 +2,17 @@
 
 #include "climate/climatedata.h"
 #include "ui/filedialogs.h"
+#include "ui/frmtavchpscreening.h"
 
 #include <deque>
+#include <memory>
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -147,6 +150,24 @@ inline QAction* contextMenuEntry(QWidget* target, const QString& entry) {
 // The climate data shipped with the program.
 inline ClimateTable shippedClimate() {
     return readClimateData(PLENARA_SHIPPED_DATA_DIR).table;
+}
+
+// The main window of a test, as init() opens it: fake file dialogs (`dialogs` points at them),
+// shown, and a watchdog against modal dialogs left open.
+inline void openTestWindow(std::unique_ptr<frmTAVCHPScreening>& window, FakeFileDialogs*& dialogs,
+                           std::unique_ptr<ModalWatchdog>& watchdog) {
+    auto fake = std::make_unique<FakeFileDialogs>();
+    dialogs = fake.get();
+    window = std::make_unique<frmTAVCHPScreening>(shippedClimate(), std::move(fake));
+    window->show();
+    watchdog = std::make_unique<ModalWatchdog>();
+}
+
+// As cleanup() closes it: the test fails when a modal dialog had to be closed for it.
+inline void closeTestWindow(std::unique_ptr<frmTAVCHPScreening>& window,
+                            const ModalWatchdog& watchdog) {
+    QVERIFY2(watchdog.seen().isEmpty(), qPrintable(watchdog.seen().join(QStringLiteral("; "))));
+    window.reset();
 }
 
 } // namespace plenara::test
